@@ -1,0 +1,19 @@
+#include "dictionaries.h"
+#include "text_file.h"
+
+void exportDictionary(Dict dict) {
+  std::string records = dictionaryFile(dict).readAll();
+  std::string text;
+  for (std::size_t at = 0; at < records.size(); at += kRecordSize) {
+    const char* record = records.data() + at;
+    for (int slot = 1; slot <= kMeaningCount; ++slot) {
+      std::string_view meaning = fieldText(record, slot);
+      if (meaning.empty()) continue;
+      text += fieldText(record, 0);
+      text += " - ";
+      text += meaning;
+      text += "\r\n";
+    }
+  }
+  writeTextFile(exportFileName(dict), text);
+}

@@ -1,0 +1,108 @@
+#include "letters.h"
+
+#include <array>
+
+namespace {
+
+constexpr std::array<unsigned char, 256> makeUpcaseTable() {
+  std::array<unsigned char, 256> table{};
+  for (int c = 0; c < 256; ++c) table[c] = static_cast<unsigned char>(c);
+  for (int c = 'a'; c <= 'z'; ++c) table[c] = static_cast<unsigned char>(c - 0x20);
+  // Windows-1250 puts Czech capitals at irregular distances from their
+  // lower-case letters, so each pair is listed.
+  constexpr unsigned char pairs[][2] = {
+      {0x9A, 0x8A}, {0x9D, 0x8D}, {0x9E, 0x8E}, {0xE1, 0xC1}, {0xE8, 0xC8},
+      {0xE9, 0xC9}, {0xEC, 0xCC}, {0xED, 0xCD}, {0xEF, 0xCF}, {0xF2, 0xD2},
+      {0xF3, 0xD3}, {0xF8, 0xD8}, {0xF9, 0xD9}, {0xFA, 0xDA}, {0xFD, 0xDD},
+  };
+  for (const auto& pair : pairs) table[pair[0]] = pair[1];
+  return table;
+}
+
+constexpr auto kUpcase = makeUpcaseTable();
+
+constexpr char kCapitalIAcute = '\xCD';  // Í
+constexpr char kCapitalSCaron = '\x8A';  // Š
+constexpr char kCapitalURing = '\xD9';   // Ů
+
+bool startsAt(std::string_view text, std::size_t i, std::string_view what) {
+  return text.substr(i, what.size()) == what;
+}
+
+bool isDiphthongStart(char c) { return c == 'E' || c == 'A' || c == 'O'; }
+
+}  // namespace
+
+char upcaseCz(char c) { return static_cast<char>(kUpcase[static_cast<unsigned char>(c)]); }
+
+std::string upcaseCzText(std::string_view text) {
+  std::string result(text);
+  for (char& c : result) c = upcaseCz(c);
+  return result;
+}
+
+std::string pronounceTarvik(std::string_view word) {
+  std::string s;
+  s.reserve(word.size());
+  for (char c : word)
+    if (c != '\'') s += c;
+
+  std::string key;
+  key.reserve(s.size() + 4);
+  std::size_t i = 0;
+  while (i < s.size()) {
+    if (startsAt(s, i, "EE")) {
+      key += kCapitalIAcute;
+      i += 2;
+    } else if (startsAt(s, i, "SH")) {
+      key += kCapitalSCaron;
+      i += 2;
+    } else if (startsAt(s, i, "ROU")) {
+      key += 'R';
+      key += kCapitalURing;
+      i += 3;
+    } else if (s[i] == 'Q') {
+      key += "KV";
+      i += 1;
+    } else if (i > 0 && s[i] == 'I' && isDiphthongStart(s[i - 1])) {
+      key += 'J';
+      i += 1;
+    } else if (i + 1 < s.size() && s[i] == s[i + 1]) {
+      key += s[i];
+      i += 2;
+    } else {
+      key += s[i];
+      i += 1;
+    }
+  }
+  return key;
+}
+
+std::string spellTarvik(std::string_view word) {
+  std::string u = upcaseCzText(word);
+  std::string spelling;
+  spelling.reserve(u.size() + 4);
+  std::size_t i = 0;
+  while (i < u.size()) {
+    if (u[i] == kCapitalIAcute) {
+      spelling += "EE";
+      i += 1;
+    } else if (u[i] == kCapitalSCaron) {
+      spelling += "SH";
+      i += 1;
+    } else if (i + 1 < u.size() && u[i] == 'R' && u[i + 1] == kCapitalURing) {
+      spelling += "ROU";
+      i += 2;
+    } else if (startsAt(u, i, "KV")) {
+      spelling += 'Q';
+      i += 2;
+    } else if (i > 0 && u[i] == 'J' && isDiphthongStart(u[i - 1])) {
+      spelling += 'I';
+      i += 1;
+    } else {
+      spelling += u[i];
+      i += 1;
+    }
+  }
+  return spelling;
+}

@@ -1,0 +1,90 @@
+#include <algorithm>
+#include <vector>
+
+#include "dictionaries.h"
+
+namespace {
+
+std::string withoutApostrophes(std::string_view text) {
+  std::string result;
+  result.reserve(text.size());
+  for (char c : text)
+    if (c != '\'') result += c;
+  return result;
+}
+
+std::string queryKey(std::string_view word) { return upcaseCzText(withoutApostrophes(word)); }
+
+// The headword as the lookups compare it: apostrophes gone, case as stored.
+std::string storedForm(const char* record) { return withoutApostrophes(fieldText(record, 0)); }
+
+}  // namespace
+
+FoundWord findWord(std::string_view word, Dict dict, bool byPronunciation) {
+  FoundWord answer;
+  std::string key = queryKey(word);
+  std::string records = dictionaryFile(dict).readAll();
+  for (std::size_t i = 0; i * kRecordSize < records.size(); ++i) {
+    const char* record = records.data() + i * kRecordSize;
+    std::string stored = storedForm(record);
+    if (stored != key && !(byPronunciation && pronounceTarvik(stored) == key)) continue;
+    answer.found = true;
+    answer.position = static_cast<long>(i) + 1;
+    for (int slot = 1; slot <= kMeaningCount; ++slot)
+      answer.meanings[slot - 1] = fieldText(record, slot);
+    break;
+  }
+  return answer;
+}
+
+long findPrefix(std::string_view word, Dict dict) {
+  std::string key = queryKey(word);
+  std::string records = dictionaryFile(dict).readAll();
+  for (std::size_t i = 0; i * kRecordSize < records.size(); ++i)
+    if (storedForm(records.data() + i * kRecordSize).starts_with(key)) return static_cast<long>(i) + 1;
+  return 0;
+}
+
+namespace {
+
+// The entry's meanings, then the existing record's, each in slot order and
+// each only once, so that inserting a known pair again changes nothing.
+std::vector<std::string> combineMeanings(const Tslovicko& entry, const Tslovicko& existing) {
+  std::vector<std::string> combined;
+  for (const Tslovicko* source : {&entry, &existing})
+    for (int slot = 1; slot <= kMeaningCount; ++slot) {
+      const std::string& meaning = source->vyznam(slot);
+      if (!meaning.empty() && std::find(combined.begin(), combined.end(), meaning) == combined.end())
+        combined.push_back(meaning);
+    }
+  return combined;
+}
+
+bool allSlotsFilled(const Tslovicko& entry) {
+  for (int slot = 1; slot <= kMeaningCount; ++slot)
+    if (entry.vyznam(slot).empty()) return false;
+  return true;
+}
+
+}  // namespace
+
+void insertEntry(Tslovicko entry, Dict dict) {
+  entry.slovo = fitField(upcaseCzText(entry.slovo));
+  for (int slot = 1; slot <= kMeaningCount; ++slot)
+    entry.vyznam(slot) = fitField(upcaseCzText(entry.vyznam(slot)));
+
+  FoundWord same = findWord(entry.slovo, dict, false);
+  if (same.found) {
+    long index = same.position - 1;
+    Tslovicko existing = readEntry(dict, index);
+    std::vector<std::string> combined = combineMeanings(entry, existing);
+    if (!allSlotsFilled(existing) && combined.size() <= static_cast<std::size_t>(kMeaningCount)) {
+      Tslovicko merged;
+      merged.slovo = entry.slovo;
+      for (std::size_t i = 0; i < combined.size(); ++i) merged.vyznam(static_cast<int>(i) + 1) = combined[i];
+      writeEntry(dict, index, merged);
+      return;
+    }
+  }
+  writeEntry(dict, entryCount(dict), entry);
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+// The dictionary store: the two dictionary files, kept open from
+// openDictionaries() to closeDictionaries(), and every operation the windows
+// and the command line use on them. Text is Windows-1250 bytes throughout.
+// File failures throw IoError; "not found" is always a result.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "io_error.h"
+#include "letters.h"
+#include "tslovicko.h"
+
+// Selects a dictionary: 1 is Tarvik to Czech (tc_slovnik.slk), every other
+// value Czech to Tarvik (ct_slovnik.slk). Callers pass the state of a control.
+using Dict = std::uint8_t;
+constexpr Dict kTarvikCzech = 1;
+constexpr Dict kCzechTarvik = 0;
+
+const char* dictionaryFileName(Dict dict);
+const char* exportFileName(Dict dict);
+
+// Opens both dictionaries in the current directory, creating a missing one
+// empty. Called once at start-up.
+void openDictionaries();
+void closeDictionaries();
+
+long entryCount(Dict dict);
+// Record `index`, counted from 0; past the last record is an IoError.
+Tslovicko readEntry(Dict dict, long index);
+// Writes `entry` unchanged (no upper-casing, no sorting) at `index`;
+// index == entryCount() appends.
+void writeEntry(Dict dict, long index, const Tslovicko& entry);
+// Orders the records by headword: byte by byte, unsigned, a shorter headword
+// before a longer one that starts with it; equal headwords keep their order.
+void sortDictionary(Dict dict);
+// Removes record `index`; the others keep their order. An index outside the
+// records removes nothing.
+void deleteEntry(long index, Dict dict);
+// Filled meaning slots in all records, or in the first n.
+long countMeanings(Dict dict);
+long countMeaningsBefore(Dict dict, long n);
+
+// Lookups. Queries are upper-cased with upcaseCz and apostrophes are ignored
+// on both sides. Positions count records from 1; 0 is "not found".
+struct FoundWord {
+  bool found = false;
+  long position = 0;
+  std::array<std::string, kMeaningCount> meanings;
+};
+// The first record in file order whose headword is `word`, or, with
+// byPronunciation, whose headword is pronounced as `word` is written.
+FoundWord findWord(std::string_view word, Dict dict, bool byPronunciation);
+// The first record in file order whose headword starts with `word`.
+long findPrefix(std::string_view word, Dict dict);
+// Adds an entry, upper-cased: into the first record of the same headword when
+// all meanings fit there, else as a new record at the end. Does not sort.
+void insertEntry(Tslovicko entry, Dict dict);
+
+// Translation of text, word by word, two-word phrases first.
+struct LineTranslation {
+  std::string result;
+  long untranslatedCount = 0;
+};
+LineTranslation translateText(std::string_view text, Dict dict, bool byPronunciation);
+
+struct PhraseAtResult {
+  std::string result;  // the n-th word, or it and the next word joined by one space
+  int taken = 0;       // 1 when the two words form a phrase of the dictionary
+};
+PhraseAtResult phraseAt(int n, std::string_view text, Dict dict, bool byPronunciation);
+int countWords(std::string_view text);
+
+// Writes every filled meaning as "HEADWORD - MEANING" to tc_slovnik.txt or
+// ct_slovnik.txt in the current directory.
+void exportDictionary(Dict dict);

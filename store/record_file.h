@@ -1,0 +1,71 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+
+#include "tslovicko.h"
+
+// The scratch file that every rewrite of a dictionary goes through.
+inline constexpr const char* kScratchName = "pomocny.slk";
+
+// What identifies the content of a file on disk; equal stamps mean the file
+// was not replaced or written since.
+struct FileStamp {
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = -1;
+  long long modifiedNs = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+
+// One dictionary file of fixed-size records, reached by a name relative to the
+// current directory at the moment it is opened. This is the only code of the
+// store that talks to the operating system about dictionaries; every failure
+// leaves it usable, holding the file as it is on disk.
+class RecordFile {
+ public:
+  explicit RecordFile(std::string name) : fileName(std::move(name)) {}
+  ~RecordFile();
+  RecordFile(const RecordFile&) = delete;
+  RecordFile& operator=(const RecordFile&) = delete;
+
+  // Opens the file; creates it empty only when it does not exist. A file that
+  // exists but may not be written is opened for reading only, and every later
+  // write raises the error that refused it. Nothing here ever truncates.
+  void open();
+  void close();
+
+  // Takes up the file that the name refers to now, when that is no longer the
+  // one held: another program replaced it, or our own reopening failed.
+  // Every operation of the store calls it once before touching the file.
+  void refresh();
+
+  const std::string& name() const { return fileName; }
+  bool isOpen() const { return fd >= 0; }
+  bool readOnly() const { return writeError != 0; }
+  // Raises the error that refused writing, for a file opened read-only.
+  void checkWritable() const;
+  FileStamp stamp() const;
+
+  long count() const;
+  void read(long index, char* record) const;
+  // All whole records, in file order.
+  std::string readAll() const;
+  // Writes one record at `index`; index == count() appends.
+  void write(long index, const char* record);
+  // Replaces the whole content with `records`. The new content goes to the
+  // scratch file, reaches the disk, and is renamed over the dictionary in one
+  // step: at every moment the dictionary on disk is the complete old file or
+  // the complete new one, and the scratch file never remains.
+  void replace(std::string_view records);
+
+ private:
+  int openByName(int* refusedWrite) const;
+  void adopt(int newFd, int refusedWrite);
+  void requireOpen() const;
+
+  std::string fileName;
+  int fd = -1;
+  int writeError = 0;
+};

@@ -1,0 +1,175 @@
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include "store_fixture_test.h"
+
+namespace {
+
+using ::testing::ExitedWithCode;
+
+// Runs `body` as a user to whom file permissions apply; the child exits 0
+// when `body` returns an empty complaint.
+template <typename Body>
+void expectAsUnprivileged(Body body) {
+  EXPECT_EXIT(
+      {
+        dropRootForTest();
+        std::string complaint = body();
+        if (!complaint.empty()) std::fprintf(stderr, "%s\n", complaint.c_str());
+        std::_Exit(complaint.empty() ? 0 : 1);
+      },
+      ExitedWithCode(0), "");
+}
+
+template <typename Operation>
+int errorOf(Operation operation) {
+  try {
+    operation();
+  } catch (const IoError& e) {
+    return e.code().value();
+  }
+  return 0;
+}
+
+using OpeningDictionaries = InTempDir;
+
+TEST_F(OpeningDictionaries, KeepsAnExistingFileAsItIs) {
+  std::string bytes = rawRecord({"KO", "VODA"}) + rawRecord({"RA", "SLUNCE"});
+  putFileBytes("tc_slovnik.slk", bytes);
+  openDictionaries();
+  EXPECT_EQ(entryCount(kTarvikCzech), 2);
+  closeDictionaries();
+  EXPECT_EQ(fileBytes("tc_slovnik.slk"), bytes);
+}
+
+TEST_F(OpeningDictionaries, AFileThatMayNotBeWrittenServesReadsAndRefusesEveryWrite) {
+  std::string bytes = rawRecord({"RA", "SLUNCE"}) + rawRecord({"KO", "VODA"});
+  putFileBytes("tc_slovnik.slk", bytes);
+  ::chmod("tc_slovnik.slk", 0444);
+  expectAsUnprivileged([]() -> std::string {
+    openDictionaries();
+    if (entryCount(kTarvikCzech) != 2) return "records not read";
+    if (readEntry(kTarvikCzech, 1).vyznam1 != "VODA") return "record not read";
+    if (!findWord("ko", kTarvikCzech, true).found) return "lookup failed";
+    if (errorOf([] { writeEntry(kTarvikCzech, 0, entry("X")); }) != EACCES) return "write allowed";
+    if (errorOf([] { insertEntry(entry("NOVE"), kTarvikCzech); }) != EACCES) return "insert allowed";
+    if (errorOf([] { sortDictionary(kTarvikCzech); }) != EACCES) return "sort allowed";
+    if (errorOf([] { deleteEntry(0, kTarvikCzech); }) != EACCES) return "delete allowed";
+    if (std::filesystem::exists(kScratchName)) return "scratch file left";
+    return "";
+  });
+  EXPECT_EQ(fileBytes("tc_slovnik.slk"), bytes);
+}
+
+TEST_F(OpeningDictionaries, AnUnreadableFileIsAnErrorAndIsNeverEmptied) {
+  std::string bytes = rawRecord({"KO", "VODA"});
+  putFileBytes("ct_slovnik.slk", bytes);
+  ::chmod("ct_slovnik.slk", 0);
+  expectAsUnprivileged([]() -> std::string {
+    try {
+      openDictionaries();
+    } catch (const IoError& e) {
+      if (e.code().value() != EACCES) return std::string("wrong error: ") + e.what();
+      return "";
+    }
+    return "opened an unreadable file";
+  });
+  EXPECT_EQ(fileBytes("ct_slovnik.slk"), bytes);
+}
+
+TEST_F(OpeningDictionaries, AFolderOfThatNameIsAnError) {
+  std::filesystem::create_directory("tc_slovnik.slk");
+  EXPECT_EQ(errorOf([] { openDictionaries(); }), EISDIR);
+  EXPECT_TRUE(std::filesystem::is_directory("tc_slovnik.slk"));
+}
+
+TEST_F(OpeningDictionaries, UsingAClosedDictionaryIsAnError) {
+  openDictionaries();
+  closeDictionaries();
+  EXPECT_EQ(errorOf([] { entryCount(kTarvikCzech); }), EBADF);
+}
+
+// Makes every write beyond `bytes` fail with EFBIG, as a full disk would fail it.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited{bytes, saved.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+  }
+
+ private:
+  rlimit saved{};
+  void (*previousHandler)(int) = nullptr;
+};
+
+class Rewriting : public StoreTest {
+ protected:
+  void SetUp() override {
+    StoreTest::SetUp();
+    for (int i = 99; i >= 0; --i) writeEntry(kTarvikCzech, entryCount(kTarvikCzech), entry("W" + std::to_string(i)));
+    before = fileBytes("tc_slovnik.slk");
+  }
+  std::string before;
+};
+
+TEST_F(Rewriting, AFailedSortLeavesTheOldFileWholeAndTheHandleUsable) {
+  {
+    FileSizeLimit limit(5000);
+    EXPECT_EQ(errorOf([] { sortDictionary(kTarvikCzech); }), EFBIG);
+  }
+  EXPECT_EQ(fileBytes("tc_slovnik.slk"), before);
+  EXPECT_FALSE(std::filesystem::exists(kScratchName));
+  EXPECT_EQ(entryCount(kTarvikCzech), 100);
+  sortDictionary(kTarvikCzech);
+  EXPECT_EQ(readEntry(kTarvikCzech, 0).slovo, "W0");
+}
+
+TEST_F(Rewriting, AFailedDeletionLeavesTheOldFileWholeAndTheHandleUsable) {
+  {
+    FileSizeLimit limit(5000);
+    EXPECT_EQ(errorOf([] { deleteEntry(0, kTarvikCzech); }), EFBIG);
+  }
+  EXPECT_EQ(fileBytes("tc_slovnik.slk"), before);
+  EXPECT_FALSE(std::filesystem::exists(kScratchName));
+  deleteEntry(0, kTarvikCzech);
+  EXPECT_EQ(entryCount(kTarvikCzech), 99);
+}
+
+TEST_F(Rewriting, ReplacesAScratchFileLeftBehind) {
+  putFileBytes(kScratchName, "left over from a crash");
+  deleteEntry(99, kTarvikCzech);
+  EXPECT_EQ(entryCount(kTarvikCzech), 99);
+  EXPECT_EQ(fileBytes("tc_slovnik.slk"), before.substr(0, 99 * kRecordSize));
+  EXPECT_FALSE(std::filesystem::exists(kScratchName));
+}
+
+using SharingWithOtherPrograms = StoreTest;
+
+TEST_F(SharingWithOtherPrograms, SeesAFileReplacedByAnotherProgram) {
+  fill(kTarvikCzech, {entry("KO", {"VODA"})});
+  EXPECT_TRUE(findWord("ko", kTarvikCzech, false).found);
+  putFileBytes("other.slk", rawRecord({"RA", "SLUNCE"}) + rawRecord({"TA", "TY"}));
+  std::filesystem::rename("other.slk", "tc_slovnik.slk");
+  EXPECT_EQ(entryCount(kTarvikCzech), 2);
+  EXPECT_FALSE(findWord("ko", kTarvikCzech, false).found);
+  EXPECT_EQ(findWord("ta", kTarvikCzech, false).position, 2);
+  // Our writes go to the file that now bears the name.
+  writeEntry(kTarvikCzech, 2, entry("NOVE"));
+  EXPECT_EQ(fileBytes("tc_slovnik.slk").size(), 3 * kRecordSize);
+}
+
+TEST_F(SharingWithOtherPrograms, SeesRecordsAppendedByAnotherProgram) {
+  fill(kCzechTarvik, {entry("VODA", {"KO"})});
+  EXPECT_FALSE(findWord("pivo", kCzechTarvik, false).found);
+  std::ofstream(std::string("ct_slovnik.slk"), std::ios::binary | std::ios::app) << rawRecord({"PIVO", "BRA"});
+  EXPECT_EQ(findWord("pivo", kCzechTarvik, false).meanings[0], "BRA");
+}
+
+}  // namespace

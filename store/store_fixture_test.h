@@ -1,0 +1,85 @@
+#pragma once
+
+// Shared by the store's tests: every test runs in a fresh temporary folder
+// holding its own dictionaries.
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <string>
+#include <unistd.h>
+
+#include "psoubory.h"
+#include "record_file.h"
+
+inline Tslovicko entry(std::string slovo, std::initializer_list<std::string> meanings = {}) {
+  Tslovicko e;
+  e.slovo = std::move(slovo);
+  int slot = 1;
+  for (const std::string& meaning : meanings) e.vyznam(slot++) = meaning;
+  return e;
+}
+
+inline std::string fileBytes(const std::string& name) {
+  std::ifstream in(name, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void putFileBytes(const std::string& name, const std::string& bytes) {
+  std::ofstream(name, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// The raw bytes of one record, as an independent writer would put them.
+inline std::string rawRecord(std::initializer_list<std::string> fields) {
+  std::string record(kRecordSize, '\0');
+  std::size_t at = 0;
+  for (const std::string& field : fields) {
+    record[at] = static_cast<char>(field.size());
+    record.replace(at + 1, field.size(), field);
+    at += kFieldSize;
+  }
+  return record;
+}
+
+class InTempDir : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char path[] = "/tmp/tarvik-test-XXXXXX";
+    ASSERT_NE(::mkdtemp(path), nullptr);
+    dir = path;
+    std::filesystem::permissions(dir, std::filesystem::perms::all);
+    previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir);
+  }
+  void TearDown() override {
+    closeDictionaries();
+    std::filesystem::current_path(previous);
+    std::filesystem::remove_all(dir);
+  }
+
+  std::filesystem::path dir;
+  std::filesystem::path previous;
+};
+
+// Dictionaries opened in the temporary folder.
+class StoreTest : public InTempDir {
+ protected:
+  void SetUp() override {
+    InTempDir::SetUp();
+    openDictionaries();
+  }
+
+  void fill(Dict dict, std::initializer_list<Tslovicko> entries) {
+    for (const Tslovicko& e : entries) writeEntry(dict, entryCount(dict), e);
+  }
+};
+
+// Permission checks do not apply to root, so the tests that need a file the
+// program may not write run their body in a child process as nobody.
+inline void dropRootForTest() {
+  if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) std::_Exit(99);
+}

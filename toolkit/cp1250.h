@@ -1,0 +1,25 @@
+#pragma once
+
+// Windows-1250, the program's only character set, against Unicode. The five
+// bytes the code page leaves unassigned (0x81, 0x83, 0x88, 0x90, 0x98) stand
+// for the C1 control characters of the same value, so that every byte a
+// dictionary holds survives a trip to Unicode and back.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+char32_t cp1250ToUnicode(unsigned char byte);
+// nullopt for a character the code page cannot hold.
+std::optional<unsigned char> unicodeToCp1250(char32_t code);
+
+std::string cp1250ToUtf8(std::string_view bytes);
+
+struct Utf8Decoded {
+  std::string bytes;           // Windows-1250, when ok
+  bool ok = true;
+  std::string error;           // names the offending character, when not ok
+};
+// Fails on malformed UTF-8 and on characters outside Windows-1250.
+Utf8Decoded utf8ToCp1250(std::string_view utf8);
