@@ -88,3 +88,22 @@ void insertEntry(Tslovicko entry, Dict dict) {
   }
   writeEntry(dict, entryCount(dict), entry);
 }
+
+void insertWord(const std::string& headword, const GivenMeanings& meanings, Dict dict, bool reverse) {
+  Dict other = dict == kTarvikCzech ? kCzechTarvik : kTarvikCzech;
+  Tslovicko main;
+  main.slovo = fitField(headword);
+  for (int slot = 1; slot <= kMeaningCount; ++slot) {
+    const std::optional<std::string>& given = meanings[slot - 1];
+    if (!given) continue;
+    main.vyznam(slot) = fitField(*given);
+    if (!reverse) continue;
+    Tslovicko back;
+    back.slovo = main.vyznam(slot);
+    back.vyznam1 = main.slovo;
+    insertEntry(back, other);
+    sortDictionary(other);
+  }
+  insertEntry(main, dict);
+  sortDictionary(dict);
+}

@@ -129,3 +129,31 @@ TEST_F(InsertEntry, CutsFieldsToTwentyCharactersBeforeComparing) {
 }
 
 }  // namespace
+
+namespace {
+
+using InsertWord = StoreTest;
+
+TEST_F(InsertWord, GivenMeaningsKeepTheirSlotsAndGoBackwardsToo) {
+  fill(kCzechTarvik, {entry("ZZZ")});
+  GivenMeanings meanings;
+  meanings[2] = "voda";
+  meanings[3] = "";
+  insertWord("ko", meanings, kTarvikCzech, true);
+  EXPECT_EQ(readEntry(kTarvikCzech, 0), entry("KO", {"", "", "VODA", ""}));
+  ASSERT_EQ(entryCount(kCzechTarvik), 3);
+  // Each reverse entry is sorted in at once: the empty headword first.
+  EXPECT_EQ(readEntry(kCzechTarvik, 0), entry("", {"KO"}));
+  EXPECT_EQ(readEntry(kCzechTarvik, 1), entry("VODA", {"KO"}));
+  EXPECT_EQ(readEntry(kCzechTarvik, 2), entry("ZZZ"));
+}
+
+TEST_F(InsertWord, WithoutReverseOnlyItsDictionaryChanges) {
+  insertWord("zz", GivenMeanings{"a"}, kCzechTarvik, false);
+  insertWord("aa", GivenMeanings{}, kCzechTarvik, false);
+  EXPECT_EQ(readEntry(kCzechTarvik, 0), entry("AA"));
+  EXPECT_EQ(readEntry(kCzechTarvik, 1), entry("ZZ", {"A"}));
+  EXPECT_EQ(entryCount(kTarvikCzech), 0);
+}
+
+}  // namespace

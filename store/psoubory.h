@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -59,6 +60,14 @@ long findPrefix(std::string_view word, Dict dict);
 // Adds an entry, upper-cased: into the first record of the same headword when
 // all meanings fit there, else as a new record at the end. Does not sort.
 void insertEntry(Tslovicko entry, Dict dict);
+
+// One word as the insertion window enters it: the meanings that were given
+// (an empty text is a given, empty meaning) keep the slot of their box. With
+// `reverse`, each given meaning first goes into the other dictionary as a
+// headword of its own with `headword` as its one meaning, each followed by a
+// sort of that dictionary; then the entry goes in and its dictionary is sorted.
+using GivenMeanings = std::array<std::optional<std::string>, kMeaningCount>;
+void insertWord(const std::string& headword, const GivenMeanings& meanings, Dict dict, bool reverse);
 
 // Translation of text, word by word, two-word phrases first.
 struct LineTranslation {
