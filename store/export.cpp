@@ -2,7 +2,7 @@
 #include "text_file.h"
 
 void exportDictionary(Dict dict) {
-  std::string records = dictionaryFile(dict).readAll();
+  const std::string& records = currentIndex(dict).records();
   std::string text;
   for (std::size_t at = 0; at < records.size(); at += kRecordSize) {
     const char* record = records.data() + at;

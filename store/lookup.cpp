@@ -1,48 +1,43 @@
 #include <algorithm>
 #include <vector>
 
+
 #include "dictionaries.h"
 
 namespace {
 
-std::string withoutApostrophes(std::string_view text) {
-  std::string result;
-  result.reserve(text.size());
-  for (char c : text)
-    if (c != '\'') result += c;
-  return result;
+std::string queryKey(std::string_view word) {
+  std::string key;
+  key.reserve(word.size());
+  for (char c : word)
+    if (c != '\'') key += upcaseCz(c);
+  return key;
 }
-
-std::string queryKey(std::string_view word) { return upcaseCzText(withoutApostrophes(word)); }
-
-// The headword as the lookups compare it: apostrophes gone, case as stored.
-std::string storedForm(const char* record) { return withoutApostrophes(fieldText(record, 0)); }
 
 }  // namespace
 
-FoundWord findWord(std::string_view word, Dict dict, bool byPronunciation) {
-  FoundWord answer;
+FoundWord findInIndex(DictionaryIndex& index, std::string_view word, bool byPronunciation) {
   std::string key = queryKey(word);
-  std::string records = dictionaryFile(dict).readAll();
-  for (std::size_t i = 0; i * kRecordSize < records.size(); ++i) {
-    const char* record = records.data() + i * kRecordSize;
-    std::string stored = storedForm(record);
-    if (stored != key && !(byPronunciation && pronounceTarvik(stored) == key)) continue;
-    answer.found = true;
-    answer.position = static_cast<long>(i) + 1;
-    for (int slot = 1; slot <= kMeaningCount; ++slot)
-      answer.meanings[slot - 1] = fieldText(record, slot);
-    break;
+  long first = index.findStored(key);
+  if (byPronunciation) {
+    long bySound = index.findPronounced(key);
+    if (bySound >= 0 && (first < 0 || bySound < first)) first = bySound;
   }
+  FoundWord answer;
+  if (first < 0) return answer;
+  const char* record = index.record(static_cast<std::uint32_t>(first));
+  answer.found = true;
+  answer.position = first + 1;
+  for (int slot = 1; slot <= kMeaningCount; ++slot) answer.meanings[slot - 1] = fieldText(record, slot);
   return answer;
 }
 
+FoundWord findWord(std::string_view word, Dict dict, bool byPronunciation) {
+  return findInIndex(currentIndex(dict), word, byPronunciation);
+}
+
 long findPrefix(std::string_view word, Dict dict) {
-  std::string key = queryKey(word);
-  std::string records = dictionaryFile(dict).readAll();
-  for (std::size_t i = 0; i * kRecordSize < records.size(); ++i)
-    if (storedForm(records.data() + i * kRecordSize).starts_with(key)) return static_cast<long>(i) + 1;
-  return 0;
+  return currentIndex(dict).findPrefix(queryKey(word)) + 1;
 }
 
 namespace {

@@ -1,10 +1,9 @@
 #include "psoubory.h"
 
 #include <algorithm>
-#include <numeric>
-#include <vector>
 
 #include "dictionaries.h"
+#include "stable_order.h"
 
 const char* dictionaryFileName(Dict dict) {
   return dict == kTarvikCzech ? "tc_slovnik.slk" : "ct_slovnik.slk";
@@ -16,8 +15,8 @@ const char* exportFileName(Dict dict) {
 
 namespace {
 
-RecordFile tcFile(dictionaryFileName(kTarvikCzech));
-RecordFile ctFile(dictionaryFileName(kCzechTarvik));
+Dictionary tcDictionary(dictionaryFileName(kTarvikCzech));
+Dictionary ctDictionary(dictionaryFileName(kCzechTarvik));
 
 long filledSlots(const char* records, std::size_t count) {
   long filled = 0;
@@ -27,82 +26,122 @@ long filledSlots(const char* records, std::size_t count) {
   return filled;
 }
 
-std::string_view headwordAt(const std::string& records, std::size_t index) {
-  return fieldText(records.data() + index * kRecordSize, 0);
-}
-
 }  // namespace
 
-RecordFile& dictionaryFile(Dict dict) {
-  RecordFile& file = dict == kTarvikCzech ? tcFile : ctFile;
-  file.refresh();
-  return file;
+Dictionary& dictionary(Dict dict, FileStamp* stamp) {
+  Dictionary& chosen = dict == kTarvikCzech ? tcDictionary : ctDictionary;
+  *stamp = chosen.file.refresh();
+  return chosen;
+}
+
+DictionaryIndex& currentIndex(Dict dict) {
+  FileStamp stamp;
+  Dictionary& chosen = dictionary(dict, &stamp);
+  // The stamp is taken before reading: a change made while we read makes the
+  // next operation read again rather than trust a mixed picture.
+  if (!chosen.index.matches(stamp)) chosen.index.load(chosen.file.readAll(), stamp);
+  return chosen.index;
+}
+
+void writeRecord(Dict dict, long index, const char* record) {
+  FileStamp before;
+  Dictionary& chosen = dictionary(dict, &before);
+  bool indexCurrent = chosen.index.matches(before);
+  chosen.file.write(index, record);
+  if (indexCurrent)
+    chosen.index.written(static_cast<std::uint32_t>(index), record, chosen.file.stamp());
+  else
+    chosen.index.forget();
+}
+
+void replaceRecords(Dict dict, std::string records, const std::vector<std::uint32_t>& order) {
+  FileStamp ignored;
+  Dictionary& chosen = dictionary(dict, &ignored);
+  chosen.index.forget();
+  chosen.file.replace(records);
+  if (order.empty())
+    chosen.index.load(std::move(records), chosen.file.stamp());
+  else
+    chosen.index.reordered(std::move(records), order, chosen.file.stamp());
 }
 
 void openDictionaries() {
-  tcFile.open();
-  ctFile.open();
+  for (Dictionary* d : {&tcDictionary, &ctDictionary}) {
+    d->index.forget();
+    d->file.open();
+  }
 }
 
 void closeDictionaries() {
-  tcFile.close();
-  ctFile.close();
+  for (Dictionary* d : {&tcDictionary, &ctDictionary}) {
+    d->index.forget();
+    d->file.close();
+  }
 }
 
-long entryCount(Dict dict) { return dictionaryFile(dict).count(); }
+long entryCount(Dict dict) {
+  FileStamp stamp;
+  dictionary(dict, &stamp);
+  return static_cast<long>(stamp.size / static_cast<off_t>(kRecordSize));
+}
 
 Tslovicko readEntry(Dict dict, long index) {
+  FileStamp stamp;
+  Dictionary& chosen = dictionary(dict, &stamp);
+  if (chosen.index.matches(stamp) && index >= 0 && index < chosen.index.count())
+    return decodeRecord(chosen.index.record(static_cast<std::uint32_t>(index)));
   char record[kRecordSize];
-  dictionaryFile(dict).read(index, record);
+  chosen.file.read(index, record);
   return decodeRecord(record);
 }
 
 void writeEntry(Dict dict, long index, const Tslovicko& entry) {
   char record[kRecordSize];
   encodeRecord(entry, record);
-  dictionaryFile(dict).write(index, record);
+  writeRecord(dict, index, record);
 }
 
 void sortDictionary(Dict dict) {
-  RecordFile& file = dictionaryFile(dict);
-  file.checkWritable();
-  std::string records = file.readAll();
-  std::size_t n = records.size() / kRecordSize;
+  FileStamp ignored;
+  dictionary(dict, &ignored).file.checkWritable();
+  const std::string& records = currentIndex(dict).records();
+  auto headword = [&](std::uint32_t i) { return fieldText(records.data() + i * kRecordSize, 0); };
   // string_view compares bytes as unsigned and puts a prefix first: exactly
-  // the headword order. A stable sort keeps equal headwords in file order.
-  auto before = [&](std::size_t a, std::size_t b) {
-    return headwordAt(records, a) < headwordAt(records, b);
-  };
-  std::vector<std::size_t> order(n);
-  std::iota(order.begin(), order.end(), 0);
-  if (std::is_sorted(order.begin(), order.end(), before)) return;
-  std::stable_sort(order.begin(), order.end(), before);
+  // the headword order. The order is stable, so equal headwords keep theirs.
+  std::vector<std::uint32_t> order = stableOrder(
+      static_cast<std::uint32_t>(records.size() / kRecordSize),
+      [&](std::uint32_t a, std::uint32_t b) { return headword(a) < headword(b); });
+  bool alreadySorted = true;
+  for (std::uint32_t i = 0; alreadySorted && i < order.size(); ++i) alreadySorted = order[i] == i;
+  if (alreadySorted) return;
 
   std::string sorted;
   sorted.reserve(records.size());
-  for (std::size_t index : order) sorted.append(records, index * kRecordSize, kRecordSize);
-  file.replace(sorted);
+  for (std::uint32_t index : order) sorted.append(records, index * kRecordSize, kRecordSize);
+  replaceRecords(dict, std::move(sorted), order);
 }
 
 void deleteEntry(long index, Dict dict) {
-  RecordFile& file = dictionaryFile(dict);
-  long n = file.count();
-  if (index < 0 || index >= n) return;
-  file.checkWritable();
-  std::string records = file.readAll();
+  if (index < 0 || index >= entryCount(dict)) return;
+  FileStamp ignored;
+  dictionary(dict, &ignored).file.checkWritable();
+  std::string records = currentIndex(dict).records();
+  if (static_cast<std::size_t>(index) >= records.size() / kRecordSize) return;
   records.erase(static_cast<std::size_t>(index) * kRecordSize, kRecordSize);
-  file.replace(records);
+  replaceRecords(dict, std::move(records), {});
 }
 
 long countMeanings(Dict dict) {
-  std::string records = dictionaryFile(dict).readAll();
-  return filledSlots(records.data(), records.size() / kRecordSize);
+  const DictionaryIndex& index = currentIndex(dict);
+  return filledSlots(index.records().data(), index.count());
 }
 
 long countMeaningsBefore(Dict dict, long n) {
   if (n <= 0) return 0;
-  RecordFile& file = dictionaryFile(dict);
-  std::string records = file.readAll();
-  if (static_cast<std::size_t>(n) > records.size() / kRecordSize) throwReadBeyondEnd(file.name());
-  return filledSlots(records.data(), static_cast<std::size_t>(n));
+  const DictionaryIndex& index = currentIndex(dict);
+  if (static_cast<std::size_t>(n) > index.count()) {
+    FileStamp ignored;
+    throwReadBeyondEnd(dictionary(dict, &ignored).file.name());
+  }
+  return filledSlots(index.records().data(), static_cast<std::size_t>(n));
 }

@@ -88,6 +88,8 @@ void RecordFile::adopt(int newFd, int refusedWrite) {
   if (fd >= 0) ::close(fd);
   fd = newFd;
   writeError = refusedWrite;
+  heldDevice = st.st_dev;
+  heldInode = st.st_ino;
 }
 
 void RecordFile::open() {
@@ -104,21 +106,31 @@ void RecordFile::close() {
   ::close(old);  // Don't retry close on EINTR: the descriptor is gone either way.
 }
 
-void RecordFile::refresh() {
+namespace {
+
+FileStamp stampOf(const struct stat& st) {
+  return {st.st_dev, st.st_ino, st.st_size,
+          static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec};
+}
+
+}  // namespace
+
+FileStamp RecordFile::refresh() {
   requireOpen();
-  struct stat byName, held;
-  if (::stat(fileName.c_str(), &byName) != 0) return;  // Gone from its name: keep what we hold.
-  if (::fstat(fd, &held) == 0 && held.st_ino == byName.st_ino && held.st_dev == byName.st_dev)
-    return;
+  struct stat byName;
+  // One stat by name per operation tells both whether the name still refers
+  // to the file held and whether that file changed.
+  if (::stat(fileName.c_str(), &byName) != 0) return stamp();  // Gone from its name: keep what we hold.
+  if (byName.st_ino == heldInode && byName.st_dev == heldDevice) return stampOf(byName);
   open();
+  return stamp();
 }
 
 FileStamp RecordFile::stamp() const {
   requireOpen();
   struct stat st;
   if (::fstat(fd, &st) != 0) throwIoError(errno, fileName);
-  return {st.st_dev, st.st_ino, st.st_size,
-          static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec};
+  return stampOf(st);
 }
 
 void RecordFile::requireOpen() const {

@@ -39,7 +39,8 @@ class RecordFile {
   // Takes up the file that the name refers to now, when that is no longer the
   // one held: another program replaced it, or our own reopening failed.
   // Every operation of the store calls it once before touching the file.
-  void refresh();
+  // Returns the stamp of the file held afterwards.
+  FileStamp refresh();
 
   const std::string& name() const { return fileName; }
   bool isOpen() const { return fd >= 0; }
@@ -68,4 +69,6 @@ class RecordFile {
   std::string fileName;
   int fd = -1;
   int writeError = 0;
+  dev_t heldDevice = 0;
+  ino_t heldInode = 0;
 };

@@ -1,4 +1,4 @@
-#include "psoubory.h"
+#include "dictionaries.h"
 
 namespace {
 
@@ -13,6 +13,7 @@ std::string_view withoutLeadingSpaces(std::string_view text) {
 
 LineTranslation translateText(std::string_view text, Dict dict, bool byPronunciation) {
   LineTranslation line;
+  DictionaryIndex& index = currentIndex(dict);
   std::string extended(text);
   // Two trailing separators flush the last held word and the word before it.
   extended += "  ";
@@ -31,7 +32,7 @@ LineTranslation translateText(std::string_view text, Dict dict, bool byPronuncia
     }
     // Try the two-word phrase before the single word, so that an entry for the
     // phrase wins over the entry for its first word.
-    FoundWord phrase = findWord(held + heldSeparator + word, dict, byPronunciation);
+    FoundWord phrase = findInIndex(index, held + heldSeparator + word, byPronunciation);
     if (phrase.found) {
       line.result += phrase.meanings[0];
       line.result += x;
@@ -39,7 +40,7 @@ LineTranslation translateText(std::string_view text, Dict dict, bool byPronuncia
       word.clear();
       continue;
     }
-    FoundWord single = findWord(held, dict, byPronunciation);
+    FoundWord single = findInIndex(index, held, byPronunciation);
     if (single.found) {
       line.result += single.meanings[0];
     } else {

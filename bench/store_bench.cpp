@@ -1,0 +1,158 @@
+// Speed of the store at dictionary sizes our users reach. Run through
+// scripts/bench, which prints the table of medians.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <unistd.h>
+
+#include "dictionaries.h"
+#include "generator.h"
+#include "psoubory.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Prepared {
+  fs::path folder;
+  std::vector<Tslovicko> entries;
+};
+
+// Each size is generated once per run, into a folder of its own.
+const Prepared& prepared(std::size_t records) {
+  static std::map<std::size_t, Prepared> cache;
+  auto found = cache.find(records);
+  if (found != cache.end()) return found->second;
+  Prepared p;
+  p.folder = fs::temp_directory_path() / ("tarvik-bench-" + std::to_string(::getpid())) / std::to_string(records);
+  fs::create_directories(p.folder);
+  p.entries = makeDictionary(records, 42 + records);
+  writeDictionaryFile((p.folder / "tc_slovnik.slk").string(), p.entries);
+  writeDictionaryFile((p.folder / "ct_slovnik.slk").string(), {});
+  return cache.emplace(records, std::move(p)).first->second;
+}
+
+void openIn(const Prepared& p) {
+  closeDictionaries();
+  fs::current_path(p.folder);
+  openDictionaries();
+}
+
+std::vector<std::string> queries(const Prepared& p, std::size_t count) {
+  WordGenerator random(7);
+  std::vector<std::string> words;
+  for (std::size_t i = 0; i < count; ++i) {
+    std::string word = p.entries[random.next() % p.entries.size()].slovo;
+    if (i % 4 == 1) word = pronounceTarvik(word);
+    if (i % 4 == 2) word = random.tarvikWord();  // mostly not there
+    words.push_back(word);
+  }
+  return words;
+}
+
+void findWordWarm(benchmark::State& state) {
+  const Prepared& p = prepared(static_cast<std::size_t>(state.range(0)));
+  openIn(p);
+  std::vector<std::string> words = queries(p, 4096);
+  findWord("", kTarvikCzech, true);
+  std::size_t i = 0, found = 0;
+  for (auto _ : state) {
+    FoundWord answer = findWord(words[i++ % words.size()], kTarvikCzech, true);
+    found += answer.found;
+    benchmark::DoNotOptimize(answer);
+  }
+  double fileBytes = static_cast<double>(fs::file_size("tc_slovnik.slk"));
+  state.counters["index/file"] = static_cast<double>(currentIndex(kTarvikCzech).memoryUsed()) / fileBytes;
+  state.counters["found%"] = 100.0 * static_cast<double>(found) / static_cast<double>(state.iterations());
+}
+BENCHMARK(findWordWarm)->Arg(1000)->Arg(100000)->Arg(1000000)->Repetitions(3);
+
+// What a lookup costs read literally: every record from the first, through
+// the file, until one matches.
+FoundWord scanFindWord(const std::string& fileName, std::string_view word, bool byPronunciation) {
+  std::string key;
+  for (char c : word)
+    if (c != '\'') key += upcaseCz(c);
+  std::ifstream in(fileName, std::ios::binary);
+  char record[kRecordSize];
+  FoundWord answer;
+  for (long position = 1; in.read(record, kRecordSize); ++position) {
+    std::string stored;
+    for (char c : fieldText(record, 0))
+      if (c != '\'') stored += c;
+    if (stored == key || (byPronunciation && pronounceTarvik(stored) == key)) {
+      answer.found = true;
+      answer.position = position;
+      for (int slot = 1; slot <= kMeaningCount; ++slot) answer.meanings[slot - 1] = fieldText(record, slot);
+      break;
+    }
+  }
+  return answer;
+}
+
+void findWordByScan(benchmark::State& state) {
+  const Prepared& p = prepared(static_cast<std::size_t>(state.range(0)));
+  fs::current_path(p.folder);
+  std::vector<std::string> words = queries(p, 64);
+  std::size_t i = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(scanFindWord("tc_slovnik.slk", words[i++ % words.size()], true));
+}
+BENCHMARK(findWordByScan)->Arg(100000)->Unit(benchmark::kMicrosecond)->Repetitions(3);
+
+void firstLookupAfterStart(benchmark::State& state) {
+  const Prepared& p = prepared(static_cast<std::size_t>(state.range(0)));
+  for (auto _ : state) {
+    openIn(p);
+    benchmark::DoNotOptimize(findWord("drom", kTarvikCzech, true));
+  }
+}
+BENCHMARK(firstLookupAfterStart)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
+
+void translateWholeText(benchmark::State& state) {
+  const Prepared& p = prepared(100000);
+  std::vector<std::string> lines = makeText(p.entries, static_cast<std::size_t>(state.range(0)), 9);
+  long untranslated = 0;
+  for (auto _ : state) {
+    openIn(p);  // start to end: the index is built inside the measurement
+    for (const std::string& line : lines) untranslated += translateText(line, kTarvikCzech, true).untranslatedCount;
+  }
+  state.counters["lines"] = static_cast<double>(lines.size());
+  benchmark::DoNotOptimize(untranslated);
+}
+BENCHMARK(translateWholeText)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
+
+void insertFirstAndSort(benchmark::State& state) {
+  const Prepared& p = prepared(static_cast<std::size_t>(state.range(0)));
+  openIn(p);
+  findWord("", kTarvikCzech, false);
+  // Each new headword sorts before every other, the costliest place.
+  static int serial = 999999;
+  for (auto _ : state) {
+    char headword[16];
+    std::snprintf(headword, sizeof headword, "0%06d", serial--);
+    Tslovicko entry;
+    entry.slovo = headword;
+    entry.vyznam1 = "NOV\xDD";
+    insertEntry(entry, kTarvikCzech);
+    sortDictionary(kTarvikCzech);
+  }
+  state.counters["records"] = static_cast<double>(entryCount(kTarvikCzech));
+}
+BENCHMARK(insertFirstAndSort)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  fs::path start = fs::current_path();
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  closeDictionaries();
+  fs::current_path(start);
+  fs::remove_all(fs::temp_directory_path() / ("tarvik-bench-" + std::to_string(::getpid())));
+  return 0;
+}

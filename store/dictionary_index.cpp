@@ -1,0 +1,168 @@
+#include "dictionary_index.h"
+
+#include <algorithm>
+
+#include "letters.h"
+#include "stable_order.h"
+
+namespace {
+
+std::string storedFormOf(const char* record) {
+  std::string_view headword = fieldText(record, 0);
+  std::string form;
+  form.reserve(headword.size());
+  for (char c : headword)
+    if (c != '\'') form += c;
+  return form;
+}
+
+}  // namespace
+
+void DictionaryIndex::load(std::string records, const FileStamp& stamp) {
+  content = std::move(records);
+  builtFrom = stamp;
+  loaded = true;
+  dropTables();
+}
+
+void DictionaryIndex::dropTables() {
+  storedReady = pronouncedReady = prefixesReady = false;
+}
+
+void DictionaryIndex::ensureStored() {
+  if (storedReady) return;
+  stored.clear();
+  stored.reserve(count(), count() * 8);
+  for (std::uint32_t i = 0; i < count(); ++i) stored.push(storedFormOf(record(i)));
+  storedFirst.build(stored);
+  storedReady = true;
+}
+
+void DictionaryIndex::ensurePronounced() {
+  if (pronouncedReady) return;
+  ensureStored();
+  pronounced.clear();
+  pronounced.reserve(count(), count() * 8);
+  // A key can outgrow its headword (Q becomes KV) but never 2 * 20 bytes.
+  for (std::uint32_t i = 0; i < count(); ++i) pronounced.push(pronounceTarvik(stored.at(i)));
+  pronouncedFirst.build(pronounced);
+  pronouncedReady = true;
+}
+
+void DictionaryIndex::ensurePrefixes() {
+  if (prefixesReady) return;
+  ensureStored();
+  byStored = stableOrder(count(), [&](std::uint32_t a, std::uint32_t b) { return stored.at(a) < stored.at(b); });
+  rebuildPrefixTree();
+  prefixesReady = true;
+}
+
+void DictionaryIndex::rebuildPrefixTree() {
+  std::size_t n = byStored.size();
+  smallestRecord.assign(2 * n, 0);
+  std::copy(byStored.begin(), byStored.end(), smallestRecord.begin() + n);
+  for (std::size_t i = n; i-- > 1;)
+    smallestRecord[i] = std::min(smallestRecord[2 * i], smallestRecord[2 * i + 1]);
+}
+
+long DictionaryIndex::findStored(std::string_view key) {
+  ensureStored();
+  return storedFirst.find(key, stored);
+}
+
+long DictionaryIndex::findPronounced(std::string_view key) {
+  ensurePronounced();
+  return pronouncedFirst.find(key, pronounced);
+}
+
+long DictionaryIndex::findPrefix(std::string_view key) {
+  ensurePrefixes();
+  auto formOf = [&](std::uint32_t record) { return stored.at(record); };
+  auto first = std::lower_bound(byStored.begin(), byStored.end(), key,
+                                [&](std::uint32_t r, std::string_view k) { return formOf(r) < k; });
+  auto last = std::partition_point(first, byStored.end(),
+                                   [&](std::uint32_t r) { return formOf(r).starts_with(key); });
+  if (first == last) return -1;
+  return prefixRangeMin(first - byStored.begin(), last - byStored.begin());
+}
+
+long DictionaryIndex::prefixRangeMin(std::size_t lo, std::size_t hi) const {
+  std::size_t n = byStored.size();
+  std::uint32_t best = UINT32_MAX;
+  for (lo += n, hi += n; lo < hi; lo /= 2, hi /= 2) {
+    if (lo & 1) best = std::min(best, smallestRecord[lo++]);
+    if (hi & 1) best = std::min(best, smallestRecord[--hi]);
+  }
+  return best;
+}
+
+void DictionaryIndex::written(std::uint32_t index, const char* newRecord, const FileStamp& stamp) {
+  builtFrom = stamp;
+  if (index == count()) {
+    content.append(newRecord, kRecordSize);
+    if (storedReady) {
+      stored.push(storedFormOf(newRecord));
+      storedFirst.addIfAbsent(index, stored);
+    }
+    if (pronouncedReady) {
+      pronounced.push(pronounceTarvik(stored.at(index)));
+      pronouncedFirst.addIfAbsent(index, pronounced);
+    }
+    if (prefixesReady) {
+      // Among equal stored forms the order does not matter: the tree gives the smallest.
+      auto at = std::lower_bound(byStored.begin(), byStored.end(), stored.at(index),
+                                 [&](std::uint32_t r, std::string_view k) { return stored.at(r) < k; });
+      byStored.insert(at, index);
+      rebuildPrefixTree();
+    }
+    return;
+  }
+  bool sameForm = storedFormOf(record(index)) == storedFormOf(newRecord);
+  content.replace(index * kRecordSize, kRecordSize, newRecord, kRecordSize);
+  // A new headword may be the first of its kind or hide an older one: rebuild.
+  if (!sameForm) dropTables();
+}
+
+void DictionaryIndex::reordered(std::string records, const std::vector<std::uint32_t>& order,
+                                const FileStamp& stamp) {
+  // The usual case after an insertion: one record moved, the others in order.
+  std::uint32_t n = static_cast<std::uint32_t>(order.size());
+  std::uint32_t lo = 0, hi = n;
+  while (lo < n && order[lo] == lo) ++lo;
+  while (hi > lo && order[hi - 1] == hi - 1) --hi;
+  bool oneMovedBack = lo < hi && order[lo] == hi - 1;
+  for (std::uint32_t i = lo + 1; oneMovedBack && i < hi; ++i) oneMovedBack = order[i] == i - 1;
+  content = std::move(records);
+  builtFrom = stamp;
+  loaded = true;
+  if (oneMovedBack && storedReady) {
+    moveRecord(hi - 1, lo);
+  } else {
+    dropTables();
+  }
+}
+
+// Record `from` moved to the earlier place `to`; records to..from-1 moved one
+// place on. Only an earlier place can make it the first of its keys.
+void DictionaryIndex::moveRecord(std::uint32_t from, std::uint32_t to) {
+  auto renumber = [&](std::uint32_t r) { return r == from ? to : (r >= to && r < from ? r + 1 : r); };
+  stored.move(from, to);
+  storedFirst.renumber(renumber);
+  if (static_cast<std::uint32_t>(storedFirst.find(stored.at(to), stored)) > to) storedFirst.set(to, stored);
+  if (pronouncedReady) {
+    pronounced.move(from, to);
+    pronouncedFirst.renumber(renumber);
+    if (static_cast<std::uint32_t>(pronouncedFirst.find(pronounced.at(to), pronounced)) > to)
+      pronouncedFirst.set(to, pronounced);
+  }
+  if (prefixesReady) {
+    // Stored forms did not change, so each record keeps its place in this order.
+    for (std::uint32_t& r : byStored) r = renumber(r);
+    rebuildPrefixTree();
+  }
+}
+
+std::size_t DictionaryIndex::memoryUsed() const {
+  return content.capacity() + stored.memoryUsed() + storedFirst.memoryUsed() + pronounced.memoryUsed() +
+         pronouncedFirst.memoryUsed() + (byStored.capacity() + smallestRecord.capacity()) * sizeof(std::uint32_t);
+}
