@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "boundary.h"
+#include "psoubory.h"
+
+// What the user asked for. The arguments are still as typed, in the user's
+// encoding; job.h turns them into Windows-1250.
+struct Request {
+  std::string command;
+  std::string dir;  // empty: the current folder
+  Encoding encoding = Encoding::kUtf8;
+  Dict dict = kTarvikCzech;
+  bool byPronunciation = true;
+  bool reverse = false;
+  std::vector<std::string> arguments;  // in the order given, "--" removed
+};
+
+// The request, or, when parsing ended the run (help shown, usage error
+// reported), the exit code.
+struct ParsedCommandLine {
+  std::optional<Request> request;
+  int exitCode = 0;
+};
+ParsedCommandLine parseCommandLine(int argc, char** argv);

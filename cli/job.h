@@ -1,0 +1,28 @@
+#pragma once
+
+// A request made ready to run: every argument and input text converted to
+// Windows-1250 and checked. Preparing touches no dictionary, so a refused
+// command never creates or changes a file.
+
+#include <string>
+#include <vector>
+
+#include "command_line.h"
+#include "psoubory.h"
+
+struct Job {
+  Request request;
+  std::vector<std::string> texts;  // the arguments, in Windows-1250
+  std::vector<std::string> lines;  // translate: the text, one element per line
+  std::vector<Tslovicko> entries;  // import
+  GivenMeanings meanings;          // insert
+  long index = -1;                 // delete; -1 for any index outside the records
+};
+
+// Throws UsageError for bad arguments or text, IoError when an input file
+// cannot be read. File names are taken relative to the current folder, so
+// this must run before --dir is entered.
+Job prepareJob(const Request& request);
+
+// Whether the command reads or writes a dictionary (pronounce does not).
+bool usesDictionaries(const std::string& command);

@@ -1,0 +1,20 @@
+#include "commands.h"
+#include "exit_codes.h"
+
+int main(int argc, char** argv) {
+  ParsedCommandLine parsed = parseCommandLine(argc, argv);
+  if (!parsed.request) return parsed.exitCode;
+  Encoding encoding = parsed.request->encoding;
+  try {
+    Job job = prepareJob(*parsed.request);
+    int code = runJob(job);
+    finishOutput();
+    return code;
+  } catch (const UsageError& e) {
+    reportError(e.what(), encoding);
+    return kExitUsage;
+  } catch (const IoError& e) {
+    reportError(e.what(), encoding);
+    return kExitIo;
+  }
+}
