@@ -144,6 +144,32 @@ void insertFirstAndSort(benchmark::State& state) {
 }
 BENCHMARK(insertFirstAndSort)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
 
+// A dictionary written by another program in no particular order.
+void sortShuffled(benchmark::State& state) {
+  const Prepared& p = prepared(static_cast<std::size_t>(state.range(0)));
+  std::vector<Tslovicko> shuffled = p.entries;
+  WordGenerator random(3);
+  for (std::size_t i = shuffled.size(); i > 1; --i) std::swap(shuffled[i - 1], shuffled[random.next() % i]);
+  for (auto _ : state) {
+    state.PauseTiming();
+    closeDictionaries();
+    fs::current_path(p.folder);
+    writeDictionaryFile("tc_slovnik.slk", shuffled);
+    openDictionaries();
+    state.ResumeTiming();
+    sortDictionary(kTarvikCzech);
+  }
+  writeDictionaryFile("tc_slovnik.slk", p.entries);
+}
+BENCHMARK(sortShuffled)->Arg(200000)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
+
+void deleteFirst(benchmark::State& state) {
+  const Prepared& p = prepared(static_cast<std::size_t>(state.range(0)));
+  openIn(p);
+  for (auto _ : state) deleteEntry(0, kTarvikCzech);
+}
+BENCHMARK(deleteFirst)->Arg(200000)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
+
 }  // namespace
 
 int main(int argc, char** argv) {
