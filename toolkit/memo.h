@@ -48,4 +48,14 @@ class Memo : public QPlainTextEdit {
 
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  void keyPressEvent(QKeyEvent* event) override;
+  void insertFromMimeData(const QMimeData* source) override;
+  // Runs a change the program makes and raises changed() once for it, however
+  // many times Qt reports the document changing meanwhile.
+  template <typename Change>
+  void programChange(Change change);
+
+  bool programChanging = false;
 };

@@ -7,7 +7,8 @@ QString toQt(std::string_view cp1250) {
   text.reserve(static_cast<qsizetype>(cp1250.size()));
   // Every character of the code page lies in the Basic Multilingual Plane, so
   // each byte is one UTF-16 unit.
-  for (char byte : cp1250) text += QChar(static_cast<char16_t>(cp1250ToUnicode(static_cast<unsigned char>(byte))));
+  for (char byte : cp1250)
+    text += QChar(static_cast<char16_t>(cp1250ToUnicode(static_cast<unsigned char>(byte))));
   return text;
 }
 

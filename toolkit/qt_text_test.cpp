@@ -1,7 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <string>
 
+#include "qt_app_fixture_test.h"
 #include "qt_text.h"
 
 namespace {
