@@ -1,7 +1,8 @@
 #pragma once
 
-// Shared by the toolkit's tests: the one QApplication that widgets need, and
-// typing any character as a user would.
+// Shared by the tests of widgets: the one QApplication a process needs, and
+// typing any character as a user would. Without a display the offscreen
+// platform is used.
 
 #include <gtest/gtest.h>
 
@@ -10,24 +11,26 @@
 #include <QtTest/QTest>
 #include <ostream>
 
+
+inline QApplication& qtApp() {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "tarvik_test";
+  static char* argv[] = {name, nullptr};
+  // Never deleted: a static QApplication would be destroyed after Qt's own
+  // statics (the input device QTest registers) and crash at exit.
+  static QApplication* app = new QApplication(argc, argv);
+  return *app;
+}
+
 // Failures show the text instead of a dump of UTF-16 units.
 inline void PrintTo(const QString& text, std::ostream* out) {
   *out << '"' << text.toStdString() << '"';
 }
 
-// Widgets outlive no test, but the application must outlive them all, so it
-// is made once and never destroyed.
 class QtAppTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    if (QApplication::instance() != nullptr) return;
-    // Plain ctest has no display to offer.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "toolkit_test";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-  }
+  static void SetUpTestSuite() { qtApp(); }
 };
 
 // QTest::keyClicks sends only Latin-1 (it goes through toLatin1()), so Czech

@@ -10,8 +10,11 @@
 // signals come more often than that; they are filtered here, never in a window.
 
 #include <QTableWidget>
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 class StringGrid : public QTableWidget {
   Q_OBJECT
@@ -25,6 +28,8 @@ class StringGrid : public QTableWidget {
   void setColCount(int count);
   int rowTotal() const { return rowCount(); }
   void setRowTotal(int count);
+  // At least one row stays selectable: the count is cut to rowTotal() - 1,
+  // and a smaller row total lowers it.
   int fixedRows() const;
   void setFixedRows(int count);
   void setRowHeights(int pixels);
@@ -36,6 +41,8 @@ class StringGrid : public QTableWidget {
   int colWidth(int col) const;
   void setColWidth(int col, int pixels);
 
+  // The selected cell is always a selectable one; a value outside them is
+  // brought to the nearest. Changes of the counts move it there silently.
   int selectedCol() const;
   int selectedRow() const;
   void setSelectedCol(int col);
@@ -43,4 +50,29 @@ class StringGrid : public QTableWidget {
 
  signals:
   void clicked();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void showCell(int col, int row);
+  void showAllCells();
+  // Moves the selection without a notification; true when it moved.
+  bool place(int col, int row);
+  void moveTo(int col, int row);
+  std::optional<std::pair<int, int>> keyTarget(const QKeyEvent& event) const;
+
+  // Keyed (col, row); holds the cells of dropped columns and rows too.
+  std::map<std::pair<int, int>, std::string> texts;
+  int headingRows = 1;
+  int selCol = 0;
+  int selRow = 1;
+  // The left button went down on a selectable cell and has not come up yet.
+  bool choosing = false;
 };

@@ -1,0 +1,219 @@
+#include "string_grid.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "qt_text.h"
+
+namespace {
+
+constexpr QRgb kHeadingRgb = qRgb(166, 202, 240);
+constexpr int kDefaultCols = 5;
+constexpr int kDefaultRows = 5;
+constexpr int kDefaultColWidth = 64;
+
+}  // namespace
+
+StringGrid::StringGrid(QWidget* parent) : QTableWidget(parent) {
+  // The headers stay hidden, but they still hold the sizes: no minimum, so
+  // that setRowHeights(14) is taken as it is.
+  horizontalHeader()->hide();
+  horizontalHeader()->setDefaultSectionSize(kDefaultColWidth);
+  verticalHeader()->hide();
+  verticalHeader()->setMinimumSectionSize(0);
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+
+  setEditTriggers(NoEditTriggers);
+  setSelectionMode(SingleSelection);
+  setSelectionBehavior(SelectItems);
+  // Tab leaves the grid for the next control instead of walking the cells.
+  setTabKeyNavigation(false);
+  setWordWrap(false);
+  setShowGrid(false);
+  setHorizontalScrollMode(ScrollPerPixel);
+  viewport()->setCursor(Qt::PointingHandCursor);
+
+  setRowCount(kDefaultRows);
+  setColumnCount(kDefaultCols);
+  showAllCells();
+}
+
+void StringGrid::setColCount(int count) {
+  count = std::max(count, 1);
+  if (count == columnCount()) return;
+  setColumnCount(count);
+  showAllCells();
+}
+
+void StringGrid::setRowTotal(int count) {
+  count = std::max(count, 1);
+  if (count == rowCount()) return;
+  headingRows = std::min(headingRows, count - 1);
+  setRowCount(count);
+  showAllCells();
+}
+
+int StringGrid::fixedRows() const { return headingRows; }
+
+void StringGrid::setFixedRows(int count) {
+  headingRows = std::clamp(count, 0, rowCount() - 1);
+  showAllCells();
+}
+
+void StringGrid::setRowHeights(int pixels) {
+  pixels = std::max(pixels, 1);
+  verticalHeader()->setDefaultSectionSize(pixels);
+  for (int row = 0; row < rowCount(); ++row) setRowHeight(row, pixels);
+}
+
+std::string StringGrid::cell(int col, int row) const {
+  auto found = texts.find({col, row});
+  return found == texts.end() ? std::string() : found->second;
+}
+
+void StringGrid::setCell(int col, int row, std::string_view text) {
+  if (col < 0 || row < 0) return;
+  if (text.empty())
+    texts.erase({col, row});
+  else
+    texts[{col, row}] = std::string(text);
+  if (col < columnCount() && row < rowCount()) showCell(col, row);
+}
+
+int StringGrid::colWidth(int col) const { return columnWidth(col); }
+
+void StringGrid::setColWidth(int col, int pixels) { setColumnWidth(col, std::max(pixels, 0)); }
+
+int StringGrid::selectedCol() const { return selCol; }
+int StringGrid::selectedRow() const { return selRow; }
+void StringGrid::setSelectedCol(int col) { moveTo(col, selRow); }
+void StringGrid::setSelectedRow(int row) { moveTo(selCol, row); }
+
+// Every visible cell has an item: an empty heading cell without one would
+// lose the heading background and take Qt's default flags (editable,
+// selectable).
+void StringGrid::showCell(int col, int row) {
+  QTableWidgetItem* shown = item(row, col);
+  if (!shown) {
+    shown = new QTableWidgetItem;
+    setItem(row, col, shown);
+  }
+  shown->setText(toQt(cell(col, row)));
+  const bool heading = row < headingRows;
+  shown->setFlags(heading ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+  shown->setBackground(heading ? QBrush(QColor(kHeadingRgb)) : QBrush());
+}
+
+void StringGrid::showAllCells() {
+  for (int col = 0; col < columnCount(); ++col)
+    for (int row = 0; row < rowCount(); ++row) showCell(col, row);
+  // Qt moves its current cell on its own when columns or rows go; ours
+  // stays the one truth and is put back.
+  place(selCol, selRow);
+}
+
+bool StringGrid::place(int col, int row) {
+  col = std::clamp(col, 0, columnCount() - 1);
+  row = std::clamp(row, headingRows, rowCount() - 1);
+  const bool moved = col != selCol || row != selRow;
+  selCol = col;
+  selRow = row;
+  selectionModel()->setCurrentIndex(model()->index(row, col), QItemSelectionModel::ClearAndSelect);
+  return moved;
+}
+
+// The notification comes last, so that a handler which moves the selection
+// again finds the grid settled and gets its own single notification.
+void StringGrid::moveTo(int col, int row) {
+  if (!place(col, row)) return;
+  scrollTo(currentIndex());
+  emit clicked();
+}
+
+// Qt's own handlers are not called: they select on press, move the current
+// cell into heading rows during a drag and start editing on a double click.
+void StringGrid::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const QPoint pos = event->position().toPoint();
+  const int col = columnAt(pos.x());
+  const int row = rowAt(pos.y());
+  if (col < 0 || row < 0 || row < headingRows) return;
+  place(col, row);
+  scrollTo(currentIndex());
+  choosing = true;
+}
+
+// The second press of a double click is a click of its own.
+void StringGrid::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+
+void StringGrid::mouseMoveEvent(QMouseEvent* event) {
+  // A release we never saw (the grid was disabled meanwhile) ends the drag.
+  if (!(event->buttons() & Qt::LeftButton)) choosing = false;
+  if (!choosing) return;
+  // Outside the cells the selection keeps that coordinate; over a heading it
+  // stays in the first selectable row.
+  const QPoint pos = event->position().toPoint();
+  const int col = columnAt(pos.x());
+  const int row = rowAt(pos.y());
+  place(col < 0 ? selCol : col, row < 0 ? selRow : row);
+  scrollTo(currentIndex());
+}
+
+void StringGrid::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !choosing) return;
+  choosing = false;
+  emit clicked();
+}
+
+void StringGrid::keyPressEvent(QKeyEvent* event) {
+  if (std::optional<std::pair<int, int>> target = keyTarget(*event)) {
+    moveTo(target->first, target->second);
+    return;
+  }
+  // Skips QAbstractItemView: its search-as-you-type would move the current
+  // cell on a letter, silently.
+  QWidget::keyPressEvent(event);
+}
+
+std::optional<std::pair<int, int>> StringGrid::keyTarget(const QKeyEvent& event) const {
+  const bool ctrl = event.modifiers().testFlag(Qt::ControlModifier);
+  const int page = std::max(1, viewport()->height() / std::max(1, rowHeight(selRow)));
+  const int lastCol = columnCount() - 1;
+  switch (event.key()) {
+    case Qt::Key_Left: return std::pair(selCol - 1, selRow);
+    case Qt::Key_Right: return std::pair(selCol + 1, selRow);
+    case Qt::Key_Up: return std::pair(selCol, selRow - 1);
+    case Qt::Key_Down: return std::pair(selCol, selRow + 1);
+    case Qt::Key_PageUp: return std::pair(selCol, selRow - page);
+    case Qt::Key_PageDown: return std::pair(selCol, selRow + page);
+    case Qt::Key_Home: return std::pair(0, ctrl ? headingRows : selRow);
+    case Qt::Key_End: return std::pair(lastCol, ctrl ? rowCount() - 1 : selRow);
+    default: return std::nullopt;
+  }
+}
+
+// Lines between columns only: the rows of choices read as lists, one under
+// another, without rules between them.
+void StringGrid::paintEvent(QPaintEvent* event) {
+  QTableWidget::paintEvent(event);
+  QStyleOptionViewItem option;
+  initViewItemOption(&option);
+  const auto lineRgb = static_cast<QRgb>(style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this));
+  QPainter painter(viewport());
+  painter.setPen(QColor::fromRgba(lineRgb));
+  const int lastRow = rowCount() - 1;
+  const int top = rowViewportPosition(0);
+  const int bottom = rowViewportPosition(lastRow) + rowHeight(lastRow) - 1;
+  for (int col = 0; col < columnCount(); ++col) {
+    const int x = columnViewportPosition(col) + columnWidth(col) - 1;
+    if (x >= 0 && x < viewport()->width()) painter.drawLine(x, top, x, bottom);
+  }
+}
+
+void StringGrid::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::EnabledChange && !isEnabled()) choosing = false;
+  QTableWidget::changeEvent(event);
+}
