@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cstdlib>
 
 #include "qt_text.h"
 
@@ -14,13 +15,16 @@ constexpr QRgb kHeadingRgb = qRgb(166, 202, 240);
 constexpr int kDefaultCols = 5;
 constexpr int kDefaultRows = 5;
 constexpr int kDefaultColWidth = 64;
+// How far the pointer may be from a column border and still grab it.
+constexpr int kGrip = 3;
 
 }  // namespace
 
 StringGrid::StringGrid(QWidget* parent) : QTableWidget(parent) {
   // The headers stay hidden, but they still hold the sizes: no minimum, so
-  // that setRowHeights(14) is taken as it is.
+  // that a dragged border and setRowHeights(14) are taken as they are.
   horizontalHeader()->hide();
+  horizontalHeader()->setMinimumSectionSize(0);
   horizontalHeader()->setDefaultSectionSize(kDefaultColWidth);
   verticalHeader()->hide();
   verticalHeader()->setMinimumSectionSize(0);
@@ -34,6 +38,7 @@ StringGrid::StringGrid(QWidget* parent) : QTableWidget(parent) {
   setWordWrap(false);
   setShowGrid(false);
   setHorizontalScrollMode(ScrollPerPixel);
+  viewport()->setMouseTracking(true);
   viewport()->setCursor(Qt::PointingHandCursor);
 
   setRowCount(kDefaultRows);
@@ -138,6 +143,12 @@ void StringGrid::moveTo(int col, int row) {
 void StringGrid::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   const QPoint pos = event->position().toPoint();
+  if (int col = borderAt(pos); col >= 0) {
+    resizedCol = col;
+    resizeFromX = pos.x();
+    resizeFromWidth = columnWidth(col);
+    return;
+  }
   const int col = columnAt(pos.x());
   const int row = rowAt(pos.y());
   if (col < 0 || row < 0 || row < headingRows) return;
@@ -150,20 +161,30 @@ void StringGrid::mousePressEvent(QMouseEvent* event) {
 void StringGrid::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
 
 void StringGrid::mouseMoveEvent(QMouseEvent* event) {
-  // A release we never saw (the grid was disabled meanwhile) ends the drag.
-  if (!(event->buttons() & Qt::LeftButton)) choosing = false;
-  if (!choosing) return;
-  // Outside the cells the selection keeps that coordinate; over a heading it
-  // stays in the first selectable row.
   const QPoint pos = event->position().toPoint();
-  const int col = columnAt(pos.x());
-  const int row = rowAt(pos.y());
-  place(col < 0 ? selCol : col, row < 0 ? selRow : row);
-  scrollTo(currentIndex());
+  // A release we never saw (the grid was disabled meanwhile) ends the drag.
+  if (!(event->buttons() & Qt::LeftButton)) {
+    choosing = false;
+    resizedCol = -1;
+    viewport()->setCursor(borderAt(pos) >= 0 ? Qt::SplitHCursor : Qt::PointingHandCursor);
+    return;
+  }
+  if (resizedCol >= 0) {
+    setColumnWidth(resizedCol, std::max(0, resizeFromWidth + pos.x() - resizeFromX));
+  } else if (choosing) {
+    // Outside the cells the selection keeps that coordinate; over a
+    // heading it stays in the first selectable row.
+    const int col = columnAt(pos.x());
+    const int row = rowAt(pos.y());
+    place(col < 0 ? selCol : col, row < 0 ? selRow : row);
+    scrollTo(currentIndex());
+  }
 }
 
 void StringGrid::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || !choosing) return;
+  if (event->button() != Qt::LeftButton) return;
+  resizedCol = -1;
+  if (!choosing) return;
   choosing = false;
   emit clicked();
 }
@@ -195,6 +216,20 @@ std::optional<std::pair<int, int>> StringGrid::keyTarget(const QKeyEvent& event)
   }
 }
 
+int StringGrid::borderAt(QPoint pos) const {
+  // Borders are grabbed in the headings, where a click has no other use;
+  // in the other rows a click always chooses a cell.
+  const int row = rowAt(pos.y());
+  if (headingRows > 0 && (row < 0 || row >= headingRows)) return -1;
+  // From the right, so that a column dragged down to nothing can be
+  // pulled open again.
+  for (int col = columnCount() - 1; col >= 0; --col) {
+    const int edge = columnViewportPosition(col) + columnWidth(col);
+    if (std::abs(pos.x() - edge) <= kGrip) return col;
+  }
+  return -1;
+}
+
 // Lines between columns only: the rows of choices read as lists, one under
 // another, without rules between them.
 void StringGrid::paintEvent(QPaintEvent* event) {
@@ -214,6 +249,9 @@ void StringGrid::paintEvent(QPaintEvent* event) {
 }
 
 void StringGrid::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::EnabledChange && !isEnabled()) choosing = false;
+  if (event->type() == QEvent::EnabledChange && !isEnabled()) {
+    choosing = false;
+    resizedCol = -1;
+  }
   QTableWidget::changeEvent(event);
 }

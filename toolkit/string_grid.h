@@ -67,6 +67,8 @@ class StringGrid : public QTableWidget {
   bool place(int col, int row);
   void moveTo(int col, int row);
   std::optional<std::pair<int, int>> keyTarget(const QKeyEvent& event) const;
+  // The column whose right border is under pos, where borders can be grabbed.
+  int borderAt(QPoint pos) const;
 
   // Keyed (col, row); holds the cells of dropped columns and rows too.
   std::map<std::pair<int, int>, std::string> texts;
@@ -75,4 +77,7 @@ class StringGrid : public QTableWidget {
   int selRow = 1;
   // The left button went down on a selectable cell and has not come up yet.
   bool choosing = false;
+  int resizedCol = -1;
+  int resizeFromX = 0;
+  int resizeFromWidth = 0;
 };

@@ -45,6 +45,7 @@ using Dragging = MeaningGrid;
 using SettingTheSelection = MeaningGrid;
 using Cells = MeaningGrid;
 using Look = MeaningGrid;
+using Resizing = MeaningGrid;
 
 TEST_F(Clicking, EachClickOnAMeaningNotifiesOnce) {
   click(1, 3);
@@ -253,6 +254,25 @@ TEST_F(Look, HeadingsAreSkyBlueAndMeaningsWhiteWithoutLinesBetweenThem) {
   EXPECT_EQ(image.pixelColor(x, 3 * 14), QColor(Qt::white));
   EXPECT_NE(image.pixelColor(64 - 1, 3 * 14 + 7), QColor(Qt::white));
   EXPECT_NE(image.pixelColor(64 - 1, 7), QColor(166, 202, 240));
+}
+
+TEST_F(Resizing, DraggingABorderInTheHeadingsWidensTheColumn) {
+  const QPoint border(grid.colWidth(0), centre(0, 0).y());
+  QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, border);
+  QTest::mouseMove(grid.viewport(), border + QPoint(30, 0));
+  QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, border + QPoint(30, 0));
+  EXPECT_EQ(grid.colWidth(0), 64 + 30);
+  EXPECT_EQ(notices, 0);
+}
+
+TEST_F(Resizing, ABorderInTheMeaningsIsAnOrdinaryClick) {
+  const QPoint border(grid.colWidth(0) - 1, centre(0, 3).y());
+  QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, border);
+  QTest::mouseMove(grid.viewport(), border + QPoint(30, 0));
+  QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, border + QPoint(30, 0));
+  EXPECT_EQ(grid.colWidth(0), 64);
+  EXPECT_EQ(notices, 1);
+  EXPECT_EQ(selected(), std::pair(1, 3));
 }
 
 }  // namespace
