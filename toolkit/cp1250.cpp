@@ -120,3 +120,14 @@ Utf8Decoded utf8ToCp1250(std::string_view utf8) {
   }
   return decoded;
 }
+
+std::string cp1250Text(std::string_view utf8) {
+  std::string bytes;
+  std::size_t at = 0;
+  while (at < utf8.size()) {
+    char32_t code = nextCodePoint(utf8, at);
+    std::optional<unsigned char> byte = code == kMalformed ? std::nullopt : unicodeToCp1250(code);
+    bytes += byte ? static_cast<char>(*byte) : '?';
+  }
+  return bytes;
+}

@@ -23,3 +23,7 @@ struct Utf8Decoded {
 };
 // Fails on malformed UTF-8 and on characters outside Windows-1250.
 Utf8Decoded utf8ToCp1250(std::string_view utf8);
+
+// The program's own texts are written in the sources in UTF-8; this turns
+// one into Windows-1250 ("?" for a character the code page cannot hold).
+std::string cp1250Text(std::string_view utf8);

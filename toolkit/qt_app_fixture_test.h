@@ -11,6 +11,7 @@
 #include <QtTest/QTest>
 #include <ostream>
 
+#include "error_report.h"
 
 inline QApplication& qtApp() {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -19,7 +20,7 @@ inline QApplication& qtApp() {
   static char* argv[] = {name, nullptr};
   // Never deleted: a static QApplication would be destroyed after Qt's own
   // statics (the input device QTest registers) and crash at exit.
-  static QApplication* app = new QApplication(argc, argv);
+  static QApplication* app = new Application(argc, argv);
   return *app;
 }
 

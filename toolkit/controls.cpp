@@ -1,0 +1,50 @@
+#include "controls.h"
+
+#include <QFontDatabase>
+#include <QWidget>
+
+#include "qt_text.h"
+
+QFont programFont(int pixels) {
+  QFont font(QFontDatabase::hasFamily("MS Sans Serif") ? "MS Sans Serif" : "Sans Serif");
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(pixels);
+  return font;
+}
+
+void fixClientSize(QWidget* window, int width, int height) {
+  window->setFixedSize(width, height);
+  window->setWindowFlags((window->windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) &
+                         ~Qt::WindowMaximizeButtonHint);
+}
+
+Gauge::Gauge(QWidget* parent) : QProgressBar(parent) {
+  setRange(0, 100);
+  setValue(0);
+  setTextVisible(true);
+  setFormat("%p%");
+  setAlignment(Qt::AlignCenter);
+}
+
+StatusPanels::StatusPanels(const std::vector<int>& widths, QWidget* parent) : QStatusBar(parent) {
+  setSizeGripEnabled(false);
+  for (std::size_t i = 0; i < widths.size(); ++i) {
+    auto* panel = new QLabel(this);
+    panel->setTextFormat(Qt::PlainText);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // The last panel takes the rest of the bar, so that a text longer than
+    // its width ("Do tarvikštiny" in a wide font) is not cut off.
+    bool last = i + 1 == widths.size();
+    if (last)
+      panel->setMinimumWidth(widths[i]);
+    else
+      panel->setFixedWidth(widths[i]);
+    addWidget(panel, last ? 1 : 0);
+    panels.push_back(panel);
+  }
+}
+
+std::string StatusPanels::panelText(int panel) const { return fromQt(panels.at(panel)->text()); }
+
+void StatusPanels::setPanelText(int panel, std::string_view text) { panels.at(panel)->setText(toQt(text)); }

@@ -1,0 +1,60 @@
+#pragma once
+
+// The small controls of the windows, shaped as the windows expect them.
+
+#include <QAction>
+#include <QFont>
+#include <QLabel>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QString>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "error_report.h"
+
+// "MS Sans Serif" at `pixels` where it is installed, else the nearest sans-serif.
+QFont programFont(int pixels = 11);
+
+// Gives a top-level window a client area of exactly this size that the user
+// cannot resize, and no maximise button.
+void fixClientSize(QWidget* window, int width, int height);
+
+// A menu item's tick belongs to its handler: a click leaves the tick as it
+// was and runs the handler, which ticks or unticks. Items of an exclusive
+// group are ticked by the click as radio items are.
+template <typename Receiver>
+void onMenuItem(QAction* item, Receiver* receiver, void (Receiver::*handler)()) {
+  QObject::connect(item, &QAction::triggered, receiver, [item, receiver, handler](bool checked) {
+    if (item->isCheckable() && item->actionGroup() == nullptr) item->setChecked(!checked);
+    runGuarded([&] { (receiver->*handler)(); });
+  });
+}
+
+// A radio button's handler runs whenever the button becomes selected, by a
+// click or by the program; a click on the selected button runs nothing.
+template <typename Receiver>
+void onSelected(QRadioButton* button, Receiver* receiver, void (Receiver::*handler)()) {
+  QObject::connect(button, &QRadioButton::toggled, receiver, [receiver, handler](bool selected) {
+    if (selected) runGuarded([&] { (receiver->*handler)(); });
+  });
+}
+
+// A gauge showing 0 to 100 as a bar with the value as a percentage.
+class Gauge : public QProgressBar {
+ public:
+  explicit Gauge(QWidget* parent = nullptr);
+};
+
+// A status bar of panels of fixed widths, each holding one text.
+class StatusPanels : public QStatusBar {
+ public:
+  StatusPanels(const std::vector<int>& widths, QWidget* parent = nullptr);
+  std::string panelText(int panel) const;
+  void setPanelText(int panel, std::string_view text);
+
+ private:
+  std::vector<QLabel*> panels;
+};

@@ -1,0 +1,106 @@
+// The event behaviour the windows rely on, as the adapter shapes it.
+
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTimer>
+
+#include "controls.h"
+#include "io_error.h"
+#include "qt_app_fixture_test.h"
+
+namespace {
+
+struct Recorder : QObject {
+  int runs = 0;
+  void handler() { ++runs; }
+  void failing() {
+    ++runs;
+    throw IoError(ENOSPC, "Disk full: tc_slovnik.slk");
+  }
+};
+
+class Adapter : public QtAppTest {
+ protected:
+  void SetUp() override {
+    setErrorReporter([this](const std::string& message) { reported.push_back(message); });
+  }
+  void TearDown() override { setErrorReporter(nullptr); }
+  std::vector<std::string> reported;
+  Recorder recorder;
+};
+
+TEST_F(Adapter, AnErrorLeavingAHandlerIsReportedAndTheLoopGoesOn) {
+  QPushButton button;
+  onEvent(&button, &QPushButton::clicked, &recorder, &Recorder::failing);
+  button.click();
+  button.click();
+  EXPECT_EQ(recorder.runs, 2);
+  EXPECT_EQ(reported, (std::vector<std::string>{"Disk full: tc_slovnik.slk", "Disk full: tc_slovnik.slk"}));
+}
+
+// An event handler of a widget (not a connected slot) that throws.
+struct ThrowingWidget : QWidget {
+  bool event(QEvent* e) override {
+    if (e->type() == QEvent::User) throw IoError(EIO, "Read beyond end of file: ct_slovnik.slk");
+    return QWidget::event(e);
+  }
+};
+
+TEST_F(Adapter, TheApplicationCatchesWhatAnEventHandlerThrows) {
+  ThrowingWidget widget;
+  QEvent event(QEvent::User);
+  EXPECT_FALSE(QApplication::sendEvent(&widget, &event));
+  EXPECT_EQ(reported, std::vector<std::string>{"Read beyond end of file: ct_slovnik.slk"});
+}
+
+TEST_F(Adapter, AMenuItemsTickBelongsToItsHandler) {
+  QMenu menu;
+  QAction* item = menu.addAction("Hledat i podle výslovnosti");
+  item->setCheckable(true);
+  item->setChecked(true);
+  onMenuItem(item, &recorder, &Recorder::handler);
+  item->trigger();  // the handler does not touch the tick, so it stays
+  EXPECT_TRUE(item->isChecked());
+  EXPECT_EQ(recorder.runs, 1);
+}
+
+TEST_F(Adapter, RadioButtonsRunTheirHandlerWhenSelectedByAnyone) {
+  QWidget group;
+  auto* first = new QRadioButton("Tarviksko - český", &group);
+  auto* second = new QRadioButton("Česko - tarvikský", &group);
+  first->setChecked(true);
+  Recorder onFirst, onSecond;
+  onSelected(first, &onFirst, &Recorder::handler);
+  onSelected(second, &onSecond, &Recorder::handler);
+  second->setChecked(true);  // by the program
+  EXPECT_EQ(onSecond.runs, 1);
+  EXPECT_FALSE(first->isChecked());
+  second->click();  // already selected: nothing
+  EXPECT_EQ(onSecond.runs, 1);
+  first->click();
+  EXPECT_EQ(onFirst.runs, 1);
+  EXPECT_EQ(onFirst.runs + onSecond.runs, 2);
+}
+
+TEST_F(Adapter, AScrollBarReportsEveryMoveAlsoBySmallerMaximum) {
+  QScrollBar bar(Qt::Vertical);
+  bar.setRange(0, 100);
+  int changes = 0;
+  QObject::connect(&bar, &QScrollBar::valueChanged, [&] { ++changes; });
+  bar.setValue(80);
+  bar.setMaximum(50);
+  EXPECT_EQ(bar.value(), 50);
+  bar.setValue(50);
+  EXPECT_EQ(changes, 2);
+}
+
+TEST_F(Adapter, StatusPanelsHoldWindows1250Texts) {
+  StatusPanels panels({500, 50});
+  panels.setPanelText(1, "Do \xE8" "e\x9Atiny");
+  EXPECT_EQ(panels.panelText(1), "Do \xE8" "e\x9Atiny");
+  EXPECT_EQ(panels.panelText(0), "");
+}
+
+}  // namespace

@@ -1,0 +1,35 @@
+#include "error_report.h"
+
+#include <QMessageBox>
+
+namespace {
+
+ErrorReporter& customReporter() {
+  static ErrorReporter reporter;
+  return reporter;
+}
+
+}  // namespace
+
+void setErrorReporter(ErrorReporter reporter) { customReporter() = std::move(reporter); }
+
+void reportError(const std::exception& error) {
+  if (customReporter()) {
+    customReporter()(error.what());
+    return;
+  }
+  // Messages carry file names, which are in the system's encoding.
+  QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(),
+                        QString::fromLocal8Bit(error.what()));
+}
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& error) {
+    reportError(error);
+  }
+  return false;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+// No exception may cross Qt's event loop (Qt treats one leaving a slot or an
+// event handler as undefined behaviour). Every handler a window connects goes
+// through onEvent(), and Application catches whatever an event handler lets
+// through: the error is shown in a message box and the loop goes on. This is
+// the only place in the windows that catches IoError.
+
+#include <QApplication>
+#include <QObject>
+#include <exception>
+#include <functional>
+#include <string>
+
+// Replaces the message box, for tests; an empty reporter restores it.
+using ErrorReporter = std::function<void(const std::string& message)>;
+void setErrorReporter(ErrorReporter reporter);
+
+void reportError(const std::exception& error);
+
+template <typename Handler>
+void runGuarded(Handler&& handler) {
+  try {
+    handler();
+  } catch (const std::exception& error) {
+    reportError(error);
+  }
+}
+
+// Connects `signal` to the handler `(receiver->*handler)()`; the signal's
+// arguments are not passed on.
+template <typename Sender, typename Signal, typename Receiver>
+QMetaObject::Connection onEvent(Sender* sender, Signal signal, Receiver* receiver, void (Receiver::*handler)()) {
+  return QObject::connect(sender, signal, receiver,
+                          [receiver, handler] { runGuarded([&] { (receiver->*handler)(); }); });
+}
+
+class Application : public QApplication {
+ public:
+  Application(int& argc, char** argv);
+  bool notify(QObject* receiver, QEvent* event) override;
+};

@@ -1,0 +1,97 @@
+// The main window's commands besides translating: texts in and out,
+// direction, pronunciation and the dictionary exports.
+
+#include "cp1250.h"
+#include "file_dialogs.h"
+#include "text_file.h"
+#include "vzhled.h"
+
+namespace {
+
+const std::string kTextFilter = cp1250Text("Textové soubory|*.txt");
+
+}  // namespace
+
+void Tokno::Noveklad1Click() {
+  Vstup->setContent("Vstup");
+  Vystup->setContent(cp1250Text("Výstup"));
+  resetWalk();
+  resetGrid();
+}
+
+void Tokno::Otevtoriginl1Click() {
+  std::optional<ChosenFile> file = askFileToOpen(this, kTextFilter);
+  if (!file) return;
+  Vstup->setContent("");
+  StatusBar1->setPanelText(0, cp1250Text("Otevřen soubor ") + file->shown);
+  loadTextFile(file->path);
+  resetWalk();
+}
+
+void Tokno::loadTextFile(const std::string& path) {
+  for (const std::string& line : readTextFile(path)) Vstup->appendLine(line);
+}
+
+void Tokno::Uloizvystupdosouboru1Click() {
+  std::optional<ChosenFile> file = askFileToSave(this, kTextFilter, "preklad.txt");
+  if (!file) return;
+  saveFileName = file->path;
+  StatusBar1->setPanelText(0, cp1250Text("Uloženo do souboru ") + file->shown);
+  saveTextFile(Vystup->content(), saveFileName);
+}
+
+void Tokno::saveTextFile(const std::string& text, const std::string& path) {
+  writeTextFile(path, text + "\r\n");
+}
+
+void Tokno::Konec1Click() { close(); }
+
+void Tokno::Ulozitdotextovhosouboru1Click() {
+  exportDictionary(kTarvikCzech);
+  StatusBar1->setPanelText(0, cp1250Text("Slovník byl uložen od souboru tc_slovnik.txt"));
+}
+
+void Tokno::UloitCTslovnkdotextsouboru1Click() {
+  exportDictionary(kCzechTarvik);
+  StatusBar1->setPanelText(0, cp1250Text("Slovník byl uložen od souboru ct_slovnik.txt"));
+}
+
+void Tokno::Podlev1Click() { Podlev1->setChecked(!Podlev1->isChecked()); }
+
+void Tokno::Doetiny1Click() {
+  Doetiny1->setChecked(true);
+  ToolButton9->setChecked(false);
+  ToolButton9->setToolTip(QString::fromUtf8("Do češtiny"));
+  StatusBar1->setPanelText(1, cp1250Text("Do češtiny"));
+  resetWalk();
+}
+
+void Tokno::Dotarviktiny1Click() {
+  Dotarviktiny1->setChecked(true);
+  ToolButton9->setChecked(true);
+  ToolButton9->setToolTip(QString::fromUtf8("Do tarvikštiny"));
+  StatusBar1->setPanelText(1, cp1250Text("Do tarvikštiny"));
+  resetWalk();
+}
+
+void Tokno::ToolButton9Click() {
+  bool toTarvik = ToolButton9->isChecked();
+  ToolButton9->setIcon(toolPicture(toTarvik ? 7 : 6));
+  const char* caption = toTarvik ? "Do tarvikštiny" : "Do češtiny";
+  ToolButton9->setToolTip(QString::fromUtf8(caption));
+  (toTarvik ? Dotarviktiny1 : Doetiny1)->setChecked(true);
+  StatusBar1->setPanelText(1, cp1250Text(caption));
+  resetWalk();
+}
+
+void Tokno::vstupnikontrola() {
+  bool any = Vstup->contentLength() > 0;
+  ToolButton6->setEnabled(any);
+  ToolButton4->setEnabled(any);
+}
+
+void Tokno::vymazatvstup() {
+  // Only the placeholder goes: a text of the user's that happens to start
+  // with the same five letters stays.
+  if (Vstup->content() == "Vstup") Vstup->setContent("");
+}

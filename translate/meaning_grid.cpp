@@ -1,0 +1,40 @@
+// The meaning grid: every word or two-word phrase of the stepped line in a
+// column, with all its meanings; a click on a meaning puts it into the line.
+
+#include "meaning_grid.h"
+#include "vzhled.h"
+
+void Tokno::resetGrid() {
+  vyberslov->setEnabled(false);
+  vyberslov->setColCount(1);
+  for (int col = 0; col < kGridResetColumns; ++col)
+    for (int row = 0; row < kGridRows; ++row) vyberslov->setCell(col, row, "");
+  vyberslov->setColCount(kGridResetColumns);
+}
+
+void Tokno::vybyrani() {
+  fillMeaningGrid(*vyberslov, Vstup->line(walk.currentLine), direction(), byPronunciation());
+  updateProgress();
+}
+
+void Tokno::vymena() {
+  if (!vyberslov->isEnabled()) return;
+  int col = vyberslov->selectedCol();
+  int row = vyberslov->selectedRow();
+  std::string chosen = vyberslov->cell(col, row);
+  if (!chosen.empty()) {
+    vyberslov->setCell(col, row, vyberslov->cell(col, 1));
+    vyberslov->setCell(col, 1, chosen);
+  }
+  dosadit();
+}
+
+void Tokno::dosadit() {
+  std::string line;
+  for (int col = 0; col < vyberslov->colCount(); ++col) {
+    std::string meaning = vyberslov->cell(col, 1);
+    line += meaning.empty() ? vyberslov->cell(col, 0) : meaning;
+    line += ' ';
+  }
+  Vystup->setLine(walk.currentLine, line);
+}

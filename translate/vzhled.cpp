@@ -1,0 +1,181 @@
+#include "vzhled.h"
+
+#include <QActionGroup>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include "cp1250.h"
+#include "jpeg_image.h"
+#include "qt_text.h"
+
+TranslationWalk walk;
+int demoStep = 100;
+Tokno* okno = nullptr;
+
+void initTranslationModule() {
+  walk = TranslationWalk{};
+  demoStep = 100;
+}
+
+QIcon toolPicture(int index) {
+  static const char* const kNames[] = {"tb0_new",  "tb1_open",       "tb2_save",     "tb3_step",
+                                       "tb4_all",  "tb5_dictionary", "tb6_to_czech", "tb7_to_tarvik"};
+  return QIcon(QPixmap::fromImage(jpegResource(QString(":/pictures/%1.jpg").arg(kNames[index]))));
+}
+
+namespace {
+
+constexpr int kClientWidth = 687;
+constexpr int kClientHeight = 366;
+
+QToolButton* toolButton(QToolBar* bar, int picture, const char* hint) {
+  auto* button = new QToolButton(bar);
+  button->setIcon(toolPicture(picture));
+  button->setToolTip(QString::fromUtf8(hint));
+  button->setAccessibleName(QString::fromUtf8(hint));
+  button->setAutoRaise(true);
+  bar->addWidget(button);
+  return button;
+}
+
+void gap(QToolBar* bar, int pixels) {
+  auto* space = new QWidget(bar);
+  space->setFixedWidth(pixels);
+  bar->addWidget(space);
+}
+
+Memo* textBox(QWidget* client, int top, const char* accessibleName, const char* text) {
+  auto* box = new Memo(client);
+  box->setGeometry(8, top, 673, 97);
+  box->setAccessibleName(QString::fromUtf8(accessibleName));
+  box->setContent(cp1250Text(text));
+  return box;
+}
+
+QAction* menuItem(QMenu* menu, const char* caption, QKeySequence key = {}) {
+  QAction* item = menu->addAction(QString::fromUtf8(caption));
+  item->setShortcut(key);
+  return item;
+}
+
+}  // namespace
+
+Tokno::Tokno(QWidget* parent) : QMainWindow(parent) {
+  setWindowTitle(QString::fromUtf8("Tarviksko-český slovník"));
+  setFont(programFont());
+  auto* client = new QWidget(this);
+  client->setFixedSize(kClientWidth, kClientHeight);
+  setCentralWidget(client);
+  createToolBar(client);
+  createControls(client);
+  createMenus();
+  connectHandlers();
+  resetGrid();
+  move(237, 255);
+  fixClientSize(this, kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+}
+
+void Tokno::createToolBar(QWidget* client) {
+  auto* bar = new QToolBar(client);
+  bar->setGeometry(0, 0, kClientWidth, 29);
+  bar->setIconSize(QSize(16, 16));
+  bar->setMovable(false);
+  gap(bar, 9);
+  nove = toolButton(bar, 0, "Nový překlad");
+  ToolButton1 = toolButton(bar, 1, "Otevřít originál");
+  ToolButton2 = toolButton(bar, 2, "Uložit překlad");
+  bar->addSeparator();
+  ToolButton9 = toolButton(bar, 6, "Do češtiny");
+  ToolButton9->setCheckable(true);
+  ToolButton6 = toolButton(bar, 3, "Přeložit postupně F4");
+  ToolButton4 = toolButton(bar, 4, "Přeložit najednou F5");
+  bar->addSeparator();
+  ToolButton8 = toolButton(bar, 5, "Slovník");
+  auto* stretch = new QWidget(bar);
+  stretch->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+  bar->addWidget(stretch);
+  Gauge1 = new Gauge(bar);
+  Gauge1->setFixedSize(152, 22);
+  Gauge1->setToolTip(QString::fromUtf8("Stav přeložení"));
+  Gauge1->setAccessibleName(QString::fromUtf8("Stav přeložení"));
+  bar->addWidget(Gauge1);
+}
+
+void Tokno::createControls(QWidget* client) {
+  Vstup = textBox(client, 32, "Vstup", "Vstup");
+  vyberslov = new StringGrid(client);
+  vyberslov->setGeometry(8, 134, 673, 110);
+  vyberslov->setAccessibleName(QString::fromUtf8("Výběr významů"));
+  vyberslov->setRowTotal(6);
+  vyberslov->setFixedRows(2);
+  vyberslov->setRowHeights(14);
+  Vystup = textBox(client, 248, "Výstup", "Vystup");
+  StatusBar1 = new StatusPanels({500, 50}, client);
+  StatusBar1->setGeometry(0, kClientHeight - 19, kClientWidth, 19);
+  StatusBar1->setAccessibleName(QString::fromUtf8("Stav"));
+  StatusBar1->setPanelText(0, "Status");
+  StatusBar1->setPanelText(1, cp1250Text("Do češtiny"));
+  Timer1 = new QTimer(this);
+  Timer1->setInterval(1500);
+  setTabOrder(Vstup, vyberslov);
+  setTabOrder(vyberslov, Vystup);
+  Vstup->setFocus();
+}
+
+void Tokno::createMenus() {
+  QMenu* soubor = menuBar()->addMenu(QString::fromUtf8("Soubor"));
+  Noveklad1 = menuItem(soubor, "Nový řeklad", QKeySequence(Qt::CTRL | Qt::Key_N));
+  Otevtoriginl1 = menuItem(soubor, "Otevřít originál", Qt::Key_F2);
+  Uloizvystupdosouboru1 = menuItem(soubor, "Uložit překlad", Qt::Key_F3);
+  soubor->addSeparator();
+  Konec1 = menuItem(soubor, "Konec");
+
+  QMenu* prelozit = menuBar()->addMenu(QString::fromUtf8("Přeložit"));
+  Peloitpomalu1 = menuItem(prelozit, "Přeložit postupně", Qt::Key_F4);
+  Peloitrychle1 = menuItem(prelozit, "Přeložit najednou", Qt::Key_F5);
+
+  QMenu* slovnik = menuBar()->addMenu(QString::fromUtf8("Slovník"));
+  Slovnk2 = menuItem(slovnik, "Slovník", QKeySequence(Qt::CTRL | Qt::Key_S));
+  Editaceslovnku1 = menuItem(slovnik, "Editace slovníku");
+  Ulozitdotextovhosouboru1 = menuItem(slovnik, "Ulozit T-Č slovník do text. souboru");
+  UloitCTslovnkdotextsouboru1 = menuItem(slovnik, "Uložit Č-T slovník do text. souboru");
+  Podlev1 = menuItem(slovnik, "Hledat i podle výslovnosti");
+  Podlev1->setCheckable(true);
+  Podlev1->setChecked(true);
+  slovnik->addSeparator();
+  Doetiny1 = menuItem(slovnik, "Do češtiny");
+  Dotarviktiny1 = menuItem(slovnik, "Do tarvikštiny");
+  auto* directions = new QActionGroup(this);
+  for (QAction* item : {Doetiny1, Dotarviktiny1}) {
+    item->setCheckable(true);
+    directions->addAction(item);
+  }
+  Doetiny1->setChecked(true);
+
+  QMenu* help = menuBar()->addMenu("Help");
+  Npovda1 = menuItem(help, "Nápověda");
+  About1 = menuItem(help, "About");
+}
+
+void Tokno::connectHandlers() {
+  onMenuItem(Noveklad1, this, &Tokno::Noveklad1Click);
+  onMenuItem(Otevtoriginl1, this, &Tokno::Otevtoriginl1Click);
+  onMenuItem(Uloizvystupdosouboru1, this, &Tokno::Uloizvystupdosouboru1Click);
+  onMenuItem(Konec1, this, &Tokno::Konec1Click);
+  onMenuItem(Peloitpomalu1, this, &Tokno::prelozitClick);
+  onMenuItem(Peloitrychle1, this, &Tokno::rychleprelozit);
+  onMenuItem(Ulozitdotextovhosouboru1, this, &Tokno::Ulozitdotextovhosouboru1Click);
+  onMenuItem(UloitCTslovnkdotextsouboru1, this, &Tokno::UloitCTslovnkdotextsouboru1Click);
+  onMenuItem(Podlev1, this, &Tokno::Podlev1Click);
+  onMenuItem(Doetiny1, this, &Tokno::Doetiny1Click);
+  onMenuItem(Dotarviktiny1, this, &Tokno::Dotarviktiny1Click);
+  onEvent(nove, &QToolButton::clicked, this, &Tokno::Noveklad1Click);
+  onEvent(ToolButton1, &QToolButton::clicked, this, &Tokno::Otevtoriginl1Click);
+  onEvent(ToolButton2, &QToolButton::clicked, this, &Tokno::Uloizvystupdosouboru1Click);
+  onEvent(ToolButton9, &QToolButton::clicked, this, &Tokno::ToolButton9Click);
+  onEvent(ToolButton6, &QToolButton::clicked, this, &Tokno::prelozitClick);
+  onEvent(ToolButton4, &QToolButton::clicked, this, &Tokno::rychleprelozit);
+  onEvent(Vstup, &Memo::changed, this, &Tokno::vstupnikontrola);
+  onEvent(Vstup, &Memo::clicked, this, &Tokno::vymazatvstup);
+  onEvent(vyberslov, &StringGrid::clicked, this, &Tokno::vymena);
+}

@@ -1,0 +1,113 @@
+#pragma once
+
+// The main window: the input box Vstup, the meaning grid vyberslov and the
+// output box Vystup, with the commands that translate, open and save texts,
+// switch the direction and export the dictionaries.
+
+#include <QAction>
+#include <QMainWindow>
+#include <QTimer>
+#include <QToolButton>
+#include <string>
+
+#include "controls.h"
+#include "memo.h"
+#include "psoubory.h"
+#include "string_grid.h"
+
+// The walk of the step-by-step translation through the input box. Offsets
+// and lengths count a line break as two characters.
+struct TranslationWalk {
+  int currentLine = -1;   // the line the last step translated; -1 after a reset
+  int nextLineStart = 0;  // where the next step's line starts, for highlighting
+  int doneLength = 0;     // the stepped lines' lengths, each with its line break
+  int totalLength = 0;    // the whole input text at the last step
+  int percentDone = 0;
+};
+
+extern TranslationWalk walk;
+// The demonstration's position in its script; 100 when none runs.
+extern int demoStep;
+
+// Picture `index` of the main window's eight tool-bar pictures.
+QIcon toolPicture(int index);
+
+// Module start-up: the walk reset and no demonstration running.
+void initTranslationModule();
+
+class Tokno : public QMainWindow {
+ public:
+  explicit Tokno(QWidget* parent = nullptr);
+
+  // Commands: menu items, tool buttons and keys run these.
+  void Noveklad1Click();
+  void Otevtoriginl1Click();
+  void Uloizvystupdosouboru1Click();
+  void Konec1Click();
+  void Ulozitdotextovhosouboru1Click();
+  void UloitCTslovnkdotextsouboru1Click();
+  void Podlev1Click();
+  void Doetiny1Click();
+  void Dotarviktiny1Click();
+  void ToolButton9Click();
+  void vstupnikontrola();
+  void vymazatvstup();
+
+  // Translation, all at once and step by step.
+  void rychleprelozit();
+  void prelozitClick();
+  void selectCurrentLine();
+
+  // The meaning grid.
+  void vybyrani();
+  void vymena();
+  void dosadit();
+  void resetGrid();
+
+  void resetWalk();
+  void loadTextFile(const std::string& path);
+  void saveTextFile(const std::string& text, const std::string& path);
+
+  Dict direction() const { return Doetiny1->isChecked() ? kTarvikCzech : kCzechTarvik; }
+  bool byPronunciation() const { return Podlev1->isChecked(); }
+
+  Memo* Vstup;
+  StringGrid* vyberslov;
+  Memo* Vystup;
+  StatusPanels* StatusBar1;
+  Gauge* Gauge1;
+  QToolButton* nove;
+  QToolButton* ToolButton1;
+  QToolButton* ToolButton2;
+  QToolButton* ToolButton9;
+  QToolButton* ToolButton6;
+  QToolButton* ToolButton4;
+  QToolButton* ToolButton8;
+  QAction* Noveklad1;
+  QAction* Otevtoriginl1;
+  QAction* Uloizvystupdosouboru1;
+  QAction* Konec1;
+  QAction* Peloitpomalu1;
+  QAction* Peloitrychle1;
+  QAction* Slovnk2;
+  QAction* Editaceslovnku1;
+  QAction* Ulozitdotextovhosouboru1;
+  QAction* UloitCTslovnkdotextsouboru1;
+  QAction* Podlev1;
+  QAction* Doetiny1;
+  QAction* Dotarviktiny1;
+  QAction* Npovda1;
+  QAction* About1;
+  QTimer* Timer1;
+  std::string saveFileName;
+
+ private:
+  void createControls(QWidget* client);
+  void createToolBar(QWidget* client);
+  void createMenus();
+  void connectHandlers();
+  void setProgress(int percent);
+  void updateProgress();
+};
+
+extern Tokno* okno;

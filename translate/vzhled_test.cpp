@@ -1,0 +1,239 @@
+// The main window driven through its real controls and handlers.
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QTest>
+#include <QTimer>
+
+#include "cp1250.h"
+#include "error_report.h"
+#include "qt_text.h"
+#include "qt_app_fixture_test.h"
+#include "store_fixture_test.h"
+#include "vzhled.h"
+
+namespace {
+
+class MainWindow : public StoreTest {
+ protected:
+  void SetUp() override {
+    StoreTest::SetUp();
+    qtApp();
+    fill(kTarvikCzech, {entry("KO", {"VODA", "TEKUTINA", "PIT\xCD"}), entry("RA", {"SLUNCE"}),
+                        entry("KO RA", {"\xD8" "EKA"}), entry("SHEE", {"MOST"})});
+    fill(kCzechTarvik, {entry("VODA", {"KO"})});
+    initTranslationModule();
+    okno = window = new Tokno;
+    setErrorReporter([this](const std::string& message) { errors.push_back(message); });
+  }
+  void TearDown() override {
+    setErrorReporter(nullptr);
+    delete window;
+    okno = nullptr;
+    StoreTest::TearDown();
+  }
+
+  void type(const std::string& utf8) {
+    window->Vstup->setContent("");
+    window->Vstup->setContent(cp1250Text(utf8));
+  }
+  std::string status() const { return window->StatusBar1->panelText(0); }
+  int gauge() const { return window->Gauge1->value(); }
+  std::string output() const { return window->Vystup->content(); }
+
+  Tokno* window = nullptr;
+  std::vector<std::string> errors;
+};
+
+TEST_F(MainWindow, StartsWithItsPlaceholdersAndDirectionToCzech) {
+  EXPECT_EQ(window->Vstup->content(), "Vstup");
+  EXPECT_EQ(window->Vystup->content(), "Vystup");
+  EXPECT_EQ(status(), "Status");
+  EXPECT_EQ(window->StatusBar1->panelText(1), cp1250Text("Do češtiny"));
+  EXPECT_FALSE(window->vyberslov->isEnabled());
+  EXPECT_EQ(window->vyberslov->colCount(), 12);
+  EXPECT_EQ(window->direction(), kTarvikCzech);
+  EXPECT_TRUE(window->byPronunciation());
+  EXPECT_EQ(gauge(), 0);
+  EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Tarviksko-český slovník"));
+}
+
+TEST_F(MainWindow, TranslatesEverythingAtOnce) {
+  type("ko ra.ta ko\r\n\r\nshee");
+  window->rychleprelozit();
+  EXPECT_EQ(output(), "\xD8" "EKA.ta VODA \r\n\r\nMOST \r\n");
+  EXPECT_EQ(status(), cp1250Text("Text nebyl přeložen celý nebo vůbec"));
+  EXPECT_EQ(gauge(), 100);
+  EXPECT_FALSE(window->vyberslov->isEnabled());
+
+  type("ko ra");
+  window->rychleprelozit();
+  EXPECT_EQ(status(), cp1250Text("Text byl přeložen celý"));
+
+  type("");
+  window->rychleprelozit();
+  EXPECT_EQ(output(), "");
+  EXPECT_EQ(status(), cp1250Text("Text byl přeložen celý"));
+}
+
+TEST_F(MainWindow, StepsLineByLineHighlightingAndMovingTheGauge) {
+  type("ko\r\nrax");
+  window->prelozitClick();
+  EXPECT_EQ(walk.currentLine, 0);
+  EXPECT_EQ(window->Vstup->selStart(), 0);
+  EXPECT_EQ(window->Vstup->selLength(), 4);
+  EXPECT_EQ(gauge(), 57);
+  EXPECT_EQ(output(), "VODA ");  // the placeholder line is replaced
+  EXPECT_TRUE(window->vyberslov->isEnabled());
+
+  window->prelozitClick();
+  EXPECT_EQ(window->Vstup->selStart(), 4);
+  EXPECT_EQ(window->Vstup->selLength(), 3);  // cut at the end
+  EXPECT_EQ(gauge(), 100);
+  EXPECT_EQ(output(), "VODA \r\nrax ");
+  EXPECT_EQ(status(), cp1250Text("Text nebyl přeložen celý nebo vůbec"));
+
+  window->prelozitClick();  // after the last line, the first again
+  EXPECT_EQ(walk.currentLine, 0);
+  EXPECT_EQ(window->Vstup->selStart(), 0);
+  EXPECT_EQ(gauge(), 100);
+}
+
+TEST_F(MainWindow, AWalkPastDeletedLinesStartsAgainAtTheFirst) {
+  type("ko\r\nra\r\nko");
+  window->prelozitClick();
+  window->prelozitClick();
+  window->prelozitClick();
+  type("ra");
+  window->prelozitClick();
+  EXPECT_EQ(walk.currentLine, 0);
+  EXPECT_EQ(output().substr(0, 8), "SLUNCE \r");
+}
+
+TEST_F(MainWindow, AStepOnAnEmptyTextLeavesTheGaugeAlone) {
+  window->Gauge1->setValue(33);
+  type("");
+  window->prelozitClick();
+  EXPECT_EQ(gauge(), 33);
+  EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MainWindow, TheGridShowsItemsAndAClickPutsAMeaningIn) {
+  type("ko ra shee ko");
+  window->prelozitClick();
+  StringGrid* grid = window->vyberslov;
+  ASSERT_EQ(grid->colCount(), 3);
+  EXPECT_EQ(grid->cell(0, 0), "KO RA");
+  EXPECT_EQ(grid->cell(1, 1), "MOST");
+  EXPECT_EQ(grid->cell(2, 3), "PIT\xCD");
+  EXPECT_EQ(grid->colWidth(2), 68);  // TEKUTINA: 8 characters
+  EXPECT_EQ(output(), "\xD8" "EKA MOST VODA ");
+
+  window->show();
+  QRect pitiCell = grid->visualRect(grid->model()->index(3, 2));
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, pitiCell.center());
+  EXPECT_EQ(grid->cell(2, 1), "PIT\xCD");
+  EXPECT_EQ(grid->cell(2, 3), "VODA");
+  EXPECT_EQ(output(), "\xD8" "EKA MOST PIT\xCD ");
+
+  grid->setSelectedRow(5);  // an empty cell: nothing to swap, the line is rebuilt
+  EXPECT_EQ(output(), "\xD8" "EKA MOST PIT\xCD ");
+  QTest::keyClick(grid, Qt::Key_Up);  // to row 4: empty too
+  QTest::keyClick(grid, Qt::Key_Up);  // to row 3, as a click there: VODA back
+  EXPECT_EQ(grid->cell(2, 1), "VODA");
+  EXPECT_EQ(output(), "\xD8" "EKA MOST VODA ");
+}
+
+TEST_F(MainWindow, TheInputPlaceholderGoesOnAClickButTheUsersTextStays) {
+  window->show();
+  QTest::mouseClick(window->Vstup->viewport(), Qt::LeftButton);
+  EXPECT_EQ(window->Vstup->content(), "");
+  EXPECT_FALSE(window->ToolButton6->isEnabled());
+  EXPECT_FALSE(window->ToolButton4->isEnabled());
+  type("Vstupenka");
+  EXPECT_TRUE(window->ToolButton4->isEnabled());
+  QTest::mouseClick(window->Vstup->viewport(), Qt::LeftButton);
+  EXPECT_EQ(window->Vstup->content(), "Vstupenka");
+}
+
+TEST_F(MainWindow, SwitchingTheDirectionResetsTheWalk) {
+  type("voda");
+  window->prelozitClick();
+  window->Dotarviktiny1->trigger();
+  EXPECT_EQ(window->direction(), kCzechTarvik);
+  EXPECT_TRUE(window->ToolButton9->isChecked());
+  EXPECT_EQ(window->StatusBar1->panelText(1), cp1250Text("Do tarvikštiny"));
+  EXPECT_EQ(walk.currentLine, -1);
+  EXPECT_EQ(gauge(), 0);
+  window->prelozitClick();
+  EXPECT_EQ(output(), "KO ");
+
+  window->ToolButton9->click();  // up again: back to Czech
+  EXPECT_EQ(window->direction(), kTarvikCzech);
+  EXPECT_EQ(window->StatusBar1->panelText(1), cp1250Text("Do češtiny"));
+  window->Podlev1->trigger();
+  EXPECT_FALSE(window->byPronunciation());
+}
+
+TEST_F(MainWindow, NewTranslationRestoresThePlaceholders) {
+  type("ko");
+  window->prelozitClick();
+  window->Noveklad1->trigger();
+  EXPECT_EQ(window->Vstup->content(), "Vstup");
+  EXPECT_EQ(window->Vystup->content(), cp1250Text("Výstup"));
+  EXPECT_FALSE(window->vyberslov->isEnabled());
+  EXPECT_EQ(walk.currentLine, -1);
+}
+
+TEST_F(MainWindow, TextsGoInAndOutAsWindows1250WithCrLf) {
+  putFileBytes("original.txt", "ko ra\r\n\xC8" "AJ\nshee");
+  window->Vstup->setContent("");
+  window->loadTextFile("original.txt");
+  EXPECT_EQ(window->Vstup->lineCount(), 3);
+  EXPECT_EQ(window->Vstup->line(1), "\xC8" "AJ");
+  window->rychleprelozit();
+  window->saveTextFile(window->Vystup->content(), "preklad.txt");
+  EXPECT_EQ(fileBytes("preklad.txt"), "\xD8" "EKA \r\n\xC8" "AJ \r\nMOST \r\n\r\n");
+}
+
+// Answers the next file dialog with `path` as soon as it is shown.
+void answerFileDialog(const QString& path) {
+  QTimer::singleShot(0, [path] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    dialog->selectFile(path);
+    QMetaObject::invokeMethod(dialog, "accept");
+  });
+}
+
+TEST_F(MainWindow, OpensAndSavesThroughTheFileDialogs) {
+  putFileBytes("original.txt", "ko\r\nra\r\n");
+  QString original = QString::fromStdString((dir / "original.txt").string());
+  answerFileDialog(original);
+  window->ToolButton1->click();
+  EXPECT_EQ(window->Vstup->content(), "ko\r\nra\r\n");
+  EXPECT_EQ(status(), cp1250Text("Otevřen soubor ") + original.toStdString());
+  EXPECT_EQ(walk.currentLine, -1);
+
+  window->prelozitClick();
+  window->prelozitClick();
+  QString saved = QString::fromStdString((dir / "p\xC5\x99" "eklad.txt").string());  // překlad.txt
+  answerFileDialog(saved);
+  window->Uloizvystupdosouboru1->trigger();
+  EXPECT_EQ(fileBytes(saved.toStdString()), "VODA \r\nSLUNCE \r\n");
+  EXPECT_EQ(window->saveFileName, saved.toStdString());
+  EXPECT_EQ(status(), cp1250Text("Uloženo do souboru ") + fromQt(saved));
+}
+
+TEST_F(MainWindow, ExportsReportInTheStatusBarAndFailuresInAMessage) {
+  window->Ulozitdotextovhosouboru1->trigger();
+  EXPECT_EQ(status(), cp1250Text("Slovník byl uložen od souboru tc_slovnik.txt"));
+  EXPECT_EQ(fileBytes("tc_slovnik.txt").substr(0, 11), "KO - VODA\r\n");
+  std::filesystem::create_directory("ct_slovnik.txt");
+  window->UloitCTslovnkdotextsouboru1->trigger();
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_NE(errors[0].find("ct_slovnik.txt"), std::string::npos);
+  EXPECT_EQ(status(), cp1250Text("Slovník byl uložen od souboru tc_slovnik.txt"));
+}
+
+}  // namespace
