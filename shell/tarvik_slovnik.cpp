@@ -1,29 +1,32 @@
-// The program: the dictionaries opened in the working folder, the main
-// window, the event loop until the main window closes.
+// The program: the modules that keep state for the whole run, then the
+// windows in their fixed order, the splash, and the event loop until the
+// main window closes.
 
-#include <QMessageBox>
 #include <cstdio>
 
 #include "error_report.h"
-#include "psoubory.h"
+#include "io_error.h"
+#include "okno_otevreni.h"
+#include "start_up.h"
 #include "vzhled.h"
 
 int main(int argc, char** argv) {
-  try {
-    initTranslationModule();
-    openDictionaries();
-  } catch (const IoError& error) {
-    std::fprintf(stderr, "tarvik-slovnik: %s\n", error.what());
-    Application app(argc, argv);
-    QMessageBox::critical(nullptr, QString::fromUtf8("Tarviksko - český slovník"), QString::fromLocal8Bit(error.what()));
-    return 3;
-  }
   Application app(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8("Tarviksko - český slovník"));
-  okno = new Tokno;
+  try {
+    initialiseModules();
+  } catch (const IoError& error) {
+    // Nothing can work without the dictionaries and the help file: say why
+    // and stop before any window exists.
+    std::fprintf(stderr, "tarvik-slovnik: %s\n", error.what());
+    reportError(error);
+    return 3;
+  }
+  createWindows();
+  pri_otevreni->showModal();
   okno->show();
   int status = app.exec();
-  delete okno;
-  closeDictionaries();
+  destroyWindows();
+  shutDownModules();
   return status;
 }

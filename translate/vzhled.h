@@ -44,6 +44,9 @@ class Tokno : public QMainWindow {
   void Otevtoriginl1Click();
   void Uloizvystupdosouboru1Click();
   void Konec1Click();
+  // Defined and connected by the shell, which holds the help and about windows.
+  void Npovda1Click();
+  void About1Click();
   void Ulozitdotextovhosouboru1Click();
   void UloitCTslovnkdotextsouboru1Click();
   void Podlev1Click();

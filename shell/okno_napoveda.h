@@ -1,0 +1,25 @@
+#pragma once
+
+// The help window: the text of napoveda.txt beside a picture, and the
+// button that starts the demonstration.
+
+#include <QPushButton>
+
+#include "memo.h"
+#include "picture.h"
+#include "window.h"
+
+class Tnapoveda : public Window {
+ public:
+  explicit Tnapoveda(QWidget* parent = nullptr);
+
+  void otevreni();
+  void zavritClick();
+
+  Picture* Image1;
+  Memo* Memo1;
+  QPushButton* zavrit;
+  QPushButton* demo;
+};
+
+extern Tnapoveda* napoveda;

@@ -1,0 +1,104 @@
+// Start-up in its order, the splash, and the help and about windows.
+
+#include <QTimer>
+
+#include "help_file.h"
+#include "okno_about.h"
+#include "okno_napoveda.h"
+#include "okno_otevreni.h"
+#include "qt_app_fixture_test.h"
+#include "start_up.h"
+#include "store_fixture_test.h"
+#include "vzhled.h"
+
+namespace {
+
+class StartUp : public InTempDir {
+ protected:
+  void SetUp() override {
+    InTempDir::SetUp();
+    qtApp();
+    setErrorReporter([this](const std::string& message) { reported.push_back(message); });
+  }
+  void TearDown() override {
+    destroyWindows();
+    shutDownModules();
+    setErrorReporter(nullptr);
+    InTempDir::TearDown();
+  }
+  std::vector<std::string> reported;
+};
+
+TEST_F(StartUp, InAnEmptyFolderCreatesTheFilesBeforeTheFirstWindow) {
+  initialiseModules();
+  EXPECT_EQ(std::filesystem::file_size("tc_slovnik.slk"), 0u);
+  EXPECT_EQ(std::filesystem::file_size("ct_slovnik.slk"), 0u);
+  EXPECT_EQ(std::filesystem::file_size("napoveda.txt"), 58u);
+  EXPECT_EQ(okno, nullptr);
+  createWindows();
+  EXPECT_EQ(napoveda->Memo1->lineCount(), 1);
+  EXPECT_EQ(napoveda->Memo1->line(0), fileBytes("napoveda.txt"));
+  for (QWidget* window : {static_cast<QWidget*>(okno), static_cast<QWidget*>(napoveda)})
+    EXPECT_FALSE(window->isVisible());
+  EXPECT_TRUE(reported.empty());
+}
+
+TEST_F(StartUp, ShowsAnExistingHelpFileLineByLine) {
+  putFileBytes("napoveda.txt", "Jak p\xF8" "ekl\xE1" "dat\r\n\r\nposledn\xED \xF8\xE1" "dek");
+  initialiseModules();
+  createWindows();
+  EXPECT_EQ(napoveda->Memo1->content(), "Jak p\xF8" "ekl\xE1" "dat\r\n\r\nposledn\xED \xF8\xE1" "dek\r\n");
+  EXPECT_EQ(napoveda->Memo1->lineCount(), 3);
+}
+
+TEST_F(StartUp, ADictionaryThatCannotBeOpenedStopsItBeforeAnyWindow) {
+  std::filesystem::create_directory("ct_slovnik.slk");
+  EXPECT_THROW(initialiseModules(), IoError);
+  EXPECT_EQ(okno, nullptr);
+}
+
+TEST_F(StartUp, AnErrorInACreationHandlerIsReportedAndTheWindowsStillCome) {
+  initialiseModules();
+  closeHelpFile();  // the help window's creation cannot read it now
+  createWindows();
+  ASSERT_NE(napoveda, nullptr);
+  ASSERT_EQ(reported.size(), 1u);
+  EXPECT_NE(reported[0].find("napoveda.txt"), std::string::npos);
+  EXPECT_EQ(napoveda->Memo1->content(), "");
+}
+
+TEST_F(StartUp, AClickOnTheSplashClosesItBeforeItsTimer) {
+  initialiseModules();
+  createWindows();
+  QTimer::singleShot(10, [] { QTest::mouseClick(pri_otevreni->Image1, Qt::LeftButton); });
+  pri_otevreni->showModal();
+  EXPECT_FALSE(pri_otevreni->isVisible());
+  EXPECT_FALSE(pri_otevreni->Timer1->isActive());
+  EXPECT_EQ(pri_otevreni->size(), QSize(300, 200));
+}
+
+TEST_F(StartUp, ASplashWhoseTimeRanOutWhileWindowsWereBuiltClosesAtOnce) {
+  initialiseModules();
+  createWindows();
+  QTest::qSleep(1600);  // as if the later windows had taken that long
+  pri_otevreni->showModal();
+  EXPECT_FALSE(pri_otevreni->isVisible());
+}
+
+TEST_F(StartUp, HelpAndAboutCloseByTheirButtonsAndKeepTheirContents) {
+  initialiseModules();
+  createWindows();
+  okno->Npovda1->trigger();
+  EXPECT_TRUE(napoveda->isVisible());
+  napoveda->zavrit->click();
+  EXPECT_FALSE(napoveda->isVisible());
+  napoveda->showModeless();
+  EXPECT_EQ(napoveda->Memo1->lineCount(), 1);
+  QTimer::singleShot(0, [] { about->Button1->click(); });
+  okno->About1->trigger();
+  EXPECT_FALSE(about->isVisible());
+  EXPECT_EQ(about->size(), QSize(343, 256));
+  EXPECT_EQ(napoveda->size(), QSize(583, 219));
+}
+
+}  // namespace
