@@ -11,6 +11,7 @@
 #include "cp1250.h"
 #include "qt_app_fixture_test.h"
 #include "store_fixture_test.h"
+#include "vzhled.h"
 
 namespace {
 
@@ -323,6 +324,21 @@ TEST_F(Browser, ErrorsOfTheFirstListingAreReportedAndTheWindowIsMadeAnyway) {
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_EQ(rows(), 1);
   EXPECT_EQ(cell(0, 0), cz("Tarvikské slova"));
+}
+
+TEST_F(Browser, TheMainWindowsSlovnikCommandShowsIt) {
+  fillSample();
+  create();
+  Tokno main;
+  okno = &main;
+  main.show();
+  main.Slovnk2->trigger();
+  EXPECT_TRUE(window->isVisible());
+  window->zavrit->click();
+  main.ToolButton8->click();
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+  okno = nullptr;
 }
 
 // Each line of a sample file of data/ ("HEADWORD - MEANING") inserted as the
