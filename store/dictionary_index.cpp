@@ -19,7 +19,7 @@ std::string storedFormOf(const char* record) {
 }  // namespace
 
 void DictionaryIndex::load(std::string records, const FileStamp& stamp) {
-  content = std::move(records);
+  content = std::make_shared<std::string>(std::move(records));
   builtFrom = stamp;
   loaded = true;
   dropTables();
@@ -98,8 +98,15 @@ long DictionaryIndex::prefixRangeMin(std::size_t lo, std::size_t hi) const {
 
 void DictionaryIndex::written(std::uint32_t index, const char* newRecord, const FileStamp& stamp) {
   builtFrom = stamp;
+  if (content.use_count() > 1) {
+    // A window is showing the records held now; they must stay as they are.
+    auto copy = std::make_shared<std::string>();
+    copy->reserve(content->size() + kRecordSize);
+    copy->append(*content);
+    content = std::move(copy);
+  }
   if (index == count()) {
-    content.append(newRecord, kRecordSize);
+    content->append(newRecord, kRecordSize);
     if (storedReady) {
       stored.push(storedFormOf(newRecord));
       storedFirst.addIfAbsent(index, stored);
@@ -118,7 +125,7 @@ void DictionaryIndex::written(std::uint32_t index, const char* newRecord, const 
     return;
   }
   bool sameForm = storedFormOf(record(index)) == storedFormOf(newRecord);
-  content.replace(index * kRecordSize, kRecordSize, newRecord, kRecordSize);
+  content->replace(index * kRecordSize, kRecordSize, newRecord, kRecordSize);
   // A new headword may be the first of its kind or hide an older one: rebuild.
   if (!sameForm) dropTables();
 }
@@ -132,7 +139,7 @@ void DictionaryIndex::reordered(std::string records, const std::vector<std::uint
   while (hi > lo && order[hi - 1] == hi - 1) --hi;
   bool oneMovedBack = lo < hi && order[lo] == hi - 1;
   for (std::uint32_t i = lo + 1; oneMovedBack && i < hi; ++i) oneMovedBack = order[i] == i - 1;
-  content = std::move(records);
+  content = std::make_shared<std::string>(std::move(records));
   builtFrom = stamp;
   loaded = true;
   if (oneMovedBack && storedReady) {
@@ -163,6 +170,6 @@ void DictionaryIndex::moveRecord(std::uint32_t from, std::uint32_t to) {
 }
 
 std::size_t DictionaryIndex::memoryUsed() const {
-  return content.capacity() + stored.memoryUsed() + storedFirst.memoryUsed() + pronounced.memoryUsed() +
+  return content->capacity() + stored.memoryUsed() + storedFirst.memoryUsed() + pronounced.memoryUsed() +
          pronouncedFirst.memoryUsed() + (byStored.capacity() + smallestRecord.capacity()) * sizeof(std::uint32_t);
 }

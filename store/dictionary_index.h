@@ -8,6 +8,7 @@
 // it current, and any other change of the file drops it.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,9 +22,12 @@ class DictionaryIndex {
   void load(std::string records, const FileStamp& stamp);
   void forget() { loaded = false; }
 
-  const std::string& records() const { return content; }
-  std::uint32_t count() const { return static_cast<std::uint32_t>(content.size() / kRecordSize); }
-  const char* record(std::uint32_t index) const { return content.data() + index * kRecordSize; }
+  const std::string& records() const { return *content; }
+  std::uint32_t count() const { return static_cast<std::uint32_t>(content->size() / kRecordSize); }
+  const char* record(std::uint32_t index) const { return content->data() + index * kRecordSize; }
+  // The records as they are now, never changed afterwards: a write while a
+  // snapshot is held goes to a copy.
+  std::shared_ptr<const std::string> snapshot() const { return content; }
 
   // 0-based record numbers, -1 when nothing matches. `key` is a query key:
   // upper-cased, apostrophes removed.
@@ -47,7 +51,7 @@ class DictionaryIndex {
   void rebuildPrefixTree();
   long prefixRangeMin(std::size_t lo, std::size_t hi) const;
 
-  std::string content;
+  std::shared_ptr<std::string> content = std::make_shared<std::string>();
   FileStamp builtFrom;
   bool loaded = false;
 

@@ -145,3 +145,5 @@ long countMeaningsBefore(Dict dict, long n) {
   }
   return filledSlots(index.records().data(), static_cast<std::size_t>(n));
 }
+
+std::shared_ptr<const std::string> entriesNow(Dict dict) { return currentIndex(dict).snapshot(); }

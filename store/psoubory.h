@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,6 +45,12 @@ void deleteEntry(long index, Dict dict);
 // Filled meaning slots in all records, or in the first n.
 long countMeanings(Dict dict);
 long countMeaningsBefore(Dict dict, long n);
+// All records as they stand now, back to back as in the file (record i at
+// byte kRecordSize * i; fieldText() reads them), for a window that shows a
+// whole dictionary. The bytes never change afterwards: later writes leave
+// them as they were. Asked again with no change between, it gives the same
+// object, so a caller can tell that nothing changed without comparing bytes.
+std::shared_ptr<const std::string> entriesNow(Dict dict);
 
 // Lookups. Queries are upper-cased with upcaseCz and apostrophes are ignored
 // on both sides. Positions count records from 1; 0 is "not found".

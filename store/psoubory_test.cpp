@@ -91,6 +91,40 @@ TEST_F(Records, CountersTestEverySlotByItself) {
   EXPECT_EQ(countMeanings(kCzechTarvik), 0);
 }
 
+// What a window listing the dictionary holds must not change under it, and
+// must show every change once it asks again.
+TEST_F(Records, EntriesTakenStayAsTheyWereThroughEveryKindOfChange) {
+  fill(kTarvikCzech, {entry("RA", {"SLUNCE"}), entry("KO", {"VODA"})});
+  std::shared_ptr<const std::string> listed = entriesNow(kTarvikCzech);
+  const std::string original = rawRecord({"RA", "SLUNCE"}) + rawRecord({"KO", "VODA"});
+  ASSERT_EQ(*listed, original);
+  EXPECT_EQ(entriesNow(kTarvikCzech), listed);  // nothing changed: the same bytes, not a copy
+
+  writeEntry(kTarvikCzech, 0, entry("RA", {"DEN"}));
+  EXPECT_EQ(*listed, original);
+  EXPECT_EQ(entriesNow(kTarvikCzech)->substr(0, kRecordSize), rawRecord({"RA", "DEN"}));
+
+  listed = entriesNow(kTarvikCzech);
+  std::string beforeAppend = *listed;
+  insertEntry(entry("AI", {"ANO"}), kTarvikCzech);
+  sortDictionary(kTarvikCzech);
+  EXPECT_EQ(*listed, beforeAppend);
+  EXPECT_EQ(fieldText(entriesNow(kTarvikCzech)->data(), 0), "AI");
+
+  listed = entriesNow(kTarvikCzech);
+  std::string beforeDelete = *listed;
+  deleteEntry(0, kTarvikCzech);
+  EXPECT_EQ(*listed, beforeDelete);
+  EXPECT_EQ(entriesNow(kTarvikCzech)->size(), 2 * kRecordSize);
+
+  // Replaced by another program.
+  listed = entriesNow(kTarvikCzech);
+  putFileBytes("tc_slovnik.slk", rawRecord({"ZZZ"}));
+  EXPECT_EQ(*entriesNow(kTarvikCzech), rawRecord({"ZZZ"}));
+  EXPECT_EQ(listed->size(), 2 * kRecordSize);
+  EXPECT_EQ(*entriesNow(kCzechTarvik), "");
+}
+
 TEST_F(Records, OtherSelectorValuesMeanCzechToTarvik) {
   writeEntry(7, 0, entry("VODA", {"KO"}));
   EXPECT_EQ(entryCount(kCzechTarvik), 1);

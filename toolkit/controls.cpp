@@ -1,7 +1,10 @@
 #include "controls.h"
 
 #include <QFontDatabase>
+#include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QWidget>
+#include <algorithm>
 
 #include "qt_text.h"
 
@@ -10,6 +13,34 @@ QFont programFont(int pixels) {
   font.setStyleHint(QFont::SansSerif);
   font.setPixelSize(pixels);
   return font;
+}
+
+namespace {
+
+// Stretches tried, widest first; below the last, letters run together.
+constexpr int kStretches[] = {100, 95, 90, 85, 80, 75, 70};
+
+bool captionFits(const QAbstractButton* button) {
+  QStyleOptionButton option;
+  option.initFrom(button);
+  option.text = button->text();
+  const bool radio = qobject_cast<const QRadioButton*>(button) != nullptr;
+  const QRect text = button->style()->subElementRect(
+      radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &option, button);
+  return QFontMetrics(button->font()).horizontalAdvance(button->text()) <= text.width();
+}
+
+}  // namespace
+
+void fitCaptions(std::initializer_list<QAbstractButton*> buttons) {
+  for (int stretch : kStretches) {
+    for (QAbstractButton* button : buttons) {
+      QFont font = button->font();
+      font.setStretch(stretch);
+      button->setFont(font);
+    }
+    if (std::all_of(buttons.begin(), buttons.end(), captionFits)) return;
+  }
 }
 
 void fixClientSize(QWidget* window, int width, int height) {

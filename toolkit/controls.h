@@ -2,6 +2,7 @@
 
 // The small controls of the windows, shaped as the windows expect them.
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QFont>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QString>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +19,12 @@
 
 // "MS Sans Serif" at `pixels` where it is installed, else the nearest sans-serif.
 QFont programFont(int pixels = 11);
+
+// Narrows the font of these check boxes or radio buttons, all alike and no
+// more than needed, until each caption shows in full in the width its window
+// gives it. The windows keep the sizes made for the narrow desktop font of
+// our users' old system; the fonts we can count on here are wider.
+void fitCaptions(std::initializer_list<QAbstractButton*> buttons);
 
 // Gives a top-level window a client area of exactly this size that the user
 // cannot resize, and no maximise button.

@@ -1,9 +1,11 @@
 // The event behaviour the windows rely on, as the adapter shapes it.
 
+#include <QCheckBox>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 
 #include "controls.h"
@@ -94,6 +96,37 @@ TEST_F(Adapter, AScrollBarReportsEveryMoveAlsoBySmallerMaximum) {
   EXPECT_EQ(bar.value(), 50);
   bar.setValue(50);
   EXPECT_EQ(changes, 2);
+}
+
+// Room for the caption beside the box, as the style measures it.
+int captionRoom(const QCheckBox& box) {
+  return box.width() - box.style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, &box) -
+         box.style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, &box);
+}
+
+int captionWidth(const QCheckBox& box) { return QFontMetrics(box.font()).horizontalAdvance(box.text()); }
+
+TEST_F(Adapter, CaptionsTooLongForTheirBoxesAreNarrowedAllAlike) {
+  QWidget window;
+  window.setFont(programFont());
+  QCheckBox instant(QString::fromUtf8("Hledat okamžitě"), &window);
+  instant.setGeometry(256, 188, 97, 17);
+  QCheckBox sound(QString::fromUtf8("Hledat i podle výslovnosti"), &window);
+  sound.setGeometry(256, 208, 145, 17);
+  QCheckBox roomy(QString::fromUtf8("Do Češtiny"), &window);
+  roomy.setGeometry(8, 192, 200, 17);
+  fitCaptions({&instant, &sound});
+  fitCaptions({&roomy});
+  EXPECT_LE(captionWidth(instant), captionRoom(instant));
+  EXPECT_LE(captionWidth(sound), captionRoom(sound));
+  EXPECT_EQ(instant.font().stretch(), sound.font().stretch());
+  EXPECT_EQ(roomy.font().stretch(), 100);
+  EXPECT_EQ(roomy.font().pixelSize(), 11);
+
+  QCheckBox hopeless(QString::fromUtf8("Hledat i podle výslovnosti"), &window);
+  hopeless.setGeometry(0, 0, 40, 17);
+  fitCaptions({&hopeless});  // narrowed as far as is still readable, then left
+  EXPECT_EQ(hopeless.font().stretch(), 70);
 }
 
 TEST_F(Adapter, StatusPanelsHoldWindows1250Texts) {

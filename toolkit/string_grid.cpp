@@ -2,49 +2,22 @@
 
 #include <QApplication>
 #include <QHeaderView>
-#include <QStyledItemDelegate>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cstdlib>
 
+#include "grid_look.h"
 #include "qt_text.h"
 
 namespace {
 
-constexpr QRgb kHeadingRgb = qRgb(166, 202, 240);
 constexpr int kDefaultCols = 5;
 constexpr int kDefaultRows = 5;
 constexpr int kDefaultColWidth = 64;
 // How far the pointer may be from a column border and still grab it.
 constexpr int kGrip = 3;
-
-// Columns are sized for their texts at 8.5 pixels a character, which leaves
-// no room for the style's wide margins or an ellipsis: the text is drawn
-// with a narrow margin and simply clipped at the border.
-class CellPainter : public QStyledItemDelegate {
- public:
-  using QStyledItemDelegate::QStyledItemDelegate;
-
-  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    QStyleOptionViewItem cell(option);
-    initStyleOption(&cell, index);
-    QString text = cell.text;
-    cell.text.clear();
-    const QWidget* widget = cell.widget;
-    QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
-    style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
-    QPalette::ColorGroup group = cell.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
-    QPalette::ColorRole role = cell.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text;
-    painter->save();
-    painter->setClipRect(cell.rect);
-    painter->setPen(cell.palette.color(group, role));
-    painter->setFont(cell.font);
-    painter->drawText(cell.rect.adjusted(2, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
-    painter->restore();
-  }
-};
 
 }  // namespace
 

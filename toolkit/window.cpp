@@ -1,8 +1,55 @@
 #include "window.h"
 
+#include <QFileDialog>
 #include <QKeyEvent>
+#include <QMessageBox>
+#include <QPointer>
 
 #include "controls.h"
+
+namespace {
+
+// Qt activates a window again when the user comes back to the program from
+// another one, and when a message box or file dialog closes over it. Our
+// windows count neither: only being shown, or the user coming from another
+// window of the program. So the program's last active window is followed
+// across all of them, message boxes and file dialogs left out: they stand for
+// the system's own dialogs, which were never windows of the program.
+class ActivationFollower : public QObject {
+ public:
+  using QObject::QObject;
+  // Set for each activation: the window was already the last active one.
+  bool returning = false;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const QEvent::Type type = event->type();
+    if ((type != QEvent::WindowActivate && type != QEvent::Hide) || !watched->isWidgetType()) return false;
+    auto* widget = static_cast<QWidget*>(watched);
+    if (!widget->isWindow() || qobject_cast<QMessageBox*>(widget) || qobject_cast<QFileDialog*>(widget)) return false;
+    if (type == QEvent::WindowActivate) {
+      returning = widget == last;
+      last = widget;
+    } else if (widget == last) {
+      last = nullptr;  // shown again later, it is a new showing
+    }
+    return false;
+  }
+
+ private:
+  QPointer<QWidget> last;
+};
+
+ActivationFollower& activationFollower() {
+  static QPointer<ActivationFollower> follower;
+  if (follower.isNull()) {
+    follower = new ActivationFollower(qApp);
+    qApp->installEventFilter(follower);
+  }
+  return *follower;
+}
+
+}  // namespace
 
 Window::Window(const char* captionUtf8, int clientWidth, int clientHeight, QWidget* parent)
     : QDialog(parent) {
@@ -11,6 +58,7 @@ Window::Window(const char* captionUtf8, int clientWidth, int clientHeight, QWidg
   setAttribute(Qt::WA_QuitOnClose, false);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   fixClientSize(this, clientWidth, clientHeight);
+  activationFollower();
 }
 
 void Window::placeAt(int x, int y) { move(x, y); }
@@ -38,7 +86,8 @@ void Window::setDefaultButton(QPushButton* button) {
 void Window::setCancelButton(QPushButton* button) { cancelButton = button; }
 
 bool Window::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate) emit activated();
+  // The application's filter has seen this activation already.
+  if (event->type() == QEvent::WindowActivate && !activationFollower().returning) emit activated();
   return QDialog::event(event);
 }
 

@@ -31,7 +31,9 @@ class Window : public QDialog {
   void setCancelButton(QPushButton* button);
 
  signals:
-  // The window became the active one: shown, or brought to the front.
+  // The window became the active one: shown, or chosen by the user coming
+  // from another window of the program. Coming back from another program, or
+  // from a message box or file dialog, does not count.
   void activated();
 
  protected:

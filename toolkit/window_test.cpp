@@ -1,4 +1,5 @@
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -49,6 +50,44 @@ TEST_F(Windows, AModalShowingEndsWhenTheWindowCloses) {
   QTimer::singleShot(0, ok, &QPushButton::click);
   window.showModal();
   EXPECT_FALSE(window.isVisible());
+}
+
+// What counts as the user coming to a window: the list it shows is made
+// again each time, so a count too many loses the user's place in it, and a
+// message box over it would come back for ever.
+TEST_F(Windows, AreActivatedByAShowingOrAMoveFromAnotherOfTheirWindows) {
+  Window browser("Slovník", 407, 249);
+  Window help("Nápověda", 583, 219);
+  QSignalSpy activations(&browser, &Window::activated);
+  browser.showModeless();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&browser));
+  EXPECT_EQ(activations.count(), 1);
+
+  // To another program and back.
+  QApplication::setActiveWindow(nullptr);
+  QApplication::setActiveWindow(&browser);
+  EXPECT_EQ(activations.count(), 1);
+
+  // An error reported over the window.
+  QMessageBox box(QMessageBox::Critical, "Slovník", "Read beyond end of file: tc_slovnik.slk");
+  box.show();
+  QApplication::setActiveWindow(&box);
+  box.close();
+  QApplication::setActiveWindow(&browser);
+  EXPECT_EQ(activations.count(), 1);
+
+  help.showModeless();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
+  QApplication::setActiveWindow(nullptr);  // and on through another program
+  QApplication::setActiveWindow(&browser);
+  EXPECT_EQ(activations.count(), 2);
+
+  browser.close();
+  QApplication::setActiveWindow(nullptr);
+  browser.showModeless();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&browser));
+  EXPECT_EQ(activations.count(), 3);
+  help.close();
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // direction, pronunciation and the dictionary exports.
 
 #include "cp1250.h"
+#include "display_slovnik.h"
 #include "file_dialogs.h"
 #include "text_file.h"
 #include "vzhled.h"
@@ -18,6 +19,8 @@ void Tokno::Noveklad1Click() {
   resetWalk();
   resetGrid();
 }
+
+void Tokno::Slovnk2Click() { ukaz_slovnik->showModeless(); }
 
 void Tokno::Otevtoriginl1Click() {
   std::optional<ChosenFile> file = askFileToOpen(this, kTextFilter);

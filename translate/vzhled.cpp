@@ -164,6 +164,7 @@ void Tokno::connectHandlers() {
   onMenuItem(Konec1, this, &Tokno::Konec1Click);
   onMenuItem(Peloitpomalu1, this, &Tokno::prelozitClick);
   onMenuItem(Peloitrychle1, this, &Tokno::rychleprelozit);
+  onMenuItem(Slovnk2, this, &Tokno::Slovnk2Click);
   onMenuItem(Ulozitdotextovhosouboru1, this, &Tokno::Ulozitdotextovhosouboru1Click);
   onMenuItem(UloitCTslovnkdotextsouboru1, this, &Tokno::UloitCTslovnkdotextsouboru1Click);
   onMenuItem(Podlev1, this, &Tokno::Podlev1Click);
@@ -175,6 +176,7 @@ void Tokno::connectHandlers() {
   onEvent(ToolButton9, &QToolButton::clicked, this, &Tokno::ToolButton9Click);
   onEvent(ToolButton6, &QToolButton::clicked, this, &Tokno::prelozitClick);
   onEvent(ToolButton4, &QToolButton::clicked, this, &Tokno::rychleprelozit);
+  onEvent(ToolButton8, &QToolButton::clicked, this, &Tokno::Slovnk2Click);
   onEvent(Vstup, &Memo::changed, this, &Tokno::vstupnikontrola);
   onEvent(Vstup, &Memo::clicked, this, &Tokno::vymazatvstup);
   onEvent(vyberslov, &StringGrid::clicked, this, &Tokno::vymena);

@@ -41,6 +41,7 @@ class Tokno : public QMainWindow {
 
   // Commands: menu items, tool buttons and keys run these.
   void Noveklad1Click();
+  void Slovnk2Click();
   void Otevtoriginl1Click();
   void Uloizvystupdosouboru1Click();
   void Konec1Click();

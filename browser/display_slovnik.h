@@ -1,0 +1,62 @@
+#pragma once
+
+// The dictionary browser: lists one of the two dictionaries, one row for
+// each meaning, looks a word up on demand ("Přeložit") and by prefix while
+// the user types, for Tarvik words also by the way a Czech reader says them,
+// and shows the pronunciation of the selected Tarvik word. It only reads the
+// dictionaries.
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "controls.h"
+#include "model_grid.h"
+#include "psoubory.h"
+#include "window.h"
+
+class MeaningList;
+
+// The state "Hledat i podle výslovnosti" had when the direction last changed
+// to "Do Tarvikštiny", given back to it with "Do Češtiny". Lives for the run.
+extern bool ulozenavyslovnost;
+
+// Module start-up, before the window is created: the option remembered on.
+void initBrowserModule();
+
+class Tukaz_slovnik : public Window {
+ public:
+  // Created hidden, already listing tc_slovnik for its placeholder text. A
+  // failure of that first listing is reported and the window exists anyway.
+  explicit Tukaz_slovnik(QWidget* parent = nullptr);
+
+  void zaskrtnuti();
+  void prelozitClick();
+  void stiskklavesy();
+  void clicknavypis();
+  void zavritClick();
+
+  Dict direction() const { return docestiny->isChecked() ? kTarvikCzech : kCzechTarvik; }
+
+  QLineEdit* najit;
+  QPushButton* prelozit;
+  QPushButton* zavrit;
+  QRadioButton* dotarvikstiny;
+  QRadioButton* docestiny;
+  ModelGrid* vypis_slovicek;
+  StatusPanels* StatusBar1;
+  QCheckBox* okamzite;
+  QCheckBox* podlevyslovnosti;
+
+ private:
+  void createControls();
+  void connectHandlers();
+  // Selects the first row of the entry at `position` (counted from 1, 0 for
+  // none found), or no row when the entry has none.
+  void selectEntry(long position);
+
+  MeaningList* slova;
+};
+
+extern Tukaz_slovnik* ukaz_slovnik;

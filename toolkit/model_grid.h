@@ -1,0 +1,72 @@
+#pragma once
+
+// A string grid for long lists, addressed (column, row) as StringGrid is.
+// Its cells come from a table model, which the grid asks only for the rows
+// on show, so a list of a million rows costs no more than one of ten.
+//
+// Row 0 is the heading row: the model's horizontal header texts. It stays at
+// the top while the rows below it scroll, and it is never selectable. Row r
+// below it is the model's row r - 1.
+//
+// The selected cell is one below the headings, or none at all: a list
+// without rows has none, and the program may choose none. One notification,
+// clicked(), follows each move of the selected cell that a person or the
+// program makes: a mouse click on a cell (at the release, once, however far
+// the pointer was dragged over a range of cells), a keyboard move, or setting
+// the selected column or row to a value it does not already have. A change
+// of the model keeps the selected cell where it can and never notifies.
+
+#include <QTableView>
+#include <string>
+#include <vector>
+
+class ModelGrid : public QTableView {
+  Q_OBJECT
+
+ public:
+  explicit ModelGrid(QWidget* parent = nullptr);
+
+  void setModel(QAbstractItemModel* model) override;
+
+  // The heading row included.
+  int rowTotal() const;
+  // Windows-1250 text of cell (col, row); empty outside the grid.
+  std::string cell(int col, int row) const;
+  void setRowHeights(int pixels);
+  int colWidth(int col) const;
+  void setColWidth(int col, int pixels);
+
+  int selectedCol() const { return selCol; }
+  // 0 when no cell is selected.
+  int selectedRow() const { return selRow; }
+  void setSelectedCol(int col);
+  // Brings the row into view as well, moved or not. A value outside the rows
+  // is taken to the nearest; in a list without rows nothing happens.
+  void setSelectedRow(int row);
+  void selectNoRow();
+
+ signals:
+  void clicked();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  int listRows() const;
+  void settle();
+  // Shows selCol and selRow in Qt's selection, without a notification.
+  void showSelection();
+  void moveTo(int col, int row);
+  bool keyTarget(const QKeyEvent& event, int* col, int* row) const;
+
+  std::vector<QMetaObject::Connection> modelChanges;
+  int selCol = 0;
+  int selRow = 1;
+  // The left button went down on a cell and has not come up yet.
+  bool choosing = false;
+};
