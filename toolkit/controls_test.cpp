@@ -3,7 +3,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QTimer>
 
 #include "controls.h"
@@ -82,18 +81,6 @@ TEST_F(Adapter, RadioButtonsRunTheirHandlerWhenSelectedByAnyone) {
   first->click();
   EXPECT_EQ(onFirst.runs, 1);
   EXPECT_EQ(onFirst.runs + onSecond.runs, 2);
-}
-
-TEST_F(Adapter, AScrollBarReportsEveryMoveAlsoBySmallerMaximum) {
-  QScrollBar bar(Qt::Vertical);
-  bar.setRange(0, 100);
-  int changes = 0;
-  QObject::connect(&bar, &QScrollBar::valueChanged, [&] { ++changes; });
-  bar.setValue(80);
-  bar.setMaximum(50);
-  EXPECT_EQ(bar.value(), 50);
-  bar.setValue(50);
-  EXPECT_EQ(changes, 2);
 }
 
 TEST_F(Adapter, StatusPanelsHoldWindows1250Texts) {
