@@ -12,6 +12,15 @@ QFont programFont(int pixels) {
   return font;
 }
 
+void condenseToFit(QLabel* label) {
+  QFont font = label->font();
+  for (int stretch = QFont::Unstretched; stretch >= QFont::Condensed; stretch -= 5) {
+    font.setStretch(stretch);
+    if (QFontMetrics(font).horizontalAdvance(label->text()) <= label->contentsRect().width()) break;
+  }
+  label->setFont(font);
+}
+
 void fixClientSize(QWidget* window, int width, int height) {
   window->setFixedSize(width, height);
   window->setWindowFlags((window->windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

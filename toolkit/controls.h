@@ -18,6 +18,11 @@
 // "MS Sans Serif" at `pixels` where it is installed, else the nearest sans-serif.
 QFont programFont(int pixels = 11);
 
+// Narrows the label's font, down to three quarters of its width, until the
+// text fits the label on one line: our fonts are wider than the ones the
+// windows were laid out for, and a cut-off caption cannot be read.
+void condenseToFit(QLabel* label);
+
 // Gives a top-level window a client area of exactly this size that the user
 // cannot resize, and no maximise button.
 void fixClientSize(QWidget* window, int width, int height);

@@ -83,6 +83,24 @@ TEST_F(Adapter, RadioButtonsRunTheirHandlerWhenSelectedByAnyone) {
   EXPECT_EQ(onFirst.runs + onSecond.runs, 2);
 }
 
+TEST_F(Adapter, ALabelTooNarrowForItsTextGetsANarrowerFont) {
+  const QString hint = QString::fromUtf8("Pokud má slovo méně jak 5 významů tak neměňte hodnoty u");
+  QLabel label(hint);
+  label.setFont(programFont());
+  int full = QFontMetrics(label.font()).horizontalAdvance(hint);
+  label.resize(full * 9 / 10, 15);
+  condenseToFit(&label);
+  EXPECT_LT(label.font().stretch(), QFont::Unstretched);
+  EXPECT_LE(QFontMetrics(label.font()).horizontalAdvance(hint), label.width());
+  EXPECT_EQ(label.font().pixelSize(), 11);
+
+  QLabel roomy(hint);
+  roomy.setFont(programFont());
+  roomy.resize(full + 10, 15);
+  condenseToFit(&roomy);
+  EXPECT_EQ(roomy.font().stretch(), QFont::Unstretched);
+}
+
 TEST_F(Adapter, StatusPanelsHoldWindows1250Texts) {
   StatusPanels panels({500, 50});
   panels.setPanelText(1, "Do \xE8" "e\x9Atiny");
