@@ -15,6 +15,12 @@
 #include "qt_app_fixture_test.h"
 #include "store_fixture_test.h"
 
+// Failures show an entry's fields instead of a dump of its bytes.
+inline void PrintTo(const Tslovicko& e, std::ostream* out) {
+  *out << '{' << e.slovo << " | " << e.vyznam1 << " | " << e.vyznam2 << " | " << e.vyznam3 << " | " << e.vyznam4
+       << " | " << e.vyznam5 << '}';
+}
+
 class MaintenanceTest : public StoreTest {
  protected:
   void SetUp() override {
