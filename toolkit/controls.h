@@ -53,12 +53,16 @@ class Gauge : public QProgressBar {
   explicit Gauge(QWidget* parent = nullptr);
 };
 
-// A status bar of panels of fixed widths, each holding one text.
+// A status bar of panels of fixed widths, each holding one text. A text
+// wider than its panel is drawn narrower (condenseToFit) rather than cut off.
 class StatusPanels : public QStatusBar {
  public:
   StatusPanels(const std::vector<int>& widths, QWidget* parent = nullptr);
   std::string panelText(int panel) const;
   void setPanelText(int panel, std::string_view text);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   std::vector<QLabel*> panels;

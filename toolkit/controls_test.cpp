@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "controls.h"
+#include "cp1250.h"
 #include "io_error.h"
 #include "qt_app_fixture_test.h"
 
@@ -106,6 +107,17 @@ TEST_F(Adapter, StatusPanelsHoldWindows1250Texts) {
   panels.setPanelText(1, "Do \xE8" "e\x9Atiny");
   EXPECT_EQ(panels.panelText(1), "Do \xE8" "e\x9Atiny");
   EXPECT_EQ(panels.panelText(0), "");
+}
+
+TEST_F(Adapter, AStatusTextWiderThanItsPanelIsDrawnNarrowerNotCut) {
+  StatusPanels panels({150, 150});
+  panels.setGeometry(0, 0, 316, 19);
+  panels.setPanelText(1, cp1250Text("Ve slovníku není žádné slovíčko!"));
+  panels.show();
+  QLabel* last = panels.findChildren<QLabel*>().at(1);
+  EXPECT_LE(last->sizeHint().width(), last->width());
+  panels.setPanelText(1, "Status");
+  EXPECT_EQ(last->font().stretch(), QFont::Unstretched);
 }
 
 }  // namespace
