@@ -2,7 +2,6 @@
 
 #include "controls.h"
 #include "cp1250.h"
-#include "qt_text.h"
 
 Tokno_vlozeni* okno_vlozeni = nullptr;
 
@@ -17,8 +16,8 @@ std::string headwordPlaceholder(Dict dict) {
   return cp1250Text(dict == kTarvikCzech ? "Tarvikské slovo" : "České slovo");
 }
 
-QLineEdit* editBox(QWidget* window, const QRect& geometry) {
-  auto* box = new QLineEdit(window);
+EditBox* editBox(QWidget* window, const QRect& geometry) {
+  auto* box = new EditBox(window);
   box->setGeometry(geometry);
   return box;
 }
@@ -43,7 +42,7 @@ Tokno_vlozeni::Tokno_vlozeni(QWidget* parent)
 
 void Tokno_vlozeni::createControls() {
   VSlovo = editBox(this, QRect(8, 8, 145, 21));
-  VSlovo->setText(toQt(headwordPlaceholder(kTarvikCzech)));
+  VSlovo->setContent(headwordPlaceholder(kTarvikCzech));
   VVyznam1 = editBox(this, QRect(168, 8, 148, 21));
   VVyznam2 = editBox(this, QRect(168, 38, 148, 21));
   VVyznam3 = editBox(this, QRect(168, 68, 148, 21));
@@ -71,27 +70,27 @@ void Tokno_vlozeni::createControls() {
   setTabOrder(DoCSlovniku, dodruhehos);
 }
 
-std::array<QLineEdit*, kMeaningCount> Tokno_vlozeni::meaningBoxes() const {
+std::array<EditBox*, kMeaningCount> Tokno_vlozeni::meaningBoxes() const {
   return {VVyznam1, VVyznam2, VVyznam3, VVyznam4, VVyznam5};
 }
 
 void Tokno_vlozeni::resetMeanings() {
-  for (int slot = 1; slot <= kMeaningCount; ++slot) meaningBoxes()[slot - 1]->setText(toQt(meaningPlaceholder(slot)));
+  for (int slot = 1; slot <= kMeaningCount; ++slot) meaningBoxes()[slot - 1]->setContent(meaningPlaceholder(slot));
 }
 
 void Tokno_vlozeni::ulozitClick() {
   GivenMeanings given;
   for (int slot = 1; slot <= kMeaningCount; ++slot) {
-    std::string text = fromQt(meaningBoxes()[slot - 1]->text());
+    std::string text = meaningBoxes()[slot - 1]->content();
     if (text != meaningPlaceholder(slot)) given[slot - 1] = text;
   }
   // A failure part way leaves the entries inserted so far in their
   // dictionaries and the boxes as the user filled them, for another try.
-  insertWord(fromQt(VSlovo->text()), given, dictionary(), dodruhehos->isChecked());
+  insertWord(VSlovo->content(), given, dictionary(), dodruhehos->isChecked());
   zaskrtnuti();
   resetMeanings();
 }
 
-void Tokno_vlozeni::zaskrtnuti() { VSlovo->setText(toQt(headwordPlaceholder(dictionary()))); }
+void Tokno_vlozeni::zaskrtnuti() { VSlovo->setContent(headwordPlaceholder(dictionary())); }
 
 void Tokno_vlozeni::zavrit_vkladaniClick() { close(); }

@@ -9,12 +9,12 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <array>
 #include <string>
 
+#include "edit_box.h"
 #include "psoubory.h"
 #include "window.h"
 
@@ -29,12 +29,12 @@ class Tokno_vlozeni : public Window {
   // The dictionary the headword goes to; its meanings go back to the other.
   Dict dictionary() const { return DoTSlovniku->isChecked() ? kTarvikCzech : kCzechTarvik; }
 
-  QLineEdit* VSlovo;
-  QLineEdit* VVyznam1;
-  QLineEdit* VVyznam2;
-  QLineEdit* VVyznam3;
-  QLineEdit* VVyznam4;
-  QLineEdit* VVyznam5;
+  EditBox* VSlovo;
+  EditBox* VVyznam1;
+  EditBox* VVyznam2;
+  EditBox* VVyznam3;
+  EditBox* VVyznam4;
+  EditBox* VVyznam5;
   QPushButton* ulozit;
   QRadioButton* DoTSlovniku;
   QRadioButton* DoCSlovniku;
@@ -46,7 +46,7 @@ class Tokno_vlozeni : public Window {
  private:
   void createControls();
   void resetMeanings();
-  std::array<QLineEdit*, kMeaningCount> meaningBoxes() const;
+  std::array<EditBox*, kMeaningCount> meaningBoxes() const;
 };
 
 extern Tokno_vlozeni* okno_vlozeni;
