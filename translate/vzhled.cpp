@@ -164,6 +164,7 @@ void Tokno::connectHandlers() {
   onMenuItem(Konec1, this, &Tokno::Konec1Click);
   onMenuItem(Peloitpomalu1, this, &Tokno::prelozitClick);
   onMenuItem(Peloitrychle1, this, &Tokno::rychleprelozit);
+  onMenuItem(Editaceslovnku1, this, &Tokno::Editaceslovnku1Click);
   onMenuItem(Ulozitdotextovhosouboru1, this, &Tokno::Ulozitdotextovhosouboru1Click);
   onMenuItem(UloitCTslovnkdotextsouboru1, this, &Tokno::UloitCTslovnkdotextsouboru1Click);
   onMenuItem(Podlev1, this, &Tokno::Podlev1Click);

@@ -46,6 +46,7 @@ class Tokno : public QMainWindow {
   void Konec1Click();
   void Ulozitdotextovhosouboru1Click();
   void UloitCTslovnkdotextsouboru1Click();
+  void Editaceslovnku1Click();
   void Podlev1Click();
   void Doetiny1Click();
   void Dotarviktiny1Click();
