@@ -7,6 +7,9 @@ ScrollBar::ScrollBar(QWidget* parent) : QScrollBar(Qt::Vertical, parent) {
   // entry is the step our windows page by.
   setPageStep(1);
   setTracking(true);
+  // Qt's scroll bars take no focus; ours can be reached by Tab and paged
+  // with the arrow keys, as keyboard users expect of a window's scroll bar.
+  setFocusPolicy(Qt::StrongFocus);
   connect(this, &QScrollBar::valueChanged, this, &ScrollBar::changed);
 }
 

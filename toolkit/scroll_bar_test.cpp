@@ -1,6 +1,7 @@
 // The scroll bar as the editor pages with it: one entry per step, and a
 // notification for every move, nested when a handler moves it again.
 
+#include <QLineEdit>
 #include <QWheelEvent>
 #include <vector>
 
@@ -43,6 +44,21 @@ TEST_F(ScrollBars, MoveOneEntryPerArrowPageOrWheelNotch) {
   QTest::keyClick(&bar, Qt::Key_End);
   QTest::keyClick(&bar, Qt::Key_PageUp);
   EXPECT_EQ(seen, (std::vector<int>{1, 2, 3, 4, 9, 8}));
+}
+
+TEST_F(ScrollBars, AreReachedByTabAndPagedByArrowKeys) {
+  QWidget window;
+  auto* box = new QLineEdit(&window);
+  auto* onWindow = new ScrollBar(&window);
+  onWindow->setGeometry(100, 0, 17, 153);
+  onWindow->setMax(3);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  box->setFocus();
+  QTest::keyClick(box, Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), onWindow);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+  EXPECT_EQ(onWindow->position(), 1);
 }
 
 TEST_F(ScrollBars, AMoveInsideAHandlerIsHandledBeforeTheHandlerGoesOn) {
