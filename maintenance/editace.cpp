@@ -31,6 +31,7 @@ Tokno_editace::Tokno_editace(QWidget* parent)
 }
 
 void Tokno_editace::createControls() {
+  // Created in the order that Tab visits them.
   edit_slovo = editBox(this, QRect(8, 8, 121, 21));
   edit_vyznam1 = editBox(this, QRect(140, 8, 145, 21));
   edit_vyznam2 = editBox(this, QRect(140, 38, 145, 21));
@@ -52,10 +53,6 @@ void Tokno_editace::createControls() {
   StatusBar1->setGeometry(0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight);
   StatusBar1->setPanelText(0, cp1250Text("Počet slovíček"));
   StatusBar1->setPanelText(1, "Status");
-  setTabOrder(edit_slovo, edit_vyznam1);
-  for (int i = 1; i + 1 < static_cast<int>(kFieldCount); ++i) setTabOrder(fieldBoxes()[i], fieldBoxes()[i + 1]);
-  setTabOrder(edit_vyznam5, ScrollBar1);
-  setTabOrder(ScrollBar1, nove);
 }
 
 void Tokno_editace::connectHandlers() {

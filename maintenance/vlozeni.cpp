@@ -41,6 +41,7 @@ Tokno_vlozeni::Tokno_vlozeni(QWidget* parent)
 }
 
 void Tokno_vlozeni::createControls() {
+  // Created in the order that Tab visits them.
   VSlovo = editBox(this, QRect(8, 8, 145, 21));
   VSlovo->setContent(headwordPlaceholder(kTarvikCzech));
   VVyznam1 = editBox(this, QRect(168, 8, 148, 21));
@@ -61,13 +62,6 @@ void Tokno_vlozeni::createControls() {
   dodruhehos->setChecked(true);
   text_uvlozeni = hintLine(this, 192, "Pokud má slovo méně jak 5 významů tak neměňte hodnoty u");
   text_uvlozeni2 = hintLine(this, 208, "přebejvajících editačních okýnek.");
-  setTabOrder(VSlovo, VVyznam1);
-  for (int slot = 1; slot < kMeaningCount; ++slot) setTabOrder(meaningBoxes()[slot - 1], meaningBoxes()[slot]);
-  setTabOrder(VVyznam5, ulozit);
-  setTabOrder(ulozit, zavrit_vkladani);
-  setTabOrder(zavrit_vkladani, DoTSlovniku);
-  setTabOrder(DoTSlovniku, DoCSlovniku);
-  setTabOrder(DoCSlovniku, dodruhehos);
 }
 
 std::array<EditBox*, kMeaningCount> Tokno_vlozeni::meaningBoxes() const {
