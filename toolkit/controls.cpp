@@ -43,6 +43,20 @@ void fitCaptions(std::initializer_list<QAbstractButton*> buttons) {
   }
 }
 
+void condenseToFit(QLabel* label) {
+  QFont font = label->font();
+  for (int stretch = QFont::Unstretched; stretch >= QFont::Condensed; stretch -= 5) {
+    font.setStretch(stretch);
+    QFontMetrics metrics(font);
+    // A framed label indents its text by half an x unless told otherwise.
+    int indent = label->indent();
+    if (indent < 0) indent = label->frameWidth() > 0 ? metrics.horizontalAdvance(QLatin1Char('x')) / 2 : 0;
+    int room = label->contentsRect().width() - 2 * label->margin() - indent;
+    if (metrics.horizontalAdvance(label->text()) <= room) break;
+  }
+  label->setFont(font);
+}
+
 void fixClientSize(QWidget* window, int width, int height) {
   window->setFixedSize(width, height);
   window->setWindowFlags((window->windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -78,4 +92,13 @@ StatusPanels::StatusPanels(const std::vector<int>& widths, QWidget* parent) : QS
 
 std::string StatusPanels::panelText(int panel) const { return fromQt(panels.at(panel)->text()); }
 
-void StatusPanels::setPanelText(int panel, std::string_view text) { panels.at(panel)->setText(toQt(text)); }
+void StatusPanels::setPanelText(int panel, std::string_view text) {
+  panels.at(panel)->setText(toQt(text));
+  condenseToFit(panels.at(panel));
+}
+
+void StatusPanels::resizeEvent(QResizeEvent* event) {
+  QStatusBar::resizeEvent(event);
+  // The last panel's width is known only once the bar is laid out.
+  for (QLabel* panel : panels) condenseToFit(panel);
+}

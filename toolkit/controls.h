@@ -25,6 +25,10 @@ QFont programFont(int pixels = 11);
 // gives it. The windows keep the sizes made for the narrow desktop font of
 // our users' old system; the fonts we can count on here are wider.
 void fitCaptions(std::initializer_list<QAbstractButton*> buttons);
+// Narrows the label's font, down to three quarters of its width, until the
+// text fits the label on one line: our fonts are wider than the ones the
+// windows were laid out for, and a cut-off caption cannot be read.
+void condenseToFit(QLabel* label);
 
 // Gives a top-level window a client area of exactly this size that the user
 // cannot resize, and no maximise button.
@@ -56,12 +60,16 @@ class Gauge : public QProgressBar {
   explicit Gauge(QWidget* parent = nullptr);
 };
 
-// A status bar of panels of fixed widths, each holding one text.
+// A status bar of panels of fixed widths, each holding one text. A text
+// wider than its panel is drawn narrower (condenseToFit) rather than cut off.
 class StatusPanels : public QStatusBar {
  public:
   StatusPanels(const std::vector<int>& widths, QWidget* parent = nullptr);
   std::string panelText(int panel) const;
   void setPanelText(int panel, std::string_view text);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   std::vector<QLabel*> panels;

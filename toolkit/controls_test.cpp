@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "controls.h"
+#include "cp1250.h"
 #include "io_error.h"
 #include "qt_app_fixture_test.h"
 
@@ -86,16 +87,22 @@ TEST_F(Adapter, RadioButtonsRunTheirHandlerWhenSelectedByAnyone) {
   EXPECT_EQ(onFirst.runs + onSecond.runs, 2);
 }
 
-TEST_F(Adapter, AScrollBarReportsEveryMoveAlsoBySmallerMaximum) {
-  QScrollBar bar(Qt::Vertical);
-  bar.setRange(0, 100);
-  int changes = 0;
-  QObject::connect(&bar, &QScrollBar::valueChanged, [&] { ++changes; });
-  bar.setValue(80);
-  bar.setMaximum(50);
-  EXPECT_EQ(bar.value(), 50);
-  bar.setValue(50);
-  EXPECT_EQ(changes, 2);
+TEST_F(Adapter, ALabelTooNarrowForItsTextGetsANarrowerFont) {
+  const QString hint = QString::fromUtf8("Pokud má slovo méně jak 5 významů tak neměňte hodnoty u");
+  QLabel label(hint);
+  label.setFont(programFont());
+  int full = QFontMetrics(label.font()).horizontalAdvance(hint);
+  label.resize(full * 9 / 10, 15);
+  condenseToFit(&label);
+  EXPECT_LT(label.font().stretch(), QFont::Unstretched);
+  EXPECT_LE(QFontMetrics(label.font()).horizontalAdvance(hint), label.width());
+  EXPECT_EQ(label.font().pixelSize(), 11);
+
+  QLabel roomy(hint);
+  roomy.setFont(programFont());
+  roomy.resize(full + 10, 15);
+  condenseToFit(&roomy);
+  EXPECT_EQ(roomy.font().stretch(), QFont::Unstretched);
 }
 
 // Room for the caption beside the box, as the style measures it.
@@ -134,6 +141,17 @@ TEST_F(Adapter, StatusPanelsHoldWindows1250Texts) {
   panels.setPanelText(1, "Do \xE8" "e\x9Atiny");
   EXPECT_EQ(panels.panelText(1), "Do \xE8" "e\x9Atiny");
   EXPECT_EQ(panels.panelText(0), "");
+}
+
+TEST_F(Adapter, AStatusTextWiderThanItsPanelIsDrawnNarrowerNotCut) {
+  StatusPanels panels({150, 150});
+  panels.setGeometry(0, 0, 316, 19);
+  panels.setPanelText(1, cp1250Text("Ve slovníku není žádné slovíčko!"));
+  panels.show();
+  QLabel* last = panels.findChildren<QLabel*>().at(1);
+  EXPECT_LE(last->sizeHint().width(), last->width());
+  panels.setPanelText(1, "Status");
+  EXPECT_EQ(last->font().stretch(), QFont::Unstretched);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScreen>
 
 #include "controls.h"
 
@@ -63,6 +64,16 @@ Window::Window(const char* captionUtf8, int clientWidth, int clientHeight, QWidg
 
 void Window::placeAt(int x, int y) { move(x, y); }
 
+void Window::placeAtScreenCentre() {
+  QScreen* shownOn = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+  // The frame is known once the window exists on the screen's side; where
+  // the window manager adds it only at the first showing, the window is off
+  // by half its border.
+  winId();
+  QSize size = frameGeometry().size();
+  move(shownOn->geometry().center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
 void Window::showModeless() {
   show();
   raise();
@@ -79,6 +90,7 @@ QPushButton* Window::addButton(const char* captionUtf8, const QRect& geometry) {
 }
 
 void Window::setDefaultButton(QPushButton* button) {
+  defaultButton = button;
   button->setAutoDefault(true);
   button->setDefault(true);
 }
@@ -95,6 +107,15 @@ void Window::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
     // QDialog would close the window on Esc; ours answers only through a cancel button.
     if (cancelButton != nullptr && cancelButton->isEnabled()) cancelButton->click();
+    return;
+  }
+  bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    // QDialog would click the default button even when another button has
+    // the focus, so that Enter on "No" would answer yes.
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    QPushButton* target = focused != nullptr && focused->window() == this ? focused : defaultButton;
+    if (target != nullptr && target->isEnabled() && target->isVisible()) target->click();
     return;
   }
   QDialog::keyPressEvent(event);

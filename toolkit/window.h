@@ -4,8 +4,8 @@
 // lives to the end of the program: closing it only hides it, its controls
 // keep their contents, and it never keeps the program running once the main
 // window is closed. Esc clicks its cancel button and does nothing when it
-// has none; Enter clicks its default button, as on the desktops our users
-// came from.
+// has none. Enter clicks the push button that has the focus, else the
+// default button, else nothing, as on the desktops our users came from.
 
 #include <QDialog>
 #include <QPushButton>
@@ -20,6 +20,8 @@ class Window : public QDialog {
 
   // Places the window's frame at (x, y) on the screen.
   void placeAt(int x, int y);
+  // Centres the window on the screen it belongs to.
+  void placeAtScreenCentre();
   // Shows the window beside the others.
   void showModeless();
   // Shows the window and returns when it is closed.
@@ -41,5 +43,6 @@ class Window : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  QPushButton* defaultButton = nullptr;
   QPushButton* cancelButton = nullptr;
 };

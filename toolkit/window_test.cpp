@@ -1,5 +1,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -41,6 +42,37 @@ TEST_F(Windows, EscClicksOnlyACancelButtonAndEnterTheDefault) {
   // Alt+A and Alt+N reach the buttons through their captions' mnemonics.
   EXPECT_EQ(yes->shortcut().toString().toStdString(), "Alt+A");
   EXPECT_EQ(no->shortcut().toString().toStdString(), "Alt+N");
+}
+
+TEST_F(Windows, EnterClicksTheFocusedButtonElseTheDefaultElseNothing) {
+  Window window("Opravdu", 251, 137);
+  auto* box = new QLineEdit(&window);
+  QPushButton* yes = window.addButton("&Ano", QRect(16, 96, 97, 25));
+  QPushButton* no = window.addButton("&Ne", QRect(128, 96, 105, 25));
+  QSignalSpy yesClicks(yes, &QPushButton::clicked), noClicks(no, &QPushButton::clicked);
+  window.showModeless();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  box->setFocus();
+  QTest::keyClick(box, Qt::Key_Return);
+  EXPECT_EQ(yesClicks.count() + noClicks.count(), 0);
+  EXPECT_TRUE(window.isVisible());
+
+  window.setDefaultButton(yes);
+  QTest::keyClick(box, Qt::Key_Return);
+  EXPECT_EQ(yesClicks.count(), 1);
+  no->setFocus();
+  QTest::keyClick(no, Qt::Key_Return);
+  QTest::keyClick(no, Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(noClicks.count(), 2);
+  EXPECT_EQ(yesClicks.count(), 1);
+}
+
+TEST_F(Windows, CanStandInTheMiddleOfTheScreen) {
+  Window window("Opravdu", 251, 137);
+  window.placeAtScreenCentre();
+  window.showModeless();
+  QPoint offCentre = window.frameGeometry().center() - window.screen()->geometry().center();
+  EXPECT_LE(offCentre.manhattanLength(), 2);
 }
 
 TEST_F(Windows, AModalShowingEndsWhenTheWindowCloses) {

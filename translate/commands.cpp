@@ -1,8 +1,9 @@
 // The main window's commands besides translating: texts in and out,
-// direction, pronunciation and the dictionary exports.
+// direction, pronunciation, the dictionary exports and the editor.
 
 #include "cp1250.h"
 #include "display_slovnik.h"
+#include "editace.h"
 #include "file_dialogs.h"
 #include "text_file.h"
 #include "vzhled.h"
@@ -48,6 +49,8 @@ void Tokno::saveTextFile(const std::string& text, const std::string& path) {
 }
 
 void Tokno::Konec1Click() { close(); }
+
+void Tokno::Editaceslovnku1Click() { okno_editace->showModal(); }
 
 void Tokno::Ulozitdotextovhosouboru1Click() {
   exportDictionary(kTarvikCzech);

@@ -165,6 +165,7 @@ void Tokno::connectHandlers() {
   onMenuItem(Peloitpomalu1, this, &Tokno::prelozitClick);
   onMenuItem(Peloitrychle1, this, &Tokno::rychleprelozit);
   onMenuItem(Slovnk2, this, &Tokno::Slovnk2Click);
+  onMenuItem(Editaceslovnku1, this, &Tokno::Editaceslovnku1Click);
   onMenuItem(Ulozitdotextovhosouboru1, this, &Tokno::Ulozitdotextovhosouboru1Click);
   onMenuItem(UloitCTslovnkdotextsouboru1, this, &Tokno::UloitCTslovnkdotextsouboru1Click);
   onMenuItem(Podlev1, this, &Tokno::Podlev1Click);

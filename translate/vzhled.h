@@ -50,6 +50,7 @@ class Tokno : public QMainWindow {
   void About1Click();
   void Ulozitdotextovhosouboru1Click();
   void UloitCTslovnkdotextsouboru1Click();
+  void Editaceslovnku1Click();
   void Podlev1Click();
   void Doetiny1Click();
   void Dotarviktiny1Click();

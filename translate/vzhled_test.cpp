@@ -6,10 +6,12 @@
 #include <QTimer>
 
 #include "cp1250.h"
+#include "editace.h"
 #include "error_report.h"
 #include "qt_text.h"
 #include "qt_app_fixture_test.h"
 #include "store_fixture_test.h"
+#include "vlozeni.h"
 #include "vzhled.h"
 
 namespace {
@@ -234,6 +236,25 @@ TEST_F(MainWindow, ExportsReportInTheStatusBarAndFailuresInAMessage) {
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_NE(errors[0].find("ct_slovnik.txt"), std::string::npos);
   EXPECT_EQ(status(), cp1250Text("Slovník byl uložen od souboru tc_slovnik.txt"));
+}
+
+TEST_F(MainWindow, EditaceSlovnikuShowsTheEditorUntilItIsClosed) {
+  okno_vlozeni = new Tokno_vlozeni;
+  okno_editace = new Tokno_editace;
+  bool shownModally = false;
+  QTimer::singleShot(0, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    shownModally = modal == okno_editace;
+    EXPECT_EQ(okno_editace->edit_slovo->content(), "KO");
+    if (modal != nullptr) modal->close();
+  });
+  window->Editaceslovnku1->trigger();
+  EXPECT_TRUE(shownModally);
+  EXPECT_FALSE(okno_editace->isVisible());
+  delete okno_editace;
+  okno_editace = nullptr;
+  delete okno_vlozeni;
+  okno_vlozeni = nullptr;
 }
 
 }  // namespace

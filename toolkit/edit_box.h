@@ -1,0 +1,23 @@
+#pragma once
+
+// A single-line text box holding Windows-1250 text. Text the program puts in
+// shows from its first character, as a loaded word should, where Qt would
+// scroll to its end. changed() follows every change of the text, also one
+// the program makes.
+
+#include <QLineEdit>
+#include <string>
+#include <string_view>
+
+class EditBox : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  explicit EditBox(QWidget* parent = nullptr);
+
+  std::string content() const;
+  void setContent(std::string_view text);
+
+ signals:
+  void changed();
+};

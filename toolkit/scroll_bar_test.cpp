@@ -1,0 +1,81 @@
+// The scroll bar as the editor pages with it: one entry per step, and a
+// notification for every move, nested when a handler moves it again.
+
+#include <QLineEdit>
+#include <QWheelEvent>
+#include <vector>
+
+#include "qt_app_fixture_test.h"
+#include "scroll_bar.h"
+
+namespace {
+
+class ScrollBars : public QtAppTest {
+ protected:
+  void SetUp() override {
+    bar.setGeometry(0, 0, 17, 153);
+    bar.setMax(9);
+    QObject::connect(&bar, &ScrollBar::changed, [this] { seen.push_back(bar.position()); });
+  }
+  ScrollBar bar;
+  std::vector<int> seen;
+};
+
+TEST_F(ScrollBars, ReportEveryMoveByTheProgramAndByASmallerMaximum) {
+  bar.setPosition(7);
+  bar.setPosition(7);  // no move, no report
+  bar.setMax(4);
+  bar.setMax(6);  // the position stays where the smaller maximum put it
+  bar.setMax(-3);
+  EXPECT_EQ(bar.max(), 0);
+  EXPECT_EQ(bar.minimum(), 0);
+  EXPECT_EQ(seen, (std::vector<int>{7, 4, 0}));
+}
+
+TEST_F(ScrollBars, MoveOneEntryPerArrowPageOrWheelNotch) {
+  QTest::keyClick(&bar, Qt::Key_Down);
+  QTest::keyClick(&bar, Qt::Key_PageDown);
+  // A press in the trough below the handle pages down once.
+  QTest::mouseClick(&bar, Qt::LeftButton, {}, QPoint(8, 140));
+  QPointF at(8, 60);
+  QWheelEvent notch(at, bar.mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&bar, &notch);
+  QTest::keyClick(&bar, Qt::Key_End);
+  QTest::keyClick(&bar, Qt::Key_PageUp);
+  EXPECT_EQ(seen, (std::vector<int>{1, 2, 3, 4, 9, 8}));
+}
+
+TEST_F(ScrollBars, AreReachedByTabAndPagedByArrowKeys) {
+  QWidget window;
+  auto* box = new QLineEdit(&window);
+  auto* onWindow = new ScrollBar(&window);
+  onWindow->setGeometry(100, 0, 17, 153);
+  onWindow->setMax(3);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  box->setFocus();
+  QTest::keyClick(box, Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), onWindow);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+  EXPECT_EQ(onWindow->position(), 1);
+}
+
+TEST_F(ScrollBars, AMoveInsideAHandlerIsHandledBeforeTheHandlerGoesOn) {
+  bar.setPosition(8);
+  seen.clear();
+  std::vector<std::string> order;
+  QObject::connect(&bar, &ScrollBar::changed, [&] {
+    int at = bar.position();
+    order.push_back("start " + std::to_string(at));
+    if (at == 8) bar.setMax(2);
+    order.push_back("end " + std::to_string(at));
+  });
+  bar.setPosition(8);  // unchanged: nothing
+  bar.setPosition(9);
+  bar.setPosition(8);
+  EXPECT_EQ(order, (std::vector<std::string>{"start 9", "end 9", "start 8", "start 2", "end 2", "end 8"}));
+  EXPECT_EQ(bar.position(), 2);
+}
+
+}  // namespace
