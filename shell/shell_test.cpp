@@ -2,13 +2,17 @@
 
 #include <QTimer>
 
+#include "display_slovnik.h"
+#include "editace.h"
 #include "help_file.h"
 #include "okno_about.h"
 #include "okno_napoveda.h"
 #include "okno_otevreni.h"
+#include "otazka_okno.h"
 #include "qt_app_fixture_test.h"
 #include "start_up.h"
 #include "store_fixture_test.h"
+#include "vlozeni.h"
 #include "vzhled.h"
 
 namespace {
@@ -38,8 +42,12 @@ TEST_F(StartUp, InAnEmptyFolderCreatesTheFilesBeforeTheFirstWindow) {
   createWindows();
   EXPECT_EQ(napoveda->Memo1->lineCount(), 1);
   EXPECT_EQ(napoveda->Memo1->line(0), fileBytes("napoveda.txt"));
-  for (QWidget* window : {static_cast<QWidget*>(okno), static_cast<QWidget*>(napoveda)})
+  std::initializer_list<QWidget*> windows = {okno, okno_vlozeni, ukaz_slovnik, about,
+                                             okno_editace, Otazka, pri_otevreni, napoveda};
+  for (QWidget* window : windows) {
+    ASSERT_NE(window, nullptr);
     EXPECT_FALSE(window->isVisible());
+  }
   EXPECT_TRUE(reported.empty());
 }
 

@@ -1,14 +1,19 @@
 #include "start_up.h"
 
 #include "controls.h"
+#include "display_slovnik.h"
+#include "editace.h"
 #include "help_file.h"
 #include "okno_about.h"
 #include "okno_napoveda.h"
 #include "okno_otevreni.h"
+#include "otazka_okno.h"
 #include "psoubory.h"
+#include "vlozeni.h"
 #include "vzhled.h"
 
 void initialiseModules() {
+  initBrowserModule();
   openDictionaries();
   openHelpFile();
   initTranslationModule();
@@ -30,7 +35,11 @@ void connectWindows() {
 
 void createWindows() {
   okno = new Tokno;
+  okno_vlozeni = new Tokno_vlozeni;
+  ukaz_slovnik = new Tukaz_slovnik;
   about = new Tabout;
+  okno_editace = new Tokno_editace;
+  Otazka = new TOtazka;
   pri_otevreni = new Tpri_otevreni;
   napoveda = new Tnapoveda;
   connectWindows();
@@ -39,11 +48,19 @@ void createWindows() {
 void destroyWindows() {
   delete napoveda;
   delete pri_otevreni;
+  delete Otazka;
+  delete okno_editace;
   delete about;
+  delete ukaz_slovnik;
+  delete okno_vlozeni;
   delete okno;
   napoveda = nullptr;
   pri_otevreni = nullptr;
+  Otazka = nullptr;
+  okno_editace = nullptr;
   about = nullptr;
+  ukaz_slovnik = nullptr;
+  okno_vlozeni = nullptr;
   okno = nullptr;
 }
 
