@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "help_file.h"
+#include "vzhled.h"
 
 Tnapoveda* napoveda = nullptr;
 
@@ -23,6 +24,7 @@ Tnapoveda::Tnapoveda(QWidget* parent) : Window("Nápověda", 583, 219, parent) {
   zavrit = addButton("Zavřít", QRect(120, 168, 113, 41));
   demo = addButton("Demo", QRect(8, 168, 105, 41));
   onEvent(zavrit, &QPushButton::clicked, this, &Tnapoveda::zavritClick);
+  onEvent(demo, &QPushButton::clicked, this, &Tnapoveda::demoClick);
   runGuarded([this] { otevreni(); });
 }
 
@@ -32,3 +34,8 @@ void Tnapoveda::otevreni() {
 }
 
 void Tnapoveda::zavritClick() { hide(); }
+
+void Tnapoveda::demoClick() {
+  hide();
+  okno->startDemo();
+}

@@ -15,6 +15,7 @@ class Tnapoveda : public Window {
 
   void otevreni();
   void zavritClick();
+  void demoClick();
 
   Picture* Image1;
   Memo* Memo1;

@@ -9,7 +9,7 @@
 #include "qt_text.h"
 
 TranslationWalk walk;
-int demoStep = 100;
+std::uint32_t demoStep = 100;
 Tokno* okno = nullptr;
 
 void initTranslationModule() {
@@ -115,8 +115,10 @@ void Tokno::createControls(QWidget* client) {
   StatusBar1->setAccessibleName(QString::fromUtf8("Stav"));
   StatusBar1->setPanelText(0, "Status");
   StatusBar1->setPanelText(1, cp1250Text("Do češtiny"));
+  // It ticks from program start, a demonstration or not.
   Timer1 = new QTimer(this);
   Timer1->setInterval(1500);
+  Timer1->start();
   setTabOrder(Vstup, vyberslov);
   setTabOrder(vyberslov, Vystup);
   Vstup->setFocus();
@@ -181,4 +183,5 @@ void Tokno::connectHandlers() {
   onEvent(Vstup, &Memo::changed, this, &Tokno::vstupnikontrola);
   onEvent(Vstup, &Memo::clicked, this, &Tokno::vymazatvstup);
   onEvent(vyberslov, &StringGrid::clicked, this, &Tokno::vymena);
+  onEvent(Timer1, &QTimer::timeout, this, &Tokno::Timer1Timer);
 }

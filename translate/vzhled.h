@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <QToolButton>
+#include <cstdint>
 #include <string>
 
 #include "controls.h"
@@ -26,8 +27,8 @@ struct TranslationWalk {
 };
 
 extern TranslationWalk walk;
-// The demonstration's position in its script; 100 when none runs.
-extern int demoStep;
+// The demonstration's position in its script; above 42 when none runs.
+extern std::uint32_t demoStep;
 
 // Picture `index` of the main window's eight tool-bar pictures.
 QIcon toolPicture(int index);
@@ -68,6 +69,10 @@ class Tokno : public QMainWindow {
   void vymena();
   void dosadit();
   void resetGrid();
+
+  // The demonstration.
+  void startDemo();
+  void Timer1Timer();
 
   void resetWalk();
   void loadTextFile(const std::string& path);
@@ -112,6 +117,7 @@ class Tokno : public QMainWindow {
   void createMenus();
   void connectHandlers();
   void setProgress(int percent);
+  void playDemoStep(std::uint32_t step);
   void updateProgress();
 };
 
