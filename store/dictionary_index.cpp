@@ -124,10 +124,38 @@ void DictionaryIndex::written(std::uint32_t index, const char* newRecord, const 
     }
     return;
   }
-  bool sameForm = storedFormOf(record(index)) == storedFormOf(newRecord);
+  std::string newForm = storedFormOf(newRecord);
+  bool sameForm = storedFormOf(record(index)) == newForm;
   content->replace(index * kRecordSize, kRecordSize, newRecord, kRecordSize);
-  // A new headword may be the first of its kind or hide an older one: rebuild.
-  if (!sameForm) dropTables();
+  if (sameForm || !storedReady) return;
+  if (prefixesReady) {
+    // Take the record out of the order under its old form, put it back under the new one.
+    auto sameRecord = std::find(byStored.begin(), byStored.end(), index);
+    byStored.erase(sameRecord);
+    auto at = std::lower_bound(byStored.begin(), byStored.end(), std::string_view(newForm),
+                               [&](std::uint32_t r, std::string_view k) { return stored.at(r) < k; });
+    byStored.insert(at, index);
+  }
+  rekey(stored, storedFirst, index, newForm);
+  if (pronouncedReady) rekey(pronounced, pronouncedFirst, index, pronounceTarvik(newForm));
+  if (prefixesReady) rebuildPrefixTree();
+}
+
+// Record `index` now has `newKey`. The key it had goes to the next record
+// that has it, or out of the table; the new key may start with this record.
+void DictionaryIndex::rekey(KeyArena& keys, FirstRecordTable& first, std::uint32_t index, std::string_view newKey) {
+  std::string oldKey(keys.at(index));
+  if (first.find(oldKey, keys) == static_cast<long>(index)) {
+    std::uint32_t next = index + 1;
+    while (next < keys.size() && keys.at(next) != oldKey) ++next;
+    if (next < keys.size())
+      first.set(next, keys);
+    else
+      first.remove(oldKey, keys);
+  }
+  keys.replace(index, newKey);
+  long firstWithNew = first.find(newKey, keys);
+  if (firstWithNew < 0 || firstWithNew > static_cast<long>(index)) first.set(index, keys);
 }
 
 void DictionaryIndex::reordered(std::string records, const std::vector<std::uint32_t>& order,

@@ -49,6 +49,7 @@ class DictionaryIndex {
   void dropTables();
   void moveRecord(std::uint32_t from, std::uint32_t to);
   void rebuildPrefixTree();
+  static void rekey(KeyArena& keys, FirstRecordTable& first, std::uint32_t index, std::string_view newKey);
   long prefixRangeMin(std::size_t lo, std::size_t hi) const;
 
   std::shared_ptr<std::string> content = std::make_shared<std::string>();

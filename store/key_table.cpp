@@ -33,6 +33,12 @@ void KeyArena::push(std::string_view key) {
   text.append(key);
 }
 
+void KeyArena::replace(std::uint32_t record, std::string_view key) {
+  start[record] = static_cast<std::uint32_t>(text.size());
+  length[record] = static_cast<std::uint8_t>(key.size());
+  text.append(key);
+}
+
 void KeyArena::move(std::uint32_t from, std::uint32_t to) {
   auto shift = [&](auto& column) {
     if (from > to)
@@ -51,7 +57,8 @@ std::size_t KeyArena::memoryUsed() const {
 std::size_t FirstRecordTable::slotOf(std::string_view key, const KeyArena& keys) const {
   std::size_t mask = slots.size() - 1;
   std::size_t slot = hashKey(key) & mask;
-  while (slots[slot] != 0 && keys.at(slots[slot] - 1) != key) slot = (slot + 1) & mask;
+  while (slots[slot] != 0 && (slots[slot] == kRemoved || keys.at(slots[slot] - 1) != key))
+    slot = (slot + 1) & mask;
   return slot;
 }
 
@@ -84,9 +91,20 @@ void FirstRecordTable::set(std::uint32_t record, const KeyArena& keys) {
   slots[slot] = record + 1;
 }
 
+void FirstRecordTable::remove(std::string_view key, const KeyArena& keys) {
+  if (slots.empty()) return;
+  std::size_t slot = slotOf(key, keys);
+  // Still counted as used: the probe chains through it must not break.
+  if (slots[slot] != 0) slots[slot] = kRemoved;
+}
+
 void FirstRecordTable::grow(const KeyArena& keys) {
   std::vector<std::uint32_t> old = std::move(slots);
   slots.assign(std::max<std::size_t>(16, old.size() * 2), 0);
+  used = 0;
   for (std::uint32_t slot : old)
-    if (slot != 0) slots[slotOf(keys.at(slot - 1), keys)] = slot;
+    if (slot != 0 && slot != kRemoved) {
+      slots[slotOf(keys.at(slot - 1), keys)] = slot;
+      ++used;
+    }
 }

@@ -18,6 +18,8 @@ class KeyArena {
     return {text.data() + start[record], length[record]};
   }
   std::uint32_t size() const { return static_cast<std::uint32_t>(start.size()); }
+  // Record `record` gets another key; the old one stays as unused bytes.
+  void replace(std::uint32_t record, std::string_view key);
   // Record `from` now stands at `to`; the records between shift by one.
   void move(std::uint32_t from, std::uint32_t to);
   std::size_t memoryUsed() const;
@@ -28,7 +30,8 @@ class KeyArena {
   std::vector<std::uint8_t> length;
 };
 
-// Open addressing over record numbers; a slot holds record + 1, 0 is empty.
+// Open addressing over record numbers; a slot holds record + 1, 0 is empty,
+// kRemoved marks a key taken out (probing goes on past it).
 class FirstRecordTable {
  public:
   // Every distinct key of `keys`, each with its first record.
@@ -39,17 +42,21 @@ class FirstRecordTable {
   void addIfAbsent(std::uint32_t record, const KeyArena& keys);
   // Points the key at `record`, whatever it held.
   void set(std::uint32_t record, const KeyArena& keys);
+  // Forgets `key`.
+  void remove(std::string_view key, const KeyArena& keys);
   // Renumbers every stored record through `newNumber`.
   template <typename Renumber>
   void renumber(Renumber newNumber) {
     for (std::uint32_t& slot : slots)
-      if (slot != 0) slot = newNumber(slot - 1) + 1;
+      if (slot != 0 && slot != kRemoved) slot = newNumber(slot - 1) + 1;
   }
   std::size_t memoryUsed() const { return slots.capacity() * sizeof(std::uint32_t); }
 
  private:
   std::size_t slotOf(std::string_view key, const KeyArena& keys) const;
   void grow(const KeyArena& keys);
+
+  static constexpr std::uint32_t kRemoved = UINT32_MAX;
 
   std::vector<std::uint32_t> slots;
   std::size_t used = 0;
