@@ -97,7 +97,6 @@ void Tokno::vstupnikontrola() {
 }
 
 void Tokno::vymazatvstup() {
-  // Only the placeholder goes: a text of the user's that happens to start
-  // with the same five letters stays.
-  if (Vstup->content() == "Vstup") Vstup->setContent("");
+  // A text typed behind the placeholder without a click first goes with it.
+  if (Vstup->content().starts_with("Vstup")) Vstup->setContent("");
 }

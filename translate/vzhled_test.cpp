@@ -146,16 +146,22 @@ TEST_F(MainWindow, TheGridShowsItemsAndAClickPutsAMeaningIn) {
   EXPECT_EQ(output(), "\xD8" "EKA MOST VODA ");
 }
 
-TEST_F(MainWindow, TheInputPlaceholderGoesOnAClickButTheUsersTextStays) {
+TEST_F(MainWindow, AClickEmptiesTheInputWhileItStartsWithThePlaceholder) {
   window->show();
-  QTest::mouseClick(window->Vstup->viewport(), Qt::LeftButton);
+  auto click = [this] { QTest::mouseClick(window->Vstup->viewport(), Qt::LeftButton); };
+  click();
   EXPECT_EQ(window->Vstup->content(), "");
   EXPECT_FALSE(window->ToolButton6->isEnabled());
   EXPECT_FALSE(window->ToolButton4->isEnabled());
   type("Vstupenka");
   EXPECT_TRUE(window->ToolButton4->isEnabled());
-  QTest::mouseClick(window->Vstup->viewport(), Qt::LeftButton);
-  EXPECT_EQ(window->Vstup->content(), "Vstupenka");
+  click();
+  EXPECT_EQ(window->Vstup->content(), "");
+  for (const char* kept : {"vstup", "Vstu", "VSTUP"}) {
+    type(kept);
+    click();
+    EXPECT_EQ(window->Vstup->content(), kept);
+  }
 }
 
 TEST_F(MainWindow, SwitchingTheDirectionResetsTheWalk) {
