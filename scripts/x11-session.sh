@@ -16,13 +16,8 @@ data=
 app=
 main=
 
-# Places in the main window, in its own pixels: the menu bar's titles (the
-# middle of Soubor, Slovník and Help in DejaVu Sans) and the client area's
-# controls below the menu bar.
+# Places in the main window, in its own pixels, below its menu bar.
 menu_height=0
-soubor_menu_x=25
-slovnik_menu_x=139
-help_menu_x=186
 grid_left=8
 grid_top=0
 grid_row=14
@@ -96,9 +91,14 @@ click() {
   sleep 0.2
 }
 
-# Opens the main window's menu whose title is at $1 pixels from its left.
+# Selects the title of the main window's menu number $1 (Soubor is 0) with
+# the keyboard, which reaches the menus whatever the fonts; Down then opens
+# the menu on its first item.
 open_menu() {
-  click "$main" "$1" $((menu_height / 2))
+  xdotool windowfocus --sync "$main" 2>/dev/null
+  local rights=()
+  for _ in $(seq "$1"); do rights+=(Right); done
+  key alt "${rights[@]}"
 }
 
 # A digest of what window $1 shows.
@@ -134,9 +134,13 @@ start_program() {
 
 # Ends the program by its menu, Soubor > Konec, and checks its exit status.
 close_main() {
-  open_menu "$soubor_menu_x"
-  key Up Return
-  local status
+  open_menu 0
+  key Down Down Down Down Return
+  local deadline=$((SECONDS + 5)) status
+  while kill -0 "$app" 2>/dev/null; do
+    [ $SECONDS -lt $deadline ] || { echo "the program did not end" >&2; return 1; }
+    sleep 0.1
+  done
   wait "$app"
   status=$?
   rm -f "$work/app.pid"
