@@ -97,6 +97,7 @@ void Tokno::vstupnikontrola() {
 }
 
 void Tokno::vymazatvstup() {
-  // A text typed behind the placeholder without a click first goes with it.
-  if (Vstup->content().starts_with("Vstup")) Vstup->setContent("");
+  // Only the placeholder goes: a text of the user's that happens to start
+  // with the same five letters stays.
+  if (Vstup->content() == "Vstup") Vstup->setContent("");
 }

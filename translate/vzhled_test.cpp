@@ -146,22 +146,16 @@ TEST_F(MainWindow, TheGridShowsItemsAndAClickPutsAMeaningIn) {
   EXPECT_EQ(output(), "\xD8" "EKA MOST VODA ");
 }
 
-TEST_F(MainWindow, AClickEmptiesTheInputWhileItStartsWithThePlaceholder) {
+TEST_F(MainWindow, TheInputPlaceholderGoesOnAClickButTheUsersTextStays) {
   window->show();
-  auto click = [this] { QTest::mouseClick(window->Vstup->viewport(), Qt::LeftButton); };
-  click();
+  QTest::mouseClick(window->Vstup->viewport(), Qt::LeftButton);
   EXPECT_EQ(window->Vstup->content(), "");
   EXPECT_FALSE(window->ToolButton6->isEnabled());
   EXPECT_FALSE(window->ToolButton4->isEnabled());
   type("Vstupenka");
   EXPECT_TRUE(window->ToolButton4->isEnabled());
-  click();
-  EXPECT_EQ(window->Vstup->content(), "");
-  for (const char* kept : {"vstup", "Vstu", "VSTUP"}) {
-    type(kept);
-    click();
-    EXPECT_EQ(window->Vstup->content(), kept);
-  }
+  QTest::mouseClick(window->Vstup->viewport(), Qt::LeftButton);
+  EXPECT_EQ(window->Vstup->content(), "Vstupenka");
 }
 
 TEST_F(MainWindow, SwitchingTheDirectionResetsTheWalk) {
