@@ -29,8 +29,6 @@ std::optional<ChosenFile> askFileToOpen(QWidget* parent, std::string_view filter
 }
 
 std::optional<ChosenFile> askFileToSave(QWidget* parent, std::string_view filter, std::string_view initialName) {
-  // Saving the translation again over the same file is the everyday case;
-  // no question stands in its way.
   return chosen(QFileDialog::getSaveFileName(parent, QString(), toQt(initialName), qtFilter(filter), nullptr,
-                                            QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite));
+                                            QFileDialog::DontUseNativeDialog));
 }

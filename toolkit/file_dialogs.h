@@ -16,5 +16,5 @@ struct ChosenFile {
 // `filter` as the windows write it: "Textové soubory|*.txt" (Windows-1250).
 // Nothing when the user cancels.
 std::optional<ChosenFile> askFileToOpen(QWidget* parent, std::string_view filter);
-// Replaces an existing file without asking.
+// Asks before replacing an existing file.
 std::optional<ChosenFile> askFileToSave(QWidget* parent, std::string_view filter, std::string_view initialName);
