@@ -7,10 +7,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <functional>
-#include <string>
-#include <vector>
 
-#include "error_report.h"
 #include "otazka_okno.h"
 #include "qt_app_fixture_test.h"
 #include "store_fixture_test.h"
@@ -21,24 +18,19 @@ inline void PrintTo(const Tslovicko& e, std::ostream* out) {
        << " | " << e.vyznam5 << '}';
 }
 
-class MaintenanceTest : public StoreTest {
+class MaintenanceTest : public WindowTest<StoreTest> {
  protected:
   void SetUp() override {
-    StoreTest::SetUp();
-    qtApp();
+    WindowTest::SetUp();
     dotaz.clear();
     odpoved = false;
     Otazka = new TOtazka;
-    setErrorReporter([this](const std::string& message) { errors.push_back(message); });
   }
   void TearDown() override {
-    setErrorReporter(nullptr);
     delete Otazka;
     Otazka = nullptr;
-    StoreTest::TearDown();
+    WindowTest::TearDown();
   }
-
-  std::vector<std::string> errors;
 };
 
 // Runs `act` on the modal window of type W as soon as it is on show, active

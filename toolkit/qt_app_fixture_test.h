@@ -10,6 +10,8 @@
 #include <QString>
 #include <QtTest/QTest>
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "error_report.h"
 
@@ -32,6 +34,24 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 class QtAppTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { qtApp(); }
+};
+
+// A window test over `Base` (a temporary folder, open dictionaries): the
+// error messages the user would see are collected in `errors` instead.
+template <typename Base = ::testing::Test>
+class WindowTest : public Base {
+ protected:
+  void SetUp() override {
+    Base::SetUp();
+    qtApp();
+    setErrorReporter([this](const std::string& message) { errors.push_back(message); });
+  }
+  void TearDown() override {
+    setErrorReporter(nullptr);
+    Base::TearDown();
+  }
+
+  std::vector<std::string> errors;
 };
 
 // QTest::keyClicks sends only Latin-1 (it goes through toLatin1()), so Czech
