@@ -163,12 +163,21 @@ std::string RecordFile::readAll() const {
   return records;
 }
 
-void RecordFile::write(long index, const char* record) {
+void RecordFile::write(long index, std::string_view records) {
   checkWritable();
-  if (index < 0 || index > count())
+  off_t oldSize = stamp().size;
+  if (index < 0 || index > oldSize / static_cast<off_t>(kRecordSize) || records.size() % kRecordSize != 0)
     throw IoError(EINVAL, "Record position out of range: " + fileName);
-  writeFully(fd, record, kRecordSize, static_cast<off_t>(index) * kRecordSize, fileName);
-  if (::fdatasync(fd) != 0) throwIoError(errno, fileName);
+  try {
+    writeFully(fd, records.data(), records.size(), static_cast<off_t>(index) * kRecordSize, fileName);
+    if (::fdatasync(fd) != 0) throwIoError(errno, fileName);
+  } catch (const IoError&) {
+    // A write refused part way leaves part of a record past the old end.
+    if (::ftruncate(fd, oldSize) != 0) {
+      // Nothing more to try: the write's own error is the one to report.
+    }
+    throw;
+  }
 }
 
 void RecordFile::replace(std::string_view records) {

@@ -1,36 +1,8 @@
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include "store_fixture_test.h"
 
 namespace {
-
-using ::testing::ExitedWithCode;
-
-// Runs `body` as a user to whom file permissions apply; the child exits 0
-// when `body` returns an empty complaint.
-template <typename Body>
-void expectAsUnprivileged(Body body) {
-  EXPECT_EXIT(
-      {
-        dropRootForTest();
-        std::string complaint = body();
-        if (!complaint.empty()) std::fprintf(stderr, "%s\n", complaint.c_str());
-        std::_Exit(complaint.empty() ? 0 : 1);
-      },
-      ExitedWithCode(0), "");
-}
-
-template <typename Operation>
-int errorOf(Operation operation) {
-  try {
-    operation();
-  } catch (const IoError& e) {
-    return e.code().value();
-  }
-  return 0;
-}
 
 using OpeningDictionaries = InTempDir;
 
@@ -90,25 +62,6 @@ TEST_F(OpeningDictionaries, UsingAClosedDictionaryIsAnError) {
   EXPECT_EQ(errorOf([] { entryCount(kTarvikCzech); }), EBADF);
 }
 
-// Makes every write beyond `bytes` fail with EFBIG, as a full disk would fail it.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited{bytes, saved.rlim_max};
-    ::setrlimit(RLIMIT_FSIZE, &limited);
-  }
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-  }
-
- private:
-  rlimit saved{};
-  void (*previousHandler)(int) = nullptr;
-};
-
 class Rewriting : public StoreTest {
  protected:
   void SetUp() override {
@@ -140,6 +93,16 @@ TEST_F(Rewriting, AFailedDeletionLeavesTheOldFileWholeAndTheHandleUsable) {
   EXPECT_FALSE(std::filesystem::exists(kScratchName));
   deleteEntry(0, kTarvikCzech);
   EXPECT_EQ(entryCount(kTarvikCzech), 99);
+}
+
+TEST_F(Rewriting, AnAppendRefusedPartWayLeavesNoFragment) {
+  {
+    FileSizeLimit limit(before.size() + kRecordSize / 2);
+    EXPECT_EQ(errorOf([] { writeEntry(kTarvikCzech, 100, entry("NOVE")); }), EFBIG);
+  }
+  EXPECT_EQ(fileBytes("tc_slovnik.slk"), before);
+  writeEntry(kTarvikCzech, 100, entry("NOVE"));
+  EXPECT_EQ(entryCount(kTarvikCzech), 101);
 }
 
 TEST_F(Rewriting, ReplacesAScratchFileLeftBehind) {
