@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -60,7 +61,17 @@ int RecordFile::openByName(int* refusedWrite) const {
   if (code == ENOENT) {
     newFd = ::open(fileName.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (newFd >= 0) return newFd;
-    if (errno != EEXIST) throwIoError(errno, fileName);
+    int refused = errno;
+    if (refusesWriteOnly(refused)) {
+      // A folder we may only read: the missing dictionary reads as empty, so
+      // that the other one still serves look-ups, and every write raises the
+      // refusal. A file created there later by someone else is taken up.
+      newFd = ::memfd_create(fileName.c_str(), MFD_CLOEXEC);
+      if (newFd < 0) throwIoError(refused, fileName);
+      *refusedWrite = refused;
+      return newFd;
+    }
+    if (refused != EEXIST) throwIoError(refused, fileName);
     // Another program created it just now: use what it made.
     newFd = ::open(fileName.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
     if (newFd >= 0) return newFd;

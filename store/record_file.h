@@ -32,7 +32,8 @@ class RecordFile {
 
   // Opens the file; creates it empty only when it does not exist. A file that
   // exists but may not be written is opened for reading only, and every later
-  // write raises the error that refused it. Nothing here ever truncates.
+  // write raises the error that refused it; so is a missing file that may not
+  // be created, read as empty. Nothing here ever truncates.
   void open();
   void close();
 

@@ -34,6 +34,27 @@ TEST_F(OpeningDictionaries, AFileThatMayNotBeWrittenServesReadsAndRefusesEveryWr
   EXPECT_EQ(fileBytes("tc_slovnik.slk"), bytes);
 }
 
+TEST_F(OpeningDictionaries, AMissingFileInAFolderThatMayNotBeWrittenReadsAsEmpty) {
+  std::string bytes = rawRecord({"KO", "VODA"});
+  putFileBytes("tc_slovnik.slk", bytes);
+  ::chmod(".", 0555);
+  expectAsUnprivileged([]() -> std::string {
+    openDictionaries();
+    if (!findWord("ko", kTarvikCzech, false).found) return "the dictionary that exists was not read";
+    if (entryCount(kCzechTarvik) != 0 || findWord("voda", kCzechTarvik, false).found) return "missing one not empty";
+    try {
+      insertEntry(entry("VODA", {"KO"}), kCzechTarvik);
+      return "insert into the missing dictionary allowed";
+    } catch (const IoError& e) {
+      if (std::string(e.what()) != "Permission denied: ct_slovnik.slk") return std::string("message: ") + e.what();
+    }
+    return "";
+  });
+  ::chmod(".", 0777);
+  EXPECT_FALSE(std::filesystem::exists("ct_slovnik.slk"));
+  EXPECT_EQ(fileBytes("tc_slovnik.slk"), bytes);
+}
+
 TEST_F(OpeningDictionaries, AnUnreadableFileIsAnErrorAndIsNeverEmptied) {
   std::string bytes = rawRecord({"KO", "VODA"});
   putFileBytes("ct_slovnik.slk", bytes);
