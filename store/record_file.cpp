@@ -196,15 +196,18 @@ void RecordFile::replace(std::string_view records) {
   struct stat st;
   if (::fstat(fd, &st) != 0) throwIoError(errno, fileName);
 
+  // The user asked to change the dictionary, not the scratch file: a failure
+  // names both.
+  std::string scratchName = std::string(kScratchName) + " (the new copy of " + fileName + ")";
   int scratch = ::open(kScratchName, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-  if (scratch < 0) throwIoError(errno, kScratchName);
+  if (scratch < 0) throwIoError(errno, scratchName);
   try {
-    if (::fchmod(scratch, st.st_mode & 07777) != 0) throwIoError(errno, kScratchName);
-    writeFully(scratch, records.data(), records.size(), 0, kScratchName);
-    if (::fsync(scratch) != 0) throwIoError(errno, kScratchName);
+    if (::fchmod(scratch, st.st_mode & 07777) != 0) throwIoError(errno, scratchName);
+    writeFully(scratch, records.data(), records.size(), 0, scratchName);
+    if (::fsync(scratch) != 0) throwIoError(errno, scratchName);
     int closing = scratch;
     scratch = -1;
-    if (::close(closing) != 0) throwIoError(errno, kScratchName);
+    if (::close(closing) != 0) throwIoError(errno, scratchName);
     if (::rename(kScratchName, fileName.c_str()) != 0) throwIoError(errno, fileName);
   } catch (...) {
     if (scratch >= 0) ::close(scratch);
