@@ -90,8 +90,7 @@ int exportText(const Job& job) {
 }
 
 int importText(const Job& job) {
-  for (const Tslovicko& entry : job.entries) insertEntry(entry, job.request.dict);
-  sortDictionary(job.request.dict);
+  insertEntries(job.entries, job.request.dict);
   return kExitDone;
 }
 

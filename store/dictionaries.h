@@ -16,6 +16,7 @@ struct Dictionary {
   explicit Dictionary(const char* name) : file(name) {}
   RecordFile file;
   DictionaryIndex index;
+  bool held = false;  // the index holds changes not yet written: see HeldChanges
 };
 
 // The dictionary, with `stamp` set to the state of its file now.
@@ -29,6 +30,29 @@ void writeRecord(Dict dict, long index, const char* record);
 // `order` names the old record at each new place when the new content is a
 // reordering of the old one; empty otherwise.
 void replaceRecords(Dict dict, std::string records, const std::vector<std::uint32_t>& order);
+
+// Keeps the changes of one operation on a dictionary (several insertions and
+// sorts) in its index, and writes them to the file in one step at commit():
+// an operation that fails or is killed half way leaves the file as it was,
+// never with some of its records written and the sort not done. Changes not
+// committed are dropped. Reads during the operation see the held changes.
+class HeldChanges {
+ public:
+  explicit HeldChanges(Dict dict);
+  ~HeldChanges();
+  HeldChanges(const HeldChanges&) = delete;
+  HeldChanges& operator=(const HeldChanges&) = delete;
+
+  // A change of one record, or records added at the end, is written in place;
+  // anything else replaces the file through the scratch file.
+  void commit();
+
+ private:
+  Dictionary& chosen;
+  FileStamp fileStamp;  // the file when the operation began
+  std::string before;   // its records then
+  bool committed = false;
+};
 
 // A look-up in an index already made current, for the callers that look up
 // many words in one operation.

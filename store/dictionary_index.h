@@ -21,6 +21,9 @@ class DictionaryIndex {
   bool matches(const FileStamp& stamp) const { return loaded && stamp == builtFrom; }
   void load(std::string records, const FileStamp& stamp);
   void forget() { loaded = false; }
+  const FileStamp& stamp() const { return builtFrom; }
+  // The file now holds exactly these records, in the state `stamp`.
+  void restamp(const FileStamp& stamp) { builtFrom = stamp; }
 
   const std::string& records() const { return *content; }
   std::uint32_t count() const { return static_cast<std::uint32_t>(content->size() / kRecordSize); }

@@ -1,7 +1,6 @@
 #include <algorithm>
 #include <vector>
 
-
 #include "dictionaries.h"
 
 namespace {
@@ -84,21 +83,34 @@ void insertEntry(Tslovicko entry, Dict dict) {
   writeEntry(dict, entryCount(dict), entry);
 }
 
+void insertEntries(const std::vector<Tslovicko>& entries, Dict dict) {
+  HeldChanges held(dict);
+  for (const Tslovicko& entry : entries) insertEntry(entry, dict);
+  sortDictionary(dict);
+  held.commit();
+}
+
 void insertWord(const std::string& headword, const GivenMeanings& meanings, Dict dict, bool reverse) {
   Dict other = dict == kTarvikCzech ? kCzechTarvik : kTarvikCzech;
   Tslovicko main;
   main.slovo = fitField(headword);
-  for (int slot = 1; slot <= kMeaningCount; ++slot) {
-    const std::optional<std::string>& given = meanings[slot - 1];
-    if (!given) continue;
-    main.vyznam(slot) = fitField(*given);
-    if (!reverse) continue;
-    Tslovicko back;
-    back.slovo = main.vyznam(slot);
-    back.vyznam1 = main.slovo;
-    insertEntry(back, other);
-    sortDictionary(other);
+  for (int slot = 1; slot <= kMeaningCount; ++slot)
+    if (meanings[slot - 1]) main.vyznam(slot) = fitField(*meanings[slot - 1]);
+
+  if (reverse) {
+    HeldChanges held(other);
+    for (int slot = 1; slot <= kMeaningCount; ++slot) {
+      if (!meanings[slot - 1]) continue;
+      Tslovicko back;
+      back.slovo = main.vyznam(slot);
+      back.vyznam1 = main.slovo;
+      insertEntry(back, other);
+      sortDictionary(other);
+    }
+    held.commit();
   }
+  HeldChanges held(dict);
   insertEntry(main, dict);
   sortDictionary(dict);
+  held.commit();
 }

@@ -30,7 +30,8 @@ long filledSlots(const char* records, std::size_t count) {
 
 Dictionary& dictionary(Dict dict, FileStamp* stamp) {
   Dictionary& chosen = dict == kTarvikCzech ? tcDictionary : ctDictionary;
-  *stamp = chosen.file.refresh();
+  // While an operation holds its changes, its index is the dictionary.
+  *stamp = chosen.held ? chosen.index.stamp() : chosen.file.refresh();
   return chosen;
 }
 
@@ -43,9 +44,28 @@ DictionaryIndex& currentIndex(Dict dict) {
   return chosen.index;
 }
 
+namespace {
+
+// The state of held records: no file on disk has inode 0, so it never passes
+// for the state of the file.
+FileStamp heldStamp(std::size_t records) {
+  FileStamp stamp;
+  stamp.size = static_cast<off_t>(records * kRecordSize);
+  return stamp;
+}
+
+}  // namespace
+
 void writeRecord(Dict dict, long index, const char* record) {
   FileStamp before;
   Dictionary& chosen = dictionary(dict, &before);
+  if (chosen.held) {
+    std::uint32_t count = chosen.index.count();
+    if (index < 0 || index > static_cast<long>(count))
+      throw IoError(EINVAL, "Record position out of range: " + chosen.file.name());
+    chosen.index.written(static_cast<std::uint32_t>(index), record, heldStamp(count + (index == count)));
+    return;
+  }
   bool indexCurrent = chosen.index.matches(before);
   chosen.file.write(index, record);
   if (indexCurrent)
@@ -57,12 +77,16 @@ void writeRecord(Dict dict, long index, const char* record) {
 void replaceRecords(Dict dict, std::string records, const std::vector<std::uint32_t>& order) {
   FileStamp ignored;
   Dictionary& chosen = dictionary(dict, &ignored);
-  chosen.index.forget();
-  chosen.file.replace(records);
+  FileStamp after = heldStamp(records.size() / kRecordSize);
+  if (!chosen.held) {
+    chosen.index.forget();
+    chosen.file.replace(records);
+    after = chosen.file.stamp();
+  }
   if (order.empty())
-    chosen.index.load(std::move(records), chosen.file.stamp());
+    chosen.index.load(std::move(records), after);
   else
-    chosen.index.reordered(std::move(records), order, chosen.file.stamp());
+    chosen.index.reordered(std::move(records), order, after);
 }
 
 void openDictionaries() {
@@ -88,8 +112,11 @@ long entryCount(Dict dict) {
 Tslovicko readEntry(Dict dict, long index) {
   FileStamp stamp;
   Dictionary& chosen = dictionary(dict, &stamp);
-  if (chosen.index.matches(stamp) && index >= 0 && index < chosen.index.count())
+  if (chosen.index.matches(stamp)) {
+    // The index holds every whole record of the file, or the held ones.
+    if (index < 0 || index >= static_cast<long>(chosen.index.count())) throwReadBeyondEnd(chosen.file.name());
     return decodeRecord(chosen.index.record(static_cast<std::uint32_t>(index)));
+  }
   char record[kRecordSize];
   chosen.file.read(index, record);
   return decodeRecord(record);

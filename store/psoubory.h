@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "io_error.h"
 #include "letters.h"
@@ -73,8 +74,13 @@ void insertEntry(Tslovicko entry, Dict dict);
 // `reverse`, each given meaning first goes into the other dictionary as a
 // headword of its own with `headword` as its one meaning, each followed by a
 // sort of that dictionary; then the entry goes in and its dictionary is sorted.
+// Each dictionary file changes once, in one step: a failure or a kill leaves
+// it as it was before the insertion or as it is after it, nothing between.
 using GivenMeanings = std::array<std::optional<std::string>, kMeaningCount>;
 void insertWord(const std::string& headword, const GivenMeanings& meanings, Dict dict, bool reverse);
+// insertEntry of each entry in turn, then a sort; the file changes once, in
+// one step, as for insertWord.
+void insertEntries(const std::vector<Tslovicko>& entries, Dict dict);
 
 // Translation of text, word by word, two-word phrases first.
 struct LineTranslation {

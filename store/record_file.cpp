@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -60,7 +61,17 @@ int RecordFile::openByName(int* refusedWrite) const {
   if (code == ENOENT) {
     newFd = ::open(fileName.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (newFd >= 0) return newFd;
-    if (errno != EEXIST) throwIoError(errno, fileName);
+    int refused = errno;
+    if (refusesWriteOnly(refused)) {
+      // A folder we may only read: the missing dictionary reads as empty, so
+      // that the other one still serves look-ups, and every write raises the
+      // refusal. A file created there later by someone else is taken up.
+      newFd = ::memfd_create(fileName.c_str(), MFD_CLOEXEC);
+      if (newFd < 0) throwIoError(refused, fileName);
+      *refusedWrite = refused;
+      return newFd;
+    }
+    if (refused != EEXIST) throwIoError(refused, fileName);
     // Another program created it just now: use what it made.
     newFd = ::open(fileName.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
     if (newFd >= 0) return newFd;
@@ -163,12 +174,21 @@ std::string RecordFile::readAll() const {
   return records;
 }
 
-void RecordFile::write(long index, const char* record) {
+void RecordFile::write(long index, std::string_view records) {
   checkWritable();
-  if (index < 0 || index > count())
+  off_t oldSize = stamp().size;
+  if (index < 0 || index > oldSize / static_cast<off_t>(kRecordSize) || records.size() % kRecordSize != 0)
     throw IoError(EINVAL, "Record position out of range: " + fileName);
-  writeFully(fd, record, kRecordSize, static_cast<off_t>(index) * kRecordSize, fileName);
-  if (::fdatasync(fd) != 0) throwIoError(errno, fileName);
+  try {
+    writeFully(fd, records.data(), records.size(), static_cast<off_t>(index) * kRecordSize, fileName);
+    if (::fdatasync(fd) != 0) throwIoError(errno, fileName);
+  } catch (const IoError&) {
+    // A write refused part way leaves part of a record past the old end.
+    if (::ftruncate(fd, oldSize) != 0) {
+      // Nothing more to try: the write's own error is the one to report.
+    }
+    throw;
+  }
 }
 
 void RecordFile::replace(std::string_view records) {
@@ -176,15 +196,18 @@ void RecordFile::replace(std::string_view records) {
   struct stat st;
   if (::fstat(fd, &st) != 0) throwIoError(errno, fileName);
 
+  // The user asked to change the dictionary, not the scratch file: a failure
+  // names both.
+  std::string scratchName = std::string(kScratchName) + " (the new copy of " + fileName + ")";
   int scratch = ::open(kScratchName, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-  if (scratch < 0) throwIoError(errno, kScratchName);
+  if (scratch < 0) throwIoError(errno, scratchName);
   try {
-    if (::fchmod(scratch, st.st_mode & 07777) != 0) throwIoError(errno, kScratchName);
-    writeFully(scratch, records.data(), records.size(), 0, kScratchName);
-    if (::fsync(scratch) != 0) throwIoError(errno, kScratchName);
+    if (::fchmod(scratch, st.st_mode & 07777) != 0) throwIoError(errno, scratchName);
+    writeFully(scratch, records.data(), records.size(), 0, scratchName);
+    if (::fsync(scratch) != 0) throwIoError(errno, scratchName);
     int closing = scratch;
     scratch = -1;
-    if (::close(closing) != 0) throwIoError(errno, kScratchName);
+    if (::close(closing) != 0) throwIoError(errno, scratchName);
     if (::rename(kScratchName, fileName.c_str()) != 0) throwIoError(errno, fileName);
   } catch (...) {
     if (scratch >= 0) ::close(scratch);

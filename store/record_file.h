@@ -32,7 +32,8 @@ class RecordFile {
 
   // Opens the file; creates it empty only when it does not exist. A file that
   // exists but may not be written is opened for reading only, and every later
-  // write raises the error that refused it. Nothing here ever truncates.
+  // write raises the error that refused it; so is a missing file that may not
+  // be created, read as empty. Nothing here ever truncates.
   void open();
   void close();
 
@@ -54,7 +55,11 @@ class RecordFile {
   // All whole records, in file order.
   std::string readAll() const;
   // Writes one record at `index`; index == count() appends.
-  void write(long index, const char* record);
+  void write(long index, const char* record) { write(index, std::string_view(record, kRecordSize)); }
+  // Writes whole records from `index` on, over the old ones and past the end.
+  // When the file cannot grow (a full disk, a size limit), the part written
+  // past the old end is cut off again, so that the file keeps its old size.
+  void write(long index, std::string_view records);
   // Replaces the whole content with `records`. The new content goes to the
   // scratch file, reaches the disk, and is renamed over the dictionary in one
   // step: at every moment the dictionary on disk is the complete old file or

@@ -1,36 +1,8 @@
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include "store_fixture_test.h"
 
 namespace {
-
-using ::testing::ExitedWithCode;
-
-// Runs `body` as a user to whom file permissions apply; the child exits 0
-// when `body` returns an empty complaint.
-template <typename Body>
-void expectAsUnprivileged(Body body) {
-  EXPECT_EXIT(
-      {
-        dropRootForTest();
-        std::string complaint = body();
-        if (!complaint.empty()) std::fprintf(stderr, "%s\n", complaint.c_str());
-        std::_Exit(complaint.empty() ? 0 : 1);
-      },
-      ExitedWithCode(0), "");
-}
-
-template <typename Operation>
-int errorOf(Operation operation) {
-  try {
-    operation();
-  } catch (const IoError& e) {
-    return e.code().value();
-  }
-  return 0;
-}
 
 using OpeningDictionaries = InTempDir;
 
@@ -62,6 +34,27 @@ TEST_F(OpeningDictionaries, AFileThatMayNotBeWrittenServesReadsAndRefusesEveryWr
   EXPECT_EQ(fileBytes("tc_slovnik.slk"), bytes);
 }
 
+TEST_F(OpeningDictionaries, AMissingFileInAFolderThatMayNotBeWrittenReadsAsEmpty) {
+  std::string bytes = rawRecord({"KO", "VODA"});
+  putFileBytes("tc_slovnik.slk", bytes);
+  ::chmod(".", 0555);
+  expectAsUnprivileged([]() -> std::string {
+    openDictionaries();
+    if (!findWord("ko", kTarvikCzech, false).found) return "the dictionary that exists was not read";
+    if (entryCount(kCzechTarvik) != 0 || findWord("voda", kCzechTarvik, false).found) return "missing one not empty";
+    try {
+      insertEntry(entry("VODA", {"KO"}), kCzechTarvik);
+      return "insert into the missing dictionary allowed";
+    } catch (const IoError& e) {
+      if (std::string(e.what()) != "Permission denied: ct_slovnik.slk") return std::string("message: ") + e.what();
+    }
+    return "";
+  });
+  ::chmod(".", 0777);
+  EXPECT_FALSE(std::filesystem::exists("ct_slovnik.slk"));
+  EXPECT_EQ(fileBytes("tc_slovnik.slk"), bytes);
+}
+
 TEST_F(OpeningDictionaries, AnUnreadableFileIsAnErrorAndIsNeverEmptied) {
   std::string bytes = rawRecord({"KO", "VODA"});
   putFileBytes("ct_slovnik.slk", bytes);
@@ -90,25 +83,6 @@ TEST_F(OpeningDictionaries, UsingAClosedDictionaryIsAnError) {
   EXPECT_EQ(errorOf([] { entryCount(kTarvikCzech); }), EBADF);
 }
 
-// Makes every write beyond `bytes` fail with EFBIG, as a full disk would fail it.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited{bytes, saved.rlim_max};
-    ::setrlimit(RLIMIT_FSIZE, &limited);
-  }
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-  }
-
- private:
-  rlimit saved{};
-  void (*previousHandler)(int) = nullptr;
-};
-
 class Rewriting : public StoreTest {
  protected:
   void SetUp() override {
@@ -134,12 +108,28 @@ TEST_F(Rewriting, AFailedSortLeavesTheOldFileWholeAndTheHandleUsable) {
 TEST_F(Rewriting, AFailedDeletionLeavesTheOldFileWholeAndTheHandleUsable) {
   {
     FileSizeLimit limit(5000);
-    EXPECT_EQ(errorOf([] { deleteEntry(0, kTarvikCzech); }), EFBIG);
+    try {
+      deleteEntry(0, kTarvikCzech);
+      ADD_FAILURE() << "deleted past the size limit";
+    } catch (const IoError& e) {
+      EXPECT_EQ(e.code().value(), EFBIG);
+      EXPECT_STREQ(e.what(), "File too large: pomocny.slk (the new copy of tc_slovnik.slk)");
+    }
   }
   EXPECT_EQ(fileBytes("tc_slovnik.slk"), before);
   EXPECT_FALSE(std::filesystem::exists(kScratchName));
   deleteEntry(0, kTarvikCzech);
   EXPECT_EQ(entryCount(kTarvikCzech), 99);
+}
+
+TEST_F(Rewriting, AnAppendRefusedPartWayLeavesNoFragment) {
+  {
+    FileSizeLimit limit(before.size() + kRecordSize / 2);
+    EXPECT_EQ(errorOf([] { writeEntry(kTarvikCzech, 100, entry("NOVE")); }), EFBIG);
+  }
+  EXPECT_EQ(fileBytes("tc_slovnik.slk"), before);
+  writeEntry(kTarvikCzech, 100, entry("NOVE"));
+  EXPECT_EQ(entryCount(kTarvikCzech), 101);
 }
 
 TEST_F(Rewriting, ReplacesAScratchFileLeftBehind) {

@@ -6,11 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
 #include <string>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include "psoubory.h"
@@ -83,3 +85,47 @@ class StoreTest : public InTempDir {
 inline void dropRootForTest() {
   if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) std::_Exit(99);
 }
+
+// Runs `body` as a user to whom file permissions apply; the child exits 0
+// when `body` returns an empty complaint.
+template <typename Body>
+void expectAsUnprivileged(Body body) {
+  EXPECT_EXIT(
+      {
+        dropRootForTest();
+        std::string complaint = body();
+        if (!complaint.empty()) std::fprintf(stderr, "%s\n", complaint.c_str());
+        std::_Exit(complaint.empty() ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
+}
+
+// The errno of the IoError that `operation` throws, 0 when it succeeds.
+template <typename Operation>
+int errorOf(Operation operation) {
+  try {
+    operation();
+  } catch (const IoError& e) {
+    return e.code().value();
+  }
+  return 0;
+}
+
+// Makes every write beyond `bytes` fail with EFBIG, as a full disk would fail it.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited{bytes, saved.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+  }
+
+ private:
+  rlimit saved{};
+  void (*previousHandler)(int) = nullptr;
+};

@@ -1,0 +1,93 @@
+// Any bytes as a dictionary file, read through every look-up of the store.
+// Files come from other programs, old versions and damaged disks: nothing in
+// them may crash a look-up, and every answer must be the one a plain scan of
+// the records from the first gives.
+
+#include <cstdint>
+
+#include "dictionary_fuzz_dir.h"
+#include "psoubory.h"
+#include "text_file.h"
+
+namespace {
+
+std::string storedForm(std::string_view headword) {
+  std::string form;
+  for (char c : headword)
+    if (c != '\'') form += c;
+  return form;
+}
+
+// 1-based position of the first record whose stored headword satisfies `match`.
+template <typename Match>
+long scanFirst(const std::vector<Tslovicko>& records, Match match) {
+  for (std::size_t i = 0; i < records.size(); ++i)
+    if (match(storedForm(records[i].slovo))) return static_cast<long>(i) + 1;
+  return 0;
+}
+
+void checkLookups(const std::vector<Tslovicko>& records, const std::string& query) {
+  std::string key = storedForm(upcaseCzText(query));
+  FoundWord exact = findWord(query, kTarvikCzech, false);
+  require(exact.position == scanFirst(records, [&](const std::string& s) { return s == key; }),
+          "findWord gives the first record with the headword");
+  require(exact.found == (exact.position > 0), "found and position agree");
+  if (exact.found) require(exact.meanings[0] == records[exact.position - 1].vyznam1, "meanings of that record");
+
+  FoundWord bySound = findWord(query, kTarvikCzech, true);
+  long expected = scanFirst(records, [&](const std::string& s) { return s == key || pronounceTarvik(s) == key; });
+  require(bySound.position == expected, "findWord by pronunciation gives the first record that sounds alike");
+
+  require(findPrefix(query, kTarvikCzech) == scanFirst(records, [&](const std::string& s) { return s.starts_with(key); }),
+          "findPrefix gives the first record starting with the text");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  enterFreshFolder();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  putFile(dictionaryFileName(kTarvikCzech), bytes);
+  openDictionaries();
+
+  long count = entryCount(kTarvikCzech);
+  require(count == static_cast<long>(size / kRecordSize), "every whole record counts, a fragment does not");
+  std::vector<Tslovicko> records;
+  long meanings = 0;
+  for (long i = 0; i < count; ++i) {
+    records.push_back(readEntry(kTarvikCzech, i));
+    for (int slot = 1; slot <= kMeaningCount; ++slot) meanings += !records.back().vyznam(slot).empty();
+  }
+  try {
+    readEntry(kTarvikCzech, count);
+    require(false, "reading past the last record is an error");
+  } catch (const IoError&) {
+  }
+  require(countMeanings(kTarvikCzech) == meanings, "countMeanings counts the filled slots");
+  require(countMeaningsBefore(kTarvikCzech, count) == meanings, "countMeaningsBefore(all) is countMeanings");
+  for (long n = 0; n < count; ++n) require(countMeaningsBefore(kTarvikCzech, n) <= meanings, "a part counts less");
+
+  std::string text;
+  for (const Tslovicko& record : records) {
+    checkLookups(records, record.slovo);
+    checkLookups(records, pronounceTarvik(record.slovo));
+    checkLookups(records, record.slovo.substr(0, record.slovo.size() / 2));
+    text += record.slovo + (record.vyznam5.empty() ? " " : ".") + record.vyznam1 + ' ';
+  }
+  checkLookups(records, "");
+  checkLookups(records, std::string(bytes.substr(0, 24)));
+
+  LineTranslation line = translateText(text, kTarvikCzech, true);
+  require(line.untranslatedCount <= static_cast<long>(text.size()) + 2, "at most one untranslated word a separator");
+
+  exportDictionary(kTarvikCzech);
+  std::vector<std::string> exported = readTextFile(exportFileName(kTarvikCzech));
+  require(exported.size() == static_cast<std::size_t>(meanings), "every filled meaning is exported as one line");
+
+  closeDictionaries();
+  return 0;
+}

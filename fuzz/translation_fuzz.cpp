@@ -1,0 +1,63 @@
+// Any text translated with a small dictionary that has phrases, a headword
+// known by its pronunciation, an empty headword and a damaged record: the
+// word-by-word translation, the words of the step-by-step walk and the
+// meaning grid must never crash and must agree on how many words there are.
+
+#include <cstdint>
+
+#include "dictionary_fuzz_dir.h"
+#include "meaning_grid.h"
+#include "psoubory.h"
+
+namespace {
+
+std::string record(std::initializer_list<std::string_view> fields) {
+  std::string bytes(kRecordSize, '\0');
+  std::size_t at = 0;
+  for (std::string_view field : fields) {
+    bytes[at] = static_cast<char>(field.size());
+    bytes.replace(at + 1, field.size(), field);
+    at += kFieldSize;
+  }
+  return bytes;
+}
+
+std::string dictionaryBytes() {
+  std::string damaged = record({"SHEEQ", "DLOUHY"});
+  damaged[0] = static_cast<char>(0xFF);  // a length past the field: read as 20
+  return record({"KO", "VODA", "MOKRO"}) + record({"RA", "SLUNCE"}) + record({"KO RA", "\xD8" "EKA"}) +
+         record({"KO.RA", "TE\xC8" "E"}) + record({"SHEE", "ONA"}) + record({"ROU'Q", "LES"}) +
+         record({"", "PR\xC1" "ZDNO"}) + record({"TA", ""}) + damaged + std::string(50, 'X');
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  enterFreshFolder();
+  putFile(dictionaryFileName(kTarvikCzech), dictionaryBytes());
+  openDictionaries();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  FuzzInput input(data, size);
+  int n = static_cast<int>(input.byte()) - 8;
+  bool byPronunciation = input.byte() & 1;
+  std::string_view text = input.rest();
+
+  LineTranslation line = translateText(text, kTarvikCzech, byPronunciation);
+  require(line.untranslatedCount >= 0, "a count is never negative");
+  require(line.untranslatedCount <= static_cast<long>(text.size()) + 2, "at most one untranslated word a separator");
+
+  int words = countWords(text);
+  require(words >= 1 && words <= static_cast<int>(text.size()) + 1, "countWords counts from one");
+  PhraseAtResult item = phraseAt(n, text, kTarvikCzech, byPronunciation);
+  require(item.taken == 0 || item.taken == 1, "a phrase takes one more word or none");
+  require(item.result.size() <= text.size(), "phraseAt gives a piece of the text");
+  if (item.taken == 1) require(item.result.find(' ') != std::string::npos, "a phrase is two words");
+
+  std::vector<GridColumn> columns = meaningColumns(text, kTarvikCzech, byPronunciation);
+  require(!columns.empty() && columns.size() <= static_cast<std::size_t>(words) + kGridResetColumns,
+          "the grid has a column per item and its spare ones");
+  return 0;
+}

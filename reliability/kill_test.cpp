@@ -1,0 +1,168 @@
+// tarvik killed at random moments while it changes a dictionary of 200,000
+// records: afterwards each dictionary file is byte for byte the old one or
+// the new one, never shorter, never a mixture, and the next run works. A
+// scratch file left behind by the kill is allowed; the next rewrite replaces it.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <random>
+#include <thread>
+
+#include "tarvik_process.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+// Sorted, as the program keeps its files: W000000.. in tc, C000000.. in ct,
+// so that a headword A.. sorts first and Z.. last in both. Only the reverse
+// entries go to ct, which is smaller so that copying it costs little.
+std::string dictionaryBytes(char letter, int records) {
+  std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(records) * 126);
+  char headword[16];
+  for (int i = 0; i < records; ++i) {
+    std::snprintf(headword, sizeof headword, "%c%06d", letter, i);
+    bytes += record({headword, "VYZNAM" + std::to_string(i % 977), i % 3 ? "" : "DALSI"});
+  }
+  return bytes;
+}
+
+struct Operation {
+  const char* name;
+  std::vector<std::string> args;
+  int trials;
+};
+
+class KilledWhileWriting : public ::testing::Test {
+ protected:
+  // The dictionaries are made once for all the trials of this binary.
+  static void SetUpTestSuite() {
+    original = makeScratchFolder("kill-original");
+    writeBytes(original + "/tc_slovnik.slk", dictionaryBytes('W', 200000));
+    writeBytes(original + "/ct_slovnik.slk", dictionaryBytes('C', 20000));
+    std::string lines;
+    for (int i = 0; i < 300; ++i) {
+      lines += "W" + std::to_string(100000 + i * 7) + " - NOVE\r\n";  // joins an existing record
+      lines += "B" + std::to_string(i) + " - NOVE\r\n";               // sorts before every record
+    }
+    writeBytes(original + "/import.txt", lines);
+  }
+  static void TearDownTestSuite() { removeFolder(original); }
+
+  void SetUp() override { trial = makeScratchFolder("kill-trial"); }
+  void TearDown() override { removeFolder(trial); }
+
+  void copyOriginal() {
+    for (const char* name : {"tc_slovnik.slk", "ct_slovnik.slk"}) {
+      fs::remove(trial + "/" + name);
+      fs::copy_file(original + "/" + name, trial + "/" + name);
+    }
+    fs::remove(trial + "/pomocny.slk");
+  }
+
+  Finished tarvik(const std::vector<std::string>& args) {
+    Launch launch;
+    launch.args = args;
+    launch.dir = trial;
+    return runTarvik(launch);
+  }
+
+  static std::string original;
+  std::string trial;
+};
+
+std::string KilledWhileWriting::original;
+
+// Reads both dictionaries of `folder`.
+std::array<std::string, 2> dictionaries(const std::string& folder) {
+  return {readBytes(folder + "/tc_slovnik.slk"), readBytes(folder + "/ct_slovnik.slk")};
+}
+
+TEST_F(KilledWhileWriting, EveryFileIsWhollyOldOrWhollyNew) {
+  const Operation operations[] = {
+      {"insert sorting first (rewrites and renames)", {"insert", "A0", "NOVY"}, 50},
+      {"insert sorting last (appends in place)", {"insert", "ZZ", "NOVY"}, 30},
+      {"insert with reverse entries (both files)", {"insert", "--reverse", "A1", "AHOJ", "ANO"}, 40},
+      {"import of 600 lines", {"import", original + "/import.txt"}, 40},
+      {"delete of the first record", {"delete", "0"}, 40},
+  };
+  std::array<std::string, 2> old = dictionaries(original);
+  std::mt19937 random(20261206);
+  int total = 0;
+  for (const Operation& operation : operations) {
+    // Two runs without a kill: the new content, the same both times, and
+    // the longer duration, since other work on the machine slows some runs.
+    std::array<std::string, 2> fresh;
+    std::chrono::microseconds duration{0};
+    for (int run = 0; run < 2; ++run) {
+      copyOriginal();
+      Clock::time_point start = Clock::now();
+      ASSERT_EQ(tarvik(operation.args).exitCode, 0) << operation.name;
+      duration = std::max(duration, std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start));
+      if (run == 0) fresh = dictionaries(trial);
+      ASSERT_TRUE(dictionaries(trial) == fresh) << operation.name << " gave two different results";
+    }
+    ASSERT_TRUE(fresh != old) << operation.name << " changed nothing";
+
+    int oldSeen = 0, newSeen = 0, scratchLeft = 0;
+    // A little past the end too: a kill that comes too late finds the new files.
+    std::uniform_int_distribution<long> delay(0, duration.count() * 6 / 5);
+    bool filesAreOld = false;
+    for (int t = 0; t < operation.trials; ++t, ++total) {
+      // Copying 25 MB is much of a trial's cost: skip it when the last
+      // trial left the files as they were.
+      if (!filesAreOld) copyOriginal();
+      fs::remove(trial + "/pomocny.slk");
+      Launch launch;
+      launch.args = operation.args;
+      launch.dir = trial;
+      launch.captureOutput = false;
+      {
+        TarvikProcess process(launch);
+        std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
+        process.kill(SIGKILL);
+        process.wait();
+      }
+      std::array<std::string, 2> now = dictionaries(trial);
+      for (int file = 0; file < 2; ++file) {
+        bool isOld = now[file] == old[file], isNew = now[file] == fresh[file];
+        ASSERT_TRUE(isOld || isNew) << operation.name << ", trial " << t << ": file " << file << " is "
+                                    << now[file].size() << " bytes, neither the old nor the new content";
+      }
+      filesAreOld = now == old;
+      (filesAreOld ? oldSeen : newSeen) += 1;
+      bool leftScratch = fs::exists(trial + "/pomocny.slk");
+      scratchLeft += leftScratch;
+
+      // The next start takes up what the kill left: always after a scratch
+      // file was left behind, and in every fifth trial otherwise, since each
+      // run reads the whole dictionary.
+      if (leftScratch || t % 5 == 0) {
+        Finished count = tarvik({"count"});
+        ASSERT_EQ(count.exitCode, 0) << count.err;
+        ASSERT_EQ(count.out.substr(0, count.out.find('\t')), std::to_string(now[0].size() / 126));
+        filesAreOld = false;
+        Finished insert = tarvik({"insert", leftScratch ? "A00" : "ZZZ", "DALSI"});
+        ASSERT_EQ(insert.exitCode, 0) << insert.err;
+        EXPECT_EQ(readBytes(trial + "/tc_slovnik.slk").size(), now[0].size() + 126);
+        EXPECT_FALSE(fs::exists(trial + "/pomocny.slk"));
+      }
+    }
+    std::printf("%-46s %3d trials over %5.0f ms: %3d old, %3d new, %3d left pomocny.slk\n", operation.name,
+                operation.trials, duration.count() / 1000.0, oldSeen, newSeen, scratchLeft);
+    // Kills spread over the whole run should find both; on a machine busy
+    // enough to stretch the runs they may not, which makes the trials weaker
+    // but not wrong.
+    if (oldSeen == 0 || newSeen == 0) std::printf("  (the kills did not cover the whole run this time)\n");
+  }
+  EXPECT_EQ(total, 200);
+}
+
+}  // namespace
