@@ -68,12 +68,4 @@ TEST_F(Export, WritesEveryFilledSlotAsALine) {
   EXPECT_EQ(std::filesystem::file_size("ct_slovnik.txt"), 0u);
 }
 
-// Such bytes reach a record from the command line or from other programs.
-TEST_F(Export, KeepsEveryMeaningOnALineOfItsOwnWhateverTheFieldsHold) {
-  fill(kTarvikCzech, {entry("KO", {"VO\x1A" "DA", "A\nB - C"}), entry("R\rA", {"SLUNCE\r"}), entry("TA", {"TY"})});
-  exportDictionary(kTarvikCzech);
-  EXPECT_EQ(fileBytes("tc_slovnik.txt"), "KO - VO DA\r\nKO - A B - C\r\nR A - SLUNCE \r\nTA - TY\r\n");
-  EXPECT_EQ(readTextFile("tc_slovnik.txt").size(), 4u);
-}
-
 }  // namespace
