@@ -45,7 +45,6 @@ class RecordFile {
 
   const std::string& name() const { return fileName; }
   bool isOpen() const { return fd >= 0; }
-  bool readOnly() const { return writeError != 0; }
   // Raises the error that refused writing, for a file opened read-only.
   void checkWritable() const;
   FileStamp stamp() const;
