@@ -64,30 +64,25 @@ void Tokno::UloitCTslovnkdotextsouboru1Click() {
 
 void Tokno::Podlev1Click() { Podlev1->setChecked(!Podlev1->isChecked()); }
 
-void Tokno::Doetiny1Click() {
-  Doetiny1->setChecked(true);
-  ToolButton9->setChecked(false);
-  ToolButton9->setToolTip(QString::fromUtf8("Do češtiny"));
-  StatusBar1->setPanelText(1, cp1250Text("Do češtiny"));
+// The direction is the tick of the menu items; the tool button, its hint and
+// the status panel mirror it. The button's picture is the button's own.
+void Tokno::showDirection(bool toTarvik) {
+  const char* caption = toTarvik ? "Do tarvikštiny" : "Do češtiny";
+  (toTarvik ? Dotarviktiny1 : Doetiny1)->setChecked(true);
+  ToolButton9->setChecked(toTarvik);
+  ToolButton9->setToolTip(QString::fromUtf8(caption));
+  StatusBar1->setPanelText(1, cp1250Text(caption));
   resetWalk();
 }
 
-void Tokno::Dotarviktiny1Click() {
-  Dotarviktiny1->setChecked(true);
-  ToolButton9->setChecked(true);
-  ToolButton9->setToolTip(QString::fromUtf8("Do tarvikštiny"));
-  StatusBar1->setPanelText(1, cp1250Text("Do tarvikštiny"));
-  resetWalk();
-}
+void Tokno::Doetiny1Click() { showDirection(false); }
+
+void Tokno::Dotarviktiny1Click() { showDirection(true); }
 
 void Tokno::ToolButton9Click() {
   bool toTarvik = ToolButton9->isChecked();
   ToolButton9->setIcon(toolPicture(toTarvik ? 7 : 6));
-  const char* caption = toTarvik ? "Do tarvikštiny" : "Do češtiny";
-  ToolButton9->setToolTip(QString::fromUtf8(caption));
-  (toTarvik ? Dotarviktiny1 : Doetiny1)->setChecked(true);
-  StatusBar1->setPanelText(1, cp1250Text(caption));
-  resetWalk();
+  showDirection(toTarvik);
 }
 
 void Tokno::vstupnikontrola() {

@@ -117,6 +117,7 @@ class Tokno : public QMainWindow {
   void createMenus();
   void connectHandlers();
   void setProgress(int percent);
+  void showDirection(bool toTarvik);
   void playDemoStep(std::uint32_t step);
   void updateProgress();
 };
