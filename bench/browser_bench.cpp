@@ -10,10 +10,10 @@
 #include <filesystem>
 #include <unistd.h>
 
-#include "display_slovnik.h"
+#include "browser_window.h"
 #include "error_report.h"
 #include "generator.h"
-#include "psoubory.h"
+#include "dictionary_store.h"
 #include "qt_text.h"
 
 namespace {

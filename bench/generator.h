@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tslovicko.h"
+#include "record_format.h"
 
 class WordGenerator {
  public:

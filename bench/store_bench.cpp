@@ -9,9 +9,9 @@
 #include <map>
 #include <unistd.h>
 
-#include "dictionaries.h"
+#include "open_dictionaries.h"
 #include "generator.h"
-#include "psoubory.h"
+#include "dictionary_store.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include <string_view>
 #include <vector>
 
-#include "psoubory.h"
+#include "dictionary_store.h"
 
 class MeaningList : public QAbstractTableModel {
  public:

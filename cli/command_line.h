@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "boundary.h"
-#include "psoubory.h"
+#include "dictionary_store.h"
 
 // What the user asked for. The arguments are still as typed, in the user's
 // encoding; job.h turns them into Windows-1250.

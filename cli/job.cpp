@@ -3,7 +3,7 @@
 #include <charconv>
 
 #include "exit_codes.h"
-#include "import_lines.h"
+#include "import_format.h"
 #include "text_file.h"
 
 namespace {

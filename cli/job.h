@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "command_line.h"
-#include "psoubory.h"
+#include "dictionary_store.h"
 
 struct Job {
   Request request;

@@ -1,5 +1,6 @@
 #include "commands.h"
 #include "exit_codes.h"
+#include "import_format.h"
 
 int main(int argc, char** argv) {
   ParsedCommandLine parsed = parseCommandLine(argc, argv);
@@ -11,6 +12,9 @@ int main(int argc, char** argv) {
     finishOutput();
     return code;
   } catch (const UsageError& e) {
+    reportError(e.what(), encoding);
+    return kExitUsage;
+  } catch (const ImportFormatError& e) {
     reportError(e.what(), encoding);
     return kExitUsage;
   } catch (const IoError& e) {

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "dictionary_fuzz_dir.h"
-#include "psoubory.h"
+#include "dictionary_store.h"
 #include "text_file.h"
 
 namespace {

@@ -3,9 +3,8 @@
 
 #include <cstdint>
 
-#include "exit_codes.h"
 #include "fuzz_check.h"
-#include "import_lines.h"
+#include "import_format.h"
 #include "text_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -14,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<Tslovicko> entries;
   try {
     entries = parseImportLines(lines, "in.txt");
-  } catch (const UsageError& e) {
+  } catch (const ImportFormatError& e) {
     require(std::string_view(e.what()).starts_with("in.txt, line "), "a refusal names the line");
     return 0;
   }

@@ -7,7 +7,7 @@
 
 #include "dictionary_fuzz_dir.h"
 #include "meaning_grid.h"
-#include "psoubory.h"
+#include "dictionary_store.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "otazka_okno.h"
+#include "question_window.h"
 #include "qt_app_fixture_test.h"
 #include "store_fixture_test.h"
 

@@ -7,7 +7,7 @@
 
 #include <filesystem>
 
-#include "psoubory.h"
+#include "dictionary_store.h"
 #include "tarvik_process.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "tslovicko.h"
+#include "record_format.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // The demonstration played tick by tick through the real windows.
 
 #include "cp1250.h"
-#include "display_slovnik.h"
-#include "okno_napoveda.h"
+#include "browser_window.h"
+#include "help_window.h"
 #include "qt_app_fixture_test.h"
 #include "start_up.h"
 #include "store_fixture_test.h"
-#include "vzhled.h"
+#include "main_window.h"
 
 namespace {
 

@@ -1,16 +1,16 @@
 #include "start_up.h"
 
 #include "controls.h"
-#include "display_slovnik.h"
-#include "editace.h"
+#include "browser_window.h"
+#include "editor_window.h"
 #include "help_file.h"
-#include "okno_about.h"
-#include "okno_napoveda.h"
-#include "okno_otevreni.h"
-#include "otazka_okno.h"
-#include "psoubory.h"
-#include "vlozeni.h"
-#include "vzhled.h"
+#include "about_window.h"
+#include "help_window.h"
+#include "splash_window.h"
+#include "question_window.h"
+#include "dictionary_store.h"
+#include "insertion_window.h"
+#include "main_window.h"
 
 void initialiseModules() {
   initBrowserModule();

@@ -1,4 +1,4 @@
-#include "dictionaries.h"
+#include "open_dictionaries.h"
 #include "text_file.h"
 
 void exportDictionary(Dict dict) {

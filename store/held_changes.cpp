@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "dictionaries.h"
+#include "open_dictionaries.h"
 
 namespace {
 

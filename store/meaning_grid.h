@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "psoubory.h"
+#include "dictionary_store.h"
 
 constexpr int kGridRows = 6;
 constexpr int kGridResetColumns = 12;

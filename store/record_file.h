@@ -4,7 +4,7 @@
 #include <string_view>
 #include <sys/types.h>
 
-#include "tslovicko.h"
+#include "record_format.h"
 
 // The scratch file that every rewrite of a dictionary goes through.
 inline constexpr const char* kScratchName = "pomocny.slk";

@@ -15,7 +15,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include "psoubory.h"
+#include "dictionary_store.h"
 #include "record_file.h"
 
 inline Tslovicko entry(std::string slovo, std::initializer_list<std::string> meanings = {}) {

@@ -1,4 +1,4 @@
-#include "dictionaries.h"
+#include "open_dictionaries.h"
 
 namespace {
 

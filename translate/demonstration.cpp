@@ -4,9 +4,9 @@
 #include <QLineEdit>
 
 #include "cp1250.h"
-#include "display_slovnik.h"
+#include "browser_window.h"
 #include "qt_text.h"
-#include "vzhled.h"
+#include "main_window.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "cp1250.h"
 #include "meaning_grid.h"
-#include "vzhled.h"
+#include "main_window.h"
 
 namespace {
 

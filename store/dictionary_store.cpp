@@ -1,8 +1,8 @@
-#include "psoubory.h"
+#include "dictionary_store.h"
 
 #include <algorithm>
 
-#include "dictionaries.h"
+#include "open_dictionaries.h"
 #include "stable_order.h"
 
 const char* dictionaryFileName(Dict dict) {

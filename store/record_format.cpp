@@ -1,4 +1,4 @@
-#include "tslovicko.h"
+#include "record_format.h"
 
 #include <algorithm>
 #include <cstring>

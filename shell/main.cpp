@@ -6,9 +6,9 @@
 
 #include "error_report.h"
 #include "io_error.h"
-#include "okno_otevreni.h"
+#include "splash_window.h"
 #include "start_up.h"
-#include "vzhled.h"
+#include "main_window.h"
 
 int main(int argc, char** argv) {
   Application app(argc, argv);

@@ -1,4 +1,4 @@
-#include "okno_about.h"
+#include "about_window.h"
 
 #include <QLabel>
 

@@ -15,7 +15,7 @@
 
 #include "io_error.h"
 #include "letters.h"
-#include "tslovicko.h"
+#include "record_format.h"
 
 // Selects a dictionary: 1 is Tarvik to Czech (tc_slovnik.slk), every other
 // value Czech to Tarvik (ct_slovnik.slk). Callers pass the state of a control.

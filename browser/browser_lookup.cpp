@@ -2,7 +2,7 @@
 // search as the user types, and the pronunciation of the selected row.
 
 #include "cp1250.h"
-#include "display_slovnik.h"
+#include "browser_window.h"
 #include "meaning_list.h"
 #include "qt_text.h"
 

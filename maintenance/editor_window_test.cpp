@@ -3,10 +3,10 @@
 // user would answer them.
 
 #include "cp1250.h"
-#include "editace.h"
+#include "editor_window.h"
 #include "maintenance_fixture_test.h"
 #include "qt_text.h"
-#include "vlozeni.h"
+#include "insertion_window.h"
 
 namespace {
 

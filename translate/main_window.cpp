@@ -1,4 +1,4 @@
-#include "vzhled.h"
+#include "main_window.h"
 
 #include <QActionGroup>
 #include <QMenuBar>

@@ -11,7 +11,7 @@
 
 #include "controls.h"
 #include "edit_box.h"
-#include "psoubory.h"
+#include "dictionary_store.h"
 #include "scroll_bar.h"
 #include "window.h"
 

@@ -1,4 +1,4 @@
-#include "display_slovnik.h"
+#include "browser_window.h"
 
 #include "cp1250.h"
 #include "meaning_list.h"

@@ -6,12 +6,12 @@
 #include <QTimer>
 
 #include "cp1250.h"
-#include "editace.h"
+#include "editor_window.h"
 #include "qt_app_fixture_test.h"
 #include "qt_text.h"
 #include "store_fixture_test.h"
-#include "vlozeni.h"
-#include "vzhled.h"
+#include "insertion_window.h"
+#include "main_window.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "vlozeni.h"
+#include "insertion_window.h"
 
 #include "controls.h"
 #include "cp1250.h"

@@ -1,4 +1,4 @@
-#include "okno_otevreni.h"
+#include "splash_window.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,8 +1,8 @@
-#include "editace.h"
+#include "editor_window.h"
 
 #include "cp1250.h"
-#include "otazka_okno.h"
-#include "vlozeni.h"
+#include "question_window.h"
+#include "insertion_window.h"
 
 Tslovicko nactene_slovicko;
 Tokno_editace* okno_editace = nullptr;

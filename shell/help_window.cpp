@@ -1,8 +1,8 @@
-#include "okno_napoveda.h"
+#include "help_window.h"
 
 #include "controls.h"
 #include "help_file.h"
-#include "vzhled.h"
+#include "main_window.h"
 
 Tnapoveda* napoveda = nullptr;
 

@@ -15,7 +15,7 @@
 #include <string>
 
 #include "edit_box.h"
-#include "psoubory.h"
+#include "dictionary_store.h"
 #include "window.h"
 
 class Tokno_vlozeni : public Window {

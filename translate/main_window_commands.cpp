@@ -2,11 +2,11 @@
 // direction, pronunciation, the dictionary exports and the editor.
 
 #include "cp1250.h"
-#include "display_slovnik.h"
-#include "editace.h"
+#include "browser_window.h"
+#include "editor_window.h"
 #include "file_dialogs.h"
 #include "text_file.h"
-#include "vzhled.h"
+#include "main_window.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The dictionary browser driven through its real controls and handlers.
 
-#include "display_slovnik.h"
+#include "browser_window.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -10,7 +10,7 @@
 #include "cp1250.h"
 #include "qt_app_fixture_test.h"
 #include "store_fixture_test.h"
-#include "vzhled.h"
+#include "main_window.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 
 #include "controls.h"
 #include "model_grid.h"
-#include "psoubory.h"
+#include "dictionary_store.h"
 #include "window.h"
 
 class MeaningList;

@@ -3,7 +3,7 @@
 
 #include "cp1250.h"
 #include "maintenance_fixture_test.h"
-#include "vlozeni.h"
+#include "insertion_window.h"
 
 namespace {
 

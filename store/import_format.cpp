@@ -1,8 +1,6 @@
-#include "import_lines.h"
+#include "import_format.h"
 
 #include <string_view>
-
-#include "exit_codes.h"
 
 namespace {
 
@@ -28,7 +26,7 @@ std::vector<Tslovicko> parseImportLines(const std::vector<std::string>& lines, c
     if (isBlank(line)) continue;
     std::size_t split = line.find(kSeparator);
     if (split == std::string_view::npos)
-      throw UsageError(fileName + ", line " + std::to_string(i + 1) +
+      throw ImportFormatError(fileName + ", line " + std::to_string(i + 1) +
                        ": expected \"HEADWORD - MEANING\", found no \" - \"; nothing was imported");
     std::string_view headword = line.substr(0, split);
     std::string_view meaning = line.substr(split + kSeparator.size());

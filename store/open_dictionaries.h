@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "dictionary_index.h"
-#include "psoubory.h"
+#include "dictionary_store.h"
 #include "record_file.h"
 
 struct Dictionary {

@@ -1,4 +1,4 @@
-#include "otazka_okno.h"
+#include "question_window.h"
 
 #include <QPainter>
 #include <QPainterPath>

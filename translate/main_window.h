@@ -13,7 +13,7 @@
 
 #include "controls.h"
 #include "memo.h"
-#include "psoubory.h"
+#include "dictionary_store.h"
 #include "string_grid.h"
 
 // The walk of the step-by-step translation through the input box. Offsets

@@ -2,7 +2,7 @@
 // column, with all its meanings; a click on a meaning puts it into the line.
 
 #include "meaning_grid.h"
-#include "vzhled.h"
+#include "main_window.h"
 
 void Tokno::resetGrid() {
   vyberslov->setEnabled(false);
