@@ -3,11 +3,6 @@
 #include "cp1250.h"
 #include "meaning_list.h"
 
-bool ulozenavyslovnost = true;
-Tukaz_slovnik* ukaz_slovnik = nullptr;
-
-void initBrowserModule() { ulozenavyslovnost = true; }
-
 namespace {
 
 constexpr int kClientWidth = 407;
