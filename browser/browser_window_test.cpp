@@ -265,6 +265,27 @@ TEST_F(Browser, ReadErrorsAreReportedAndTheListKeepsItsRows) {
   EXPECT_EQ(row(), 7);
 }
 
+// The arrow keys move the selection, and with it the Tab stop, within the pair.
+TEST_F(Browser, TabEntersTheDirectionPairAtTheSelectedButton) {
+  fillSample();
+  create();
+  showAndWait();
+  auto tabFrom = [](QWidget* from) {
+    from->setFocus();
+    QTest::keyClick(from, Qt::Key_Tab);
+    return QApplication::focusWidget();
+  };
+  EXPECT_EQ(tabFrom(window->zavrit), window->docestiny);
+  EXPECT_EQ(tabFrom(window->docestiny), window->vypis_slovicek);
+  window->docestiny->setFocus();
+  QTest::keyClick(window->docestiny, Qt::Key_Left);
+  EXPECT_TRUE(window->dotarvikstiny->isChecked() && window->dotarvikstiny->hasFocus());
+  EXPECT_EQ(tabFrom(window->zavrit), window->dotarvikstiny);
+  EXPECT_EQ(tabFrom(window->dotarvikstiny), window->vypis_slovicek);
+  window->docestiny->click();
+  EXPECT_EQ(tabFrom(window->zavrit), window->docestiny);
+}
+
 // Each line of a sample file of data/ ("HEADWORD - MEANING") inserted as the
 // insertion window would; returns the number of lines.
 int importSample(const std::string& name, Dict dict) {
