@@ -42,7 +42,6 @@ Tukaz_slovnik* openBrowser() {
   closeDictionaries();
   fs::current_path(folder());
   openDictionaries();
-  initBrowserModule();
   auto* browser = new Tukaz_slovnik;
   browser->showModeless();
   QApplication::processEvents();
@@ -147,7 +146,6 @@ void creationAfterStart(benchmark::State& state) {
     closeDictionaries();
     fs::current_path(folder());
     openDictionaries();
-    initBrowserModule();
     delete new Tukaz_slovnik;
   }
 }

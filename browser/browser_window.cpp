@@ -3,11 +3,6 @@
 #include "cp1250.h"
 #include "meaning_list.h"
 
-bool ulozenavyslovnost = true;
-Tukaz_slovnik* ukaz_slovnik = nullptr;
-
-void initBrowserModule() { ulozenavyslovnost = true; }
-
 namespace {
 
 constexpr int kClientWidth = 407;
@@ -20,6 +15,22 @@ Button* choice(QWidget* parent, const char* captionUtf8, const QRect& place, boo
   button->setGeometry(place);
   button->setChecked(checked);
   return button;
+}
+
+// Tab stops at the selected one of a radio pair, and the arrow keys move the
+// selection within it. Left to itself, Qt keeps the stop on whichever button
+// last had the focus, so before the pair was first focused, Tab entered it at
+// the first button in the chain, selected or not, and went on past the other.
+void tabStopOnSelected(QRadioButton* first, QRadioButton* second) {
+  auto follow = [first, second] {
+    for (QRadioButton* button : {first, second}) {
+      Qt::FocusPolicy policy = button->focusPolicy();
+      button->setFocusPolicy(button->isChecked() ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                                 : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+    }
+  };
+  QObject::connect(first, &QRadioButton::toggled, first, follow);
+  follow();
 }
 
 }  // namespace
@@ -61,6 +72,7 @@ void Tukaz_slovnik::createControls() {
 
   QWidget* order[] = {najit, prelozit, zavrit, dotarvikstiny, docestiny, vypis_slovicek, okamzite, podlevyslovnosti};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  tabStopOnSelected(dotarvikstiny, docestiny);
 }
 
 void Tukaz_slovnik::connectHandlers() {

@@ -18,13 +18,6 @@
 
 class MeaningList;
 
-// The state "Hledat i podle výslovnosti" had when the direction last changed
-// to "Do Tarvikštiny", given back to it with "Do Češtiny". Lives for the run.
-extern bool ulozenavyslovnost;
-
-// Module start-up, before the window is created: the option remembered on.
-void initBrowserModule();
-
 class Tukaz_slovnik : public Window {
  public:
   // Created hidden, already listing tc_slovnik for its placeholder text. A
@@ -49,6 +42,11 @@ class Tukaz_slovnik : public Window {
   QCheckBox* okamzite;
   QCheckBox* podlevyslovnosti;
 
+  // The state "Hledat i podle výslovnosti" had when the direction last
+  // changed to "Do Tarvikštiny", given back to it with "Do Češtiny". Lives
+  // as long as the window, which is for the run.
+  bool ulozenavyslovnost = true;
+
  private:
   void createControls();
   void connectHandlers();
@@ -58,5 +56,3 @@ class Tukaz_slovnik : public Window {
 
   MeaningList* slova;
 };
-
-extern Tukaz_slovnik* ukaz_slovnik;

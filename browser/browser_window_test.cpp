@@ -16,11 +16,20 @@ namespace {
 
 std::string cz(const char* utf8) { return cp1250Text(utf8); }
 
+// The main window's way to the browser, as the shell gives it.
+struct BrowserOnly : OtherWindows {
+  explicit BrowserOnly(Tukaz_slovnik* browser) : browser(browser) {}
+  void showBrowser() override { browser->showModeless(); }
+  void showHelp() override {}
+  void showEditor() override {}
+  void showAbout() override {}
+  Tukaz_slovnik* browser;
+};
+
 class Browser : public WindowTest<StoreTest> {
  protected:
   void TearDown() override {
     delete window;
-    ukaz_slovnik = nullptr;
     WindowTest::TearDown();
   }
 
@@ -32,10 +41,7 @@ class Browser : public WindowTest<StoreTest> {
                         ko, entry("ROUNNA", {cz("ŘEKA")}), entry("SHEE", {"MOST"}), entry("TA'QUI", {"TICHO"})});
     fill(kCzechTarvik, {entry("MOST", {"SHEE"}), entry("VODA", {"KO"}), entry(cz("ŘEKA"), {"ROUNNA"})});
   }
-  void create() {
-    initBrowserModule();
-    ukaz_slovnik = window = new Tukaz_slovnik;
-  }
+  void create() { window = new Tukaz_slovnik; }
   void showAndWait() {
     window->showModeless();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
@@ -157,7 +163,7 @@ TEST_F(Browser, TheDirectionSwitchesDictionaryAndRemembersThePronunciationOption
   EXPECT_FALSE(window->podlevyslovnosti->isChecked());
   window->docestiny->click();
   EXPECT_TRUE(window->podlevyslovnosti->isChecked());
-  EXPECT_TRUE(ulozenavyslovnost);
+  EXPECT_TRUE(window->ulozenavyslovnost);
 }
 
 TEST_F(Browser, TypingSelectsTheFirstEntryWithThatBeginningWithoutRefilling) {
@@ -195,7 +201,8 @@ TEST_F(Browser, ChangesToTheDictionaryAreListedAtTheNextActivation) {
   fillSample();
   create();
   Tokno main;  // shown by the main window's Slovník command
-  okno = &main;
+  BrowserOnly others(window);
+  main.others = &others;
   main.show();
   main.Slovnk2->trigger();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window));
@@ -216,7 +223,6 @@ TEST_F(Browser, ChangesToTheDictionaryAreListedAtTheNextActivation) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   EXPECT_EQ(cell(0, 3), "BEL");
   EXPECT_EQ(panel(1), cz("Počet slovíček : 8"));
-  okno = nullptr;
 }
 
 TEST_F(Browser, ZavritHidesAndAShowingFindsEverythingAsItWas) {
@@ -257,6 +263,27 @@ TEST_F(Browser, ReadErrorsAreReportedAndTheListKeepsItsRows) {
   EXPECT_NE(errors[1].find("tc_slovnik.slk"), std::string::npos);
   EXPECT_EQ(rows(), 9);
   EXPECT_EQ(row(), 7);
+}
+
+// The arrow keys move the selection, and with it the Tab stop, within the pair.
+TEST_F(Browser, TabEntersTheDirectionPairAtTheSelectedButton) {
+  fillSample();
+  create();
+  showAndWait();
+  auto tabFrom = [](QWidget* from) {
+    from->setFocus();
+    QTest::keyClick(from, Qt::Key_Tab);
+    return QApplication::focusWidget();
+  };
+  EXPECT_EQ(tabFrom(window->zavrit), window->docestiny);
+  EXPECT_EQ(tabFrom(window->docestiny), window->vypis_slovicek);
+  window->docestiny->setFocus();
+  QTest::keyClick(window->docestiny, Qt::Key_Left);
+  EXPECT_TRUE(window->dotarvikstiny->isChecked() && window->dotarvikstiny->hasFocus());
+  EXPECT_EQ(tabFrom(window->zavrit), window->dotarvikstiny);
+  EXPECT_EQ(tabFrom(window->dotarvikstiny), window->vypis_slovicek);
+  window->docestiny->click();
+  EXPECT_EQ(tabFrom(window->zavrit), window->docestiny);
 }
 
 // Each line of a sample file of data/ ("HEADWORD - MEANING") inserted as the

@@ -4,9 +4,6 @@
 #include "question_window.h"
 #include "insertion_window.h"
 
-Tslovicko nactene_slovicko;
-Tokno_editace* okno_editace = nullptr;
-
 namespace {
 
 constexpr int kClientWidth = 316;
@@ -107,18 +104,16 @@ void Tokno_editace::upravitClick() {
 }
 
 void Tokno_editace::vymazatClick() {
-  nastav_dotaz("Opravdu smazat " + nactene_slovicko.slovo + "?");
-  askQuestion();
-  if (!odpoved) return;
+  if (!askQuestion("Opravdu smazat " + nactene_slovicko.slovo + "?")) return;
   deleteEntry(ScrollBar1->position(), dictionary());
   prepnuti();
   StatusBar1->setPanelText(1, cp1250Text("Smazáno"));
 }
 
 void Tokno_editace::noveClick() {
-  okno_vlozeni->DoTSlovniku->setChecked(tc_slovnik->isChecked());
-  okno_vlozeni->DoCSlovniku->setChecked(ct_slovnik->isChecked());
-  okno_vlozeni->showModal();
+  insertion->DoTSlovniku->setChecked(tc_slovnik->isChecked());
+  insertion->DoCSlovniku->setChecked(ct_slovnik->isChecked());
+  insertion->showModal();
   prepnuti();
 }
 

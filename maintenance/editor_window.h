@@ -15,9 +15,7 @@
 #include "scroll_bar.h"
 #include "window.h"
 
-// The record the last load read. The deletion question names its headword:
-// what the user saw, not what is typed over it.
-extern Tslovicko nactene_slovicko;
+class Tokno_vlozeni;
 
 class Tokno_editace : public Window {
  public:
@@ -49,11 +47,15 @@ class Tokno_editace : public Window {
   StatusPanels* StatusBar1;
   QPushButton* nove;
 
+  // The record the last load read. The deletion question names its
+  // headword: what the user saw, not what is typed over it.
+  Tslovicko nactene_slovicko;
+  // Where "Nové slovíčko" inserts; given by the shell.
+  Tokno_vlozeni* insertion = nullptr;
+
  private:
   void createControls();
   void connectHandlers();
   // edit_slovo, then edit_vyznam1 to edit_vyznam5: field i of an entry.
   std::array<EditBox*, kFieldCount> fieldBoxes() const;
 };
-
-extern Tokno_editace* okno_editace;

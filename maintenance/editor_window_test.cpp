@@ -2,6 +2,8 @@
 // radio buttons, with the question and the insertion window answered as a
 // user would answer them.
 
+#include <memory>
+
 #include "cp1250.h"
 #include "editor_window.h"
 #include "maintenance_fixture_test.h"
@@ -14,19 +16,18 @@ class Editor : public MaintenanceTest {
  protected:
   void SetUp() override {
     MaintenanceTest::SetUp();
-    okno_vlozeni = new Tokno_vlozeni;
+    insertion = std::make_unique<Tokno_vlozeni>();
   }
   void TearDown() override {
-    delete okno_editace;
-    okno_editace = nullptr;
-    delete okno_vlozeni;
-    okno_vlozeni = nullptr;
+    delete editor;
+    insertion.reset();
     MaintenanceTest::TearDown();
   }
 
   // Start-up's creation, over whatever the dictionaries hold by then.
   Tokno_editace& create() {
-    okno_editace = editor = new Tokno_editace;
+    editor = new Tokno_editace;
+    editor->insertion = insertion.get();
     return *editor;
   }
   // Ten entries A0 .. A9 with one meaning each, in tc_slovnik.
@@ -64,6 +65,7 @@ class Editor : public MaintenanceTest {
     EXPECT_TRUE(editor->nove->isEnabled() && editor->zavrit->isEnabled() && editor->ct_slovnik->isEnabled());
   }
 
+  std::unique_ptr<Tokno_vlozeni> insertion;
   Tokno_editace* editor = nullptr;
 };
 

@@ -3,8 +3,6 @@
 #include "controls.h"
 #include "cp1250.h"
 
-Tokno_vlozeni* okno_vlozeni = nullptr;
-
 namespace {
 
 constexpr int kClientWidth = 324;

@@ -48,5 +48,3 @@ class Tokno_vlozeni : public Window {
   void resetMeanings();
   std::array<EditBox*, kMeaningCount> meaningBoxes() const;
 };
-
-extern Tokno_vlozeni* okno_vlozeni;

@@ -11,11 +11,10 @@ class Insertion : public MaintenanceTest {
  protected:
   void SetUp() override {
     MaintenanceTest::SetUp();
-    okno_vlozeni = window = new Tokno_vlozeni;
+    window = new Tokno_vlozeni;
   }
   void TearDown() override {
     delete window;
-    okno_vlozeni = nullptr;
     MaintenanceTest::TearDown();
   }
 

@@ -18,20 +18,7 @@ inline void PrintTo(const Tslovicko& e, std::ostream* out) {
        << " | " << e.vyznam5 << '}';
 }
 
-class MaintenanceTest : public WindowTest<StoreTest> {
- protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    dotaz.clear();
-    odpoved = false;
-    Otazka = new TOtazka;
-  }
-  void TearDown() override {
-    delete Otazka;
-    Otazka = nullptr;
-    WindowTest::TearDown();
-  }
-};
+using MaintenanceTest = WindowTest<StoreTest>;
 
 // Runs `act` on the modal window of type W as soon as it is on show, active
 // and focused as for a user. A window that `act` leaves open is closed, and

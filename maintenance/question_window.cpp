@@ -6,10 +6,6 @@
 #include "controls.h"
 #include "qt_text.h"
 
-std::string dotaz;
-bool odpoved = false;
-TOtazka* Otazka = nullptr;
-
 namespace {
 
 constexpr int kClientWidth = 251;
@@ -49,9 +45,8 @@ QPushButton* withGlyph(QPushButton* button, void (*draw)(QPainter&)) {
 
 }  // namespace
 
-void nastav_dotaz(std::string_view text) { dotaz = text; }
-
-TOtazka::TOtazka(QWidget* parent) : Window("Opravdu", kClientWidth, kClientHeight, parent) {
+TOtazka::TOtazka(std::string_view dotaz, QWidget* parent)
+    : Window("Opravdu", kClientWidth, kClientHeight, parent), dotaz(dotaz) {
   text_dotaz = new QLabel(this);
   text_dotaz->setTextFormat(Qt::PlainText);  // a headword such as <B> is text, not markup
   text_dotaz->setWordWrap(false);
@@ -76,9 +71,6 @@ void TOtazka::nazacatku() {
   // window grows rather than cut off the headword.
   int needed = kMargin + text_dotaz->width() + kMargin;
   if (needed > kClientWidth) fixClientSize(this, needed, kClientHeight);
-  // A new question has no answer yet, so that a window closed without
-  // "&Ano" can never pass on the yes given to an earlier one.
-  odpoved = false;
 }
 
 void TOtazka::BitBtn1Click() {
@@ -91,10 +83,9 @@ void TOtazka::BitBtn2Click() {
   close();
 }
 
-void askQuestion() {
-  TOtazka* previous = Otazka;
-  Otazka = new TOtazka;
-  delete previous;
-  Otazka->placeAtScreenCentre();
-  Otazka->showModal();
+bool askQuestion(std::string_view dotaz) {
+  TOtazka question(dotaz);
+  question.placeAtScreenCentre();
+  question.showModal();
+  return question.odpoved;
 }

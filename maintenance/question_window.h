@@ -1,9 +1,7 @@
 #pragma once
 
-// The yes/no question. A caller sets the question with nastav_dotaz(), has a
-// new confirmation window ask it with askQuestion(), and reads the answer
-// from odpoved. Every question gets a window of its own, because the window
-// takes its question only when it is created.
+// The yes/no question. Every question gets a window of its own, because the
+// window takes its question only when it is created.
 
 #include <QLabel>
 #include <QPushButton>
@@ -12,17 +10,10 @@
 
 #include "window.h"
 
-// The question the next confirmation window asks, in Windows-1250.
-extern std::string dotaz;
-// The answer to the newest question: true only when "&Ano" closed its
-// window. Closing it any other way (Esc, "&Ne", the title bar, Alt+F4) is no.
-extern bool odpoved;
-
-void nastav_dotaz(std::string_view text);
-
 class TOtazka : public Window {
  public:
-  explicit TOtazka(QWidget* parent = nullptr);
+  // `dotaz` is in Windows-1250.
+  explicit TOtazka(std::string_view dotaz = {}, QWidget* parent = nullptr);
 
   void nazacatku();
   void BitBtn1Click();
@@ -31,12 +22,13 @@ class TOtazka : public Window {
   QPushButton* BitBtn1;
   QPushButton* BitBtn2;
   QLabel* text_dotaz;
+
+  std::string dotaz;
+  // True only when "&Ano" closed the window. Closing it any other way (Esc,
+  // "&Ne", the title bar, Alt+F4) is no.
+  bool odpoved = false;
 };
 
-// The newest confirmation window; start-up creates the first one, which is
-// never shown.
-extern TOtazka* Otazka;
-
-// Asks dotaz in a new window that replaces Otazka (the old one is released),
-// and returns when the window has closed.
-void askQuestion();
+// Asks `dotaz` in a new window, centred on the screen, and returns the
+// answer once the window has closed.
+bool askQuestion(std::string_view dotaz);

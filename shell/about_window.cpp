@@ -4,8 +4,6 @@
 
 #include "controls.h"
 
-Tabout* about = nullptr;
-
 namespace {
 
 QLabel* line(QWidget* window, const char* text, int x, int y, int pixels, bool bold) {

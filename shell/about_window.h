@@ -16,5 +16,3 @@ class Tabout : public Window {
   Picture* Image1;
   QPushButton* Button1;
 };
-
-extern Tabout* about;

@@ -1,12 +1,12 @@
 // The demonstration played tick by tick through the real windows.
 
+#include <memory>
+
 #include "cp1250.h"
-#include "browser_window.h"
-#include "help_window.h"
+#include "program_windows.h"
 #include "qt_app_fixture_test.h"
 #include "start_up.h"
 #include "store_fixture_test.h"
-#include "main_window.h"
 
 namespace {
 
@@ -21,25 +21,29 @@ class Demonstration : public InTempDir {
                                entry("PA", {"J\xCDT"}), entry("PA LU", {"JDE DOM\xD9", "VRAC\xCD SE"}),
                                entry("TESA", {"KDO"}), entry("VOR", {"DOBR\xDD"}), entry("VOR DAN", {"DOBR\xDD DEN"})})
       writeEntry(kTarvikCzech, entryCount(kTarvikCzech), e);
-    createWindows();
+    windows = std::make_unique<Windows>();
+    okno = windows->okno.get();
   }
   void TearDown() override {
-    destroyWindows();
+    windows.reset();
     shutDownModules();
     InTempDir::TearDown();
   }
   // Plays ticks until the script has reached `step`.
   void playTo(std::uint32_t step) {
-    while (demoStep <= step) okno->Timer1Timer();
+    while (okno->demoStep <= step) okno->Timer1Timer();
   }
   std::string status() const { return okno->StatusBar1->panelText(0); }
+
+  std::unique_ptr<Windows> windows;
+  Tokno* okno = nullptr;
 };
 
 // Moving through the grid as a user would, and ending with the windows as new.
 TEST_F(Demonstration, PlaysThroughTheWindowsAndLeavesThemAsNew) {
-  napoveda->showModeless();
-  napoveda->demo->click();
-  EXPECT_FALSE(napoveda->isVisible());
+  windows->napoveda->showModeless();
+  windows->napoveda->demo->click();
+  EXPECT_FALSE(windows->napoveda->isVisible());
   EXPECT_EQ(okno->Vstup->content(), "d");
   EXPECT_EQ(status(), "Demo");
   playTo(17);
@@ -57,15 +61,15 @@ TEST_F(Demonstration, PlaysThroughTheWindowsAndLeavesThemAsNew) {
   playTo(27);
   EXPECT_EQ(okno->Vystup->line(1), "KDO ? ");
   playTo(38);
-  EXPECT_TRUE(ukaz_slovnik->isVisible());
-  EXPECT_EQ(ukaz_slovnik->najit->text(), "vor dan");
+  EXPECT_TRUE(windows->ukaz_slovnik->isVisible());
+  EXPECT_EQ(windows->ukaz_slovnik->najit->text(), "vor dan");
   playTo(42);
   EXPECT_EQ(okno->Vstup->content(), "Vstup");
   EXPECT_EQ(okno->Vystup->content(), cp1250Text("Výstup"));
   EXPECT_FALSE(okno->vyberslov->isEnabled());
   EXPECT_EQ(okno->vyberslov->cell(0, 0), "");
   EXPECT_EQ(okno->Gauge1->value(), 0);
-  EXPECT_FALSE(ukaz_slovnik->isVisible());
+  EXPECT_FALSE(windows->ukaz_slovnik->isVisible());
   EXPECT_FALSE(okno->Timer1->isActive());
   okno->Timer1Timer();  // idle ticks change nothing but the counter
   EXPECT_EQ(status(), "Konec dema");
@@ -76,7 +80,7 @@ TEST_F(Demonstration, StepsTheWalkFromWhereTheUserLeftIt) {
   okno->prelozitClick();  // the walk stands at line 0
   okno->startDemo();
   playTo(20);
-  EXPECT_EQ(walk.currentLine, 1);
+  EXPECT_EQ(okno->walk.currentLine, 1);
   EXPECT_EQ(okno->Vystup->line(1), "KDO ? ");
 }
 

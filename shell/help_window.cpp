@@ -2,9 +2,6 @@
 
 #include "controls.h"
 #include "help_file.h"
-#include "main_window.h"
-
-Tnapoveda* napoveda = nullptr;
 
 Tnapoveda::Tnapoveda(QWidget* parent) : Window("Nápověda", 583, 219, parent) {
   placeAt(292, 202);
@@ -37,5 +34,5 @@ void Tnapoveda::zavritClick() { hide(); }
 
 void Tnapoveda::demoClick() {
   hide();
-  okno->startDemo();
+  startDemo();
 }

@@ -4,6 +4,7 @@
 // button that starts the demonstration.
 
 #include <QPushButton>
+#include <functional>
 
 #include "memo.h"
 #include "picture.h"
@@ -21,6 +22,7 @@ class Tnapoveda : public Window {
   Memo* Memo1;
   QPushButton* zavrit;
   QPushButton* demo;
-};
 
-extern Tnapoveda* napoveda;
+  // What "Demo" starts, given by the shell.
+  std::function<void()> startDemo;
+};

@@ -3,12 +3,12 @@
 // main window closes.
 
 #include <cstdio>
+#include <memory>
 
 #include "error_report.h"
 #include "io_error.h"
-#include "splash_window.h"
+#include "program_windows.h"
 #include "start_up.h"
-#include "main_window.h"
 
 int main(int argc, char** argv) {
   Application app(argc, argv);
@@ -22,11 +22,11 @@ int main(int argc, char** argv) {
     reportError(error);
     return 3;
   }
-  createWindows();
-  pri_otevreni->showModal();
-  okno->show();
+  auto windows = std::make_unique<Windows>();
+  windows->pri_otevreni->showModal();
+  windows->okno->show();
   int status = app.exec();
-  destroyWindows();
+  windows.reset();
   shutDownModules();
   return status;
 }

@@ -1,29 +1,27 @@
 // Start-up in its order, the splash, and the help and about windows.
 
+#include <QApplication>
 #include <QTimer>
+#include <memory>
 
-#include "browser_window.h"
-#include "editor_window.h"
 #include "help_file.h"
-#include "about_window.h"
-#include "help_window.h"
-#include "splash_window.h"
-#include "question_window.h"
+#include "program_windows.h"
 #include "qt_app_fixture_test.h"
 #include "start_up.h"
 #include "store_fixture_test.h"
-#include "insertion_window.h"
-#include "main_window.h"
 
 namespace {
 
 class StartUp : public WindowTest<InTempDir> {
  protected:
   void TearDown() override {
-    destroyWindows();
+    windows.reset();
     shutDownModules();
     WindowTest::TearDown();
   }
+  void createWindows() { windows = std::make_unique<Windows>(); }
+
+  std::unique_ptr<Windows> windows;
 };
 
 TEST_F(StartUp, InAnEmptyFolderCreatesTheFilesBeforeTheFirstWindow) {
@@ -31,12 +29,13 @@ TEST_F(StartUp, InAnEmptyFolderCreatesTheFilesBeforeTheFirstWindow) {
   EXPECT_EQ(std::filesystem::file_size("tc_slovnik.slk"), 0u);
   EXPECT_EQ(std::filesystem::file_size("ct_slovnik.slk"), 0u);
   EXPECT_EQ(std::filesystem::file_size("napoveda.txt"), 58u);
-  EXPECT_EQ(okno, nullptr);
   createWindows();
-  EXPECT_EQ(napoveda->Memo1->lineCount(), 1);
-  EXPECT_EQ(napoveda->Memo1->line(0), fileBytes("napoveda.txt"));
-  for (QWidget* window : std::initializer_list<QWidget*>{okno, okno_vlozeni, ukaz_slovnik, about, okno_editace,
-                                                         Otazka, pri_otevreni, napoveda}) {
+  EXPECT_EQ(windows->napoveda->Memo1->lineCount(), 1);
+  EXPECT_EQ(windows->napoveda->Memo1->line(0), fileBytes("napoveda.txt"));
+  const Windows& w = *windows;
+  for (QWidget* window : std::initializer_list<QWidget*>{w.okno.get(), w.okno_vlozeni.get(), w.ukaz_slovnik.get(),
+                                                         w.about.get(), w.okno_editace.get(), w.Otazka.get(),
+                                                         w.pri_otevreni.get(), w.napoveda.get()}) {
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(window->isVisible());
   }
@@ -47,49 +46,61 @@ TEST_F(StartUp, ShowsAnExistingHelpFileLineByLineAndKeepsItAfterClosing) {
   putFileBytes("napoveda.txt", "Jak p\xF8" "ekl\xE1" "dat\r\n\r\nposledn\xED \xF8\xE1" "dek");
   initialiseModules();
   createWindows();
-  okno->Npovda1->trigger();
-  EXPECT_TRUE(napoveda->isVisible());
-  napoveda->zavrit->click();
-  EXPECT_FALSE(napoveda->isVisible());
-  napoveda->showModeless();
-  EXPECT_EQ(napoveda->Memo1->content(), "Jak p\xF8" "ekl\xE1" "dat\r\n\r\nposledn\xED \xF8\xE1" "dek\r\n");
-  EXPECT_EQ(napoveda->Memo1->lineCount(), 3);
-  QTimer::singleShot(0, [] { about->Button1->click(); });
-  okno->About1->trigger();
-  EXPECT_FALSE(about->isVisible());
+  windows->okno->Npovda1->trigger();
+  EXPECT_TRUE(windows->napoveda->isVisible());
+  windows->napoveda->zavrit->click();
+  EXPECT_FALSE(windows->napoveda->isVisible());
+  windows->napoveda->showModeless();
+  EXPECT_EQ(windows->napoveda->Memo1->content(), "Jak p\xF8" "ekl\xE1" "dat\r\n\r\nposledn\xED \xF8\xE1" "dek\r\n");
+  EXPECT_EQ(windows->napoveda->Memo1->lineCount(), 3);
+  QTimer::singleShot(0, [this] { windows->about->Button1->click(); });
+  windows->okno->About1->trigger();
+  EXPECT_FALSE(windows->about->isVisible());
 }
 
 TEST_F(StartUp, ADictionaryThatCannotBeOpenedStopsItBeforeAnyWindow) {
   std::filesystem::create_directory("ct_slovnik.slk");
   EXPECT_THROW(initialiseModules(), IoError);
-  EXPECT_EQ(okno, nullptr);
 }
 
 TEST_F(StartUp, AnErrorInACreationHandlerIsReportedAndTheWindowsStillCome) {
   initialiseModules();
   closeHelpFile();  // the help window's creation cannot read it now
   createWindows();
-  ASSERT_NE(napoveda, nullptr);
+  ASSERT_NE(windows->napoveda, nullptr);
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_NE(errors[0].find("napoveda.txt"), std::string::npos);
-  EXPECT_EQ(napoveda->Memo1->content(), "");
+  EXPECT_EQ(windows->napoveda->Memo1->content(), "");
 }
 
 TEST_F(StartUp, AClickOnTheSplashClosesItBeforeItsTimer) {
   initialiseModules();
   createWindows();
-  QTimer::singleShot(10, [] { QTest::mouseClick(pri_otevreni->Image1, Qt::LeftButton); });
-  pri_otevreni->showModal();
-  EXPECT_FALSE(pri_otevreni->isVisible());
-  EXPECT_FALSE(pri_otevreni->Timer1->isActive());
+  QTimer::singleShot(10, [this] { QTest::mouseClick(windows->pri_otevreni->Image1, Qt::LeftButton); });
+  windows->pri_otevreni->showModal();
+  EXPECT_FALSE(windows->pri_otevreni->isVisible());
+  EXPECT_FALSE(windows->pri_otevreni->Timer1->isActive());
 }
 
 TEST_F(StartUp, ASplashWhoseTimeRanOutWhileWindowsWereBuiltClosesAtOnce) {
   initialiseModules();
   createWindows();
   QTest::qSleep(1600);
-  pri_otevreni->showModal();
-  EXPECT_FALSE(pri_otevreni->isVisible());
+  windows->pri_otevreni->showModal();
+  EXPECT_FALSE(windows->pri_otevreni->isVisible());
+}
+
+TEST_F(StartUp, EditaceSlovnikuShowsTheEditorUntilItIsClosed) {
+  initialiseModules();
+  createWindows();
+  QWidget* shown = nullptr;
+  QTimer::singleShot(0, [&] {
+    shown = QApplication::activeModalWidget();
+    if (shown != nullptr) shown->close();
+  });
+  windows->okno->Editaceslovnku1->trigger();
+  EXPECT_EQ(shown, windows->okno_editace.get());
+  EXPECT_FALSE(windows->okno_editace->isVisible());
 }
 
 }  // namespace

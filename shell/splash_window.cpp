@@ -5,8 +5,6 @@
 
 #include "controls.h"
 
-Tpri_otevreni* pri_otevreni = nullptr;
-
 Tpri_otevreni::Tpri_otevreni(QWidget* parent) : Window("", 300, 200, parent) {
   setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
   Image1 = new Picture(":/pictures/splash.jpg", QRect(0, 0, 300, 200), this);

@@ -18,5 +18,3 @@ class Tpri_otevreni : public Window {
   Picture* Image1;
   QTimer* Timer1;
 };
-
-extern Tpri_otevreni* pri_otevreni;

@@ -1,11 +1,8 @@
 // The scripted demonstration: one step of the script per tick of Timer1,
 // each acting on the controls through their own handlers, as a user would.
 
-#include <QLineEdit>
+#include <string_view>
 
-#include "cp1250.h"
-#include "browser_window.h"
-#include "qt_text.h"
 #include "main_window.h"
 
 namespace {
@@ -15,12 +12,6 @@ constexpr std::uint32_t kLastDemoStep = 42;
 void typeIntoInput(Memo* box, char c) {
   box->setContent(box->content() + c);
   box->select(box->contentLength(), 0);
-}
-
-void typeIntoBrowser(char c) {
-  QLineEdit* search = ukaz_slovnik->najit;
-  search->setText(search->text() + toQt(std::string(1, c)));
-  search->setCursorPosition(static_cast<int>(search->text().size()));
 }
 
 // The characters typed at steps first.., one a step.
@@ -55,7 +46,7 @@ void Tokno::playDemoStep(std::uint32_t step) {
     return;
   }
   if (typedAt(step, 32, "vor dan", &c)) {
-    typeIntoBrowser(c);
+    demoBrowser->typeIntoSearch(c);
     return;
   }
   switch (step) {
@@ -72,13 +63,10 @@ void Tokno::playDemoStep(std::uint32_t step) {
       break;
     case 29: ToolButton8->setDown(true); break;
     case 30: ToolButton8->setDown(false); break;
-    case 31:
-      ukaz_slovnik->showModeless();
-      ukaz_slovnik->najit->setText("");
-      break;
-    case 39: ukaz_slovnik->prelozit->click(); break;
+    case 31: demoBrowser->showEmptySearch(); break;
+    case 39: demoBrowser->clickPrelozit(); break;
     case 41:
-      ukaz_slovnik->close();
+      demoBrowser->close();
       Noveklad1Click();
       StatusBar1->setPanelText(0, "Konec dema");
       break;

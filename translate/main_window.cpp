@@ -8,15 +8,6 @@
 #include "jpeg_image.h"
 #include "qt_text.h"
 
-TranslationWalk walk;
-std::uint32_t demoStep = 100;
-Tokno* okno = nullptr;
-
-void initTranslationModule() {
-  walk = TranslationWalk{};
-  demoStep = 100;
-}
-
 QIcon toolPicture(int index) {
   static const char* const kNames[] = {"tb0_new",  "tb1_open",       "tb2_save",     "tb3_step",
                                        "tb4_all",  "tb5_dictionary", "tb6_to_czech", "tb7_to_tarvik"};
@@ -173,6 +164,8 @@ void Tokno::connectHandlers() {
   onMenuItem(Podlev1, this, &Tokno::Podlev1Click);
   onMenuItem(Doetiny1, this, &Tokno::Doetiny1Click);
   onMenuItem(Dotarviktiny1, this, &Tokno::Dotarviktiny1Click);
+  onMenuItem(Npovda1, this, &Tokno::Npovda1Click);
+  onMenuItem(About1, this, &Tokno::About1Click);
   onEvent(nove, &QToolButton::clicked, this, &Tokno::Noveklad1Click);
   onEvent(ToolButton1, &QToolButton::clicked, this, &Tokno::Otevtoriginl1Click);
   onEvent(ToolButton2, &QToolButton::clicked, this, &Tokno::Uloizvystupdosouboru1Click);

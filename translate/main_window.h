@@ -14,6 +14,7 @@
 #include "controls.h"
 #include "memo.h"
 #include "dictionary_store.h"
+#include "other_windows.h"
 #include "string_grid.h"
 
 // The walk of the step-by-step translation through the input box. Offsets
@@ -26,15 +27,8 @@ struct TranslationWalk {
   int percentDone = 0;
 };
 
-extern TranslationWalk walk;
-// The demonstration's position in its script; above 42 when none runs.
-extern std::uint32_t demoStep;
-
 // Picture `index` of the main window's eight tool-bar pictures.
 QIcon toolPicture(int index);
-
-// Module start-up: the walk reset and no demonstration running.
-void initTranslationModule();
 
 class Tokno : public QMainWindow {
  public:
@@ -46,7 +40,6 @@ class Tokno : public QMainWindow {
   void Otevtoriginl1Click();
   void Uloizvystupdosouboru1Click();
   void Konec1Click();
-  // Defined and connected by the shell, which holds the help and about windows.
   void Npovda1Click();
   void About1Click();
   void Ulozitdotextovhosouboru1Click();
@@ -111,6 +104,14 @@ class Tokno : public QMainWindow {
   QTimer* Timer1;
   std::string saveFileName;
 
+  TranslationWalk walk;
+  // The demonstration's position in its script; above 42 when none runs.
+  std::uint32_t demoStep = 100;
+
+  // Given by the shell once every window exists.
+  OtherWindows* others = nullptr;
+  DemoBrowser* demoBrowser = nullptr;
+
  private:
   void createControls(QWidget* client);
   void createToolBar(QWidget* client);
@@ -121,5 +122,3 @@ class Tokno : public QMainWindow {
   void playDemoStep(std::uint32_t step);
   void updateProgress();
 };
-
-extern Tokno* okno;

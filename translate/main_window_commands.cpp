@@ -2,8 +2,6 @@
 // direction, pronunciation, the dictionary exports and the editor.
 
 #include "cp1250.h"
-#include "browser_window.h"
-#include "editor_window.h"
 #include "file_dialogs.h"
 #include "text_file.h"
 #include "main_window.h"
@@ -21,7 +19,7 @@ void Tokno::Noveklad1Click() {
   resetGrid();
 }
 
-void Tokno::Slovnk2Click() { ukaz_slovnik->showModeless(); }
+void Tokno::Slovnk2Click() { others->showBrowser(); }
 
 void Tokno::Otevtoriginl1Click() {
   std::optional<ChosenFile> file = askFileToOpen(this, kTextFilter);
@@ -50,7 +48,11 @@ void Tokno::saveTextFile(const std::string& text, const std::string& path) {
 
 void Tokno::Konec1Click() { close(); }
 
-void Tokno::Editaceslovnku1Click() { okno_editace->showModal(); }
+void Tokno::Editaceslovnku1Click() { others->showEditor(); }
+
+void Tokno::Npovda1Click() { others->showHelp(); }
+
+void Tokno::About1Click() { others->showAbout(); }
 
 void Tokno::Ulozitdotextovhosouboru1Click() {
   exportDictionary(kTarvikCzech);

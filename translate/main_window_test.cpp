@@ -6,11 +6,9 @@
 #include <QTimer>
 
 #include "cp1250.h"
-#include "editor_window.h"
 #include "qt_app_fixture_test.h"
 #include "qt_text.h"
 #include "store_fixture_test.h"
-#include "insertion_window.h"
 #include "main_window.h"
 
 namespace {
@@ -22,12 +20,10 @@ class MainWindow : public WindowTest<StoreTest> {
     fill(kTarvikCzech, {entry("KO", {"VODA", "TEKUTINA", "PIT\xCD"}), entry("RA", {"SLUNCE"}),
                         entry("KO RA", {"\xD8" "EKA"}), entry("SHEE", {"MOST"})});
     fill(kCzechTarvik, {entry("VODA", {"KO"})});
-    initTranslationModule();
-    okno = window = new Tokno;
+    window = new Tokno;
   }
   void TearDown() override {
     delete window;
-    okno = nullptr;
     WindowTest::TearDown();
   }
 
@@ -74,14 +70,14 @@ TEST_F(MainWindow, StepsLineByLineHighlightingAndMovingTheGauge) {
   EXPECT_EQ(status(), cp1250Text("Text nebyl přeložen celý nebo vůbec"));
 
   window->prelozitClick();  // after the last line, the first again
-  EXPECT_EQ(walk.currentLine, 0);
+  EXPECT_EQ(window->walk.currentLine, 0);
   EXPECT_EQ(window->Vstup->selStart(), 0);
   EXPECT_EQ(gauge(), 100);
 
   window->prelozitClick();
   type("ra");  // the line the walk stands on is gone: the first again
   window->prelozitClick();
-  EXPECT_EQ(walk.currentLine, 0);
+  EXPECT_EQ(window->walk.currentLine, 0);
   EXPECT_EQ(output().substr(0, 8), "SLUNCE \r");
 
   window->Gauge1->setValue(33);  // an empty text leaves the gauge alone
@@ -136,7 +132,7 @@ TEST_F(MainWindow, SwitchingTheDirectionResetsTheWalk) {
   window->Dotarviktiny1->trigger();
   EXPECT_TRUE(window->ToolButton9->isChecked());
   EXPECT_EQ(window->StatusBar1->panelText(1), cp1250Text("Do tarvikštiny"));
-  EXPECT_EQ(walk.currentLine, -1);
+  EXPECT_EQ(window->walk.currentLine, -1);
   EXPECT_EQ(gauge(), 0);
   window->prelozitClick();
   EXPECT_EQ(output(), "KO ");
@@ -156,7 +152,7 @@ TEST_F(MainWindow, NewTranslationRestoresThePlaceholders) {
   EXPECT_EQ(window->Vstup->content(), "Vstup");
   EXPECT_EQ(window->Vystup->content(), cp1250Text("Výstup"));
   EXPECT_FALSE(window->vyberslov->isEnabled());
-  EXPECT_EQ(walk.currentLine, -1);
+  EXPECT_EQ(window->walk.currentLine, -1);
 }
 
 // Answers the next file dialog with `path` as soon as it is shown.
@@ -180,7 +176,7 @@ TEST_F(MainWindow, OpensAndSavesThroughTheFileDialogs) {
   EXPECT_EQ(window->Vstup->lineCount(), 3);
   EXPECT_EQ(window->Vstup->line(1), "\xC8" "AJ");
   EXPECT_EQ(status(), cp1250Text("Otevřen soubor ") + original.toStdString());
-  EXPECT_EQ(walk.currentLine, -1);
+  EXPECT_EQ(window->walk.currentLine, -1);
 
   window->rychleprelozit();
   QString saved = QString::fromStdString((dir / "p\xC5\x99" "eklad.txt").string());  // překlad.txt
@@ -199,23 +195,6 @@ TEST_F(MainWindow, ExportsReportInTheStatusBarAndFailuresInAMessage) {
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_NE(errors[0].find("ct_slovnik.txt"), std::string::npos);
   EXPECT_EQ(status(), cp1250Text("Slovník byl uložen od souboru tc_slovnik.txt"));
-}
-
-TEST_F(MainWindow, EditaceSlovnikuShowsTheEditorUntilItIsClosed) {
-  okno_vlozeni = new Tokno_vlozeni;
-  okno_editace = new Tokno_editace;
-  QWidget* shown = nullptr;
-  QTimer::singleShot(0, [&] {
-    shown = QApplication::activeModalWidget();
-    if (shown != nullptr) shown->close();
-  });
-  window->Editaceslovnku1->trigger();
-  EXPECT_EQ(shown, okno_editace);
-  EXPECT_FALSE(okno_editace->isVisible());
-  delete okno_editace;
-  okno_editace = nullptr;
-  delete okno_vlozeni;
-  okno_vlozeni = nullptr;
 }
 
 }  // namespace

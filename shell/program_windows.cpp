@@ -1,0 +1,55 @@
+#include "program_windows.h"
+
+#include "qt_text.h"
+
+void BrowserForDemo::showEmptySearch() {
+  browser.showModeless();
+  browser.najit->setText("");
+}
+
+void BrowserForDemo::typeIntoSearch(char c) {
+  QLineEdit* search = browser.najit;
+  search->setText(search->text() + toQt(std::string(1, c)));
+  search->setCursorPosition(static_cast<int>(search->text().size()));
+}
+
+void BrowserForDemo::clickPrelozit() { browser.prelozit->click(); }
+
+void BrowserForDemo::close() { browser.close(); }
+
+// The order is spelt out in both directions rather than left to the order of
+// the declarations, which a tidy-up could change.
+Windows::Windows() {
+  okno = std::make_unique<Tokno>();
+  okno_vlozeni = std::make_unique<Tokno_vlozeni>();
+  ukaz_slovnik = std::make_unique<Tukaz_slovnik>();
+  about = std::make_unique<Tabout>();
+  okno_editace = std::make_unique<Tokno_editace>();
+  Otazka = std::make_unique<TOtazka>();
+  pri_otevreni = std::make_unique<Tpri_otevreni>();
+  napoveda = std::make_unique<Tnapoveda>();
+  demoBrowser = std::make_unique<BrowserForDemo>(*ukaz_slovnik);
+  okno->others = this;
+  okno->demoBrowser = demoBrowser.get();
+  okno_editace->insertion = okno_vlozeni.get();
+  napoveda->startDemo = [this] { okno->startDemo(); };
+}
+
+Windows::~Windows() {
+  napoveda.reset();
+  pri_otevreni.reset();
+  Otazka.reset();
+  okno_editace.reset();
+  about.reset();
+  ukaz_slovnik.reset();
+  okno_vlozeni.reset();
+  okno.reset();
+}
+
+void Windows::showBrowser() { ukaz_slovnik->showModeless(); }
+
+void Windows::showHelp() { napoveda->showModeless(); }
+
+void Windows::showEditor() { okno_editace->showModal(); }
+
+void Windows::showAbout() { about->showModal(); }
