@@ -97,8 +97,29 @@ void StatusPanels::setPanelText(int panel, std::string_view text) {
   condenseToFit(panels.at(panel));
 }
 
+// Qt's status bar puts 2 px before its first widget and 6 px between
+// widgets, which the windows' layouts leave no room for. Its layout runs on
+// every resize and layout request, before these handlers see the event, so
+// the panels are moved back after each pass; heights stay the layout's.
+void StatusPanels::placePanels() {
+  int x = 0;
+  for (QLabel* panel : panels) {
+    // The last panel still reaches the bar's right end.
+    const int width = panel == panels.back() ? std::max(panel->minimumWidth(), this->width() - x) : panel->width();
+    panel->setGeometry(x, panel->y(), width, panel->height());
+    x += width;
+  }
+}
+
+bool StatusPanels::event(QEvent* event) {
+  const bool handled = QStatusBar::event(event);
+  if (event->type() == QEvent::LayoutRequest) placePanels();
+  return handled;
+}
+
 void StatusPanels::resizeEvent(QResizeEvent* event) {
   QStatusBar::resizeEvent(event);
+  placePanels();
   // The last panel's width is known only once the bar is laid out.
   for (QLabel* panel : panels) condenseToFit(panel);
 }

@@ -60,8 +60,10 @@ class Gauge : public QProgressBar {
   explicit Gauge(QWidget* parent = nullptr);
 };
 
-// A status bar of panels of fixed widths, each holding one text. A text
-// wider than its panel is drawn narrower (condenseToFit) rather than cut off.
+// A status bar of panels of fixed widths, each holding one text, edge to
+// edge from the bar's left end: panel i starts at the sum of the widths
+// before it. A text wider than its panel is drawn narrower (condenseToFit)
+// rather than cut off.
 class StatusPanels : public QStatusBar {
  public:
   StatusPanels(const std::vector<int>& widths, QWidget* parent = nullptr);
@@ -69,8 +71,11 @@ class StatusPanels : public QStatusBar {
   void setPanelText(int panel, std::string_view text);
 
  protected:
+  bool event(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void placePanels();
+
   std::vector<QLabel*> panels;
 };

@@ -94,13 +94,27 @@ TEST_F(Adapter, TextsTooLongForTheirPlaceAreNarrowedNotCut) {
   EXPECT_EQ(hopeless.font().stretch(), 70);
 
   StatusPanels panels({150, 150});
-  panels.setGeometry(0, 0, 316, 19);
+  panels.setGeometry(0, 0, 308, 19);
   panels.setPanelText(1, cp1250Text("Ve slovníku není žádné slovíčko!"));
   panels.show();
   QLabel* last = panels.findChildren<QLabel*>().at(1);
   EXPECT_LE(last->sizeHint().width(), last->width());
   panels.setPanelText(1, "Status");
   EXPECT_EQ(last->font().stretch(), QFont::Unstretched);
+}
+
+// Panels stand edge to edge where their widths say, also after a new text
+// has made the bar lay itself out again.
+TEST_F(Adapter, StatusPanelsStartWhereTheWidthsBeforeThemEnd) {
+  StatusPanels bar({150, 150, 50});
+  bar.setGeometry(0, 0, 560, 19);
+  bar.show();
+  bar.setPanelText(2, cp1250Text("Výslovnost"));
+  QCoreApplication::sendPostedEvents();
+  QList<QLabel*> panels = bar.findChildren<QLabel*>();
+  std::vector<std::pair<int, int>> spans;
+  for (QLabel* panel : panels) spans.emplace_back(panel->x(), panel->width());
+  EXPECT_EQ(spans, (std::vector<std::pair<int, int>>{{0, 150}, {150, 150}, {300, 260}}));
 }
 
 }  // namespace

@@ -9,16 +9,16 @@
 // below it is the model's row r - 1.
 //
 // The selected cell is one below the headings, or none at all: a list
-// without rows has none, and the program may choose none. One notification,
-// clicked(), follows each move of the selected cell that a person or the
-// program makes: a mouse click on a cell (at the release, once, however far
-// the pointer was dragged over a range of cells), a keyboard move, or setting
-// the selected column or row to a value it does not already have. A change
-// of the model keeps the selected cell where it can and never notifies.
+// without rows has none, and the program may choose none. clicked() follows
+// each move of the selected cell as GridSelection tells it; a drag marks a
+// range and leaves the pressed cell selected. A change of the model keeps
+// the selected cell where it can and never notifies.
 
 #include <QTableView>
 #include <string>
 #include <vector>
+
+#include "grid_selection.h"
 
 class ModelGrid : public QTableView {
   Q_OBJECT
@@ -36,14 +36,14 @@ class ModelGrid : public QTableView {
   int colWidth(int col) const;
   void setColWidth(int col, int pixels);
 
-  int selectedCol() const { return selCol; }
+  int selectedCol() const { return selection.col(); }
   // 0 when no cell is selected.
-  int selectedRow() const { return selRow; }
-  void setSelectedCol(int col);
+  int selectedRow() const { return selection.row(); }
+  void setSelectedCol(int col) { selection.selectCol(col); }
   // Brings the row into view as well, moved or not. A value outside the rows
   // is taken to the nearest; in a list without rows nothing happens.
-  void setSelectedRow(int row);
-  void selectNoRow();
+  void setSelectedRow(int row) { selection.selectRow(row); }
+  void selectNoRow() { selection.selectNone(); }
 
  signals:
   void clicked();
@@ -57,16 +57,6 @@ class ModelGrid : public QTableView {
   void changeEvent(QEvent* event) override;
 
  private:
-  int listRows() const;
-  void settle();
-  // Shows selCol and selRow in Qt's selection, without a notification.
-  void showSelection();
-  void moveTo(int col, int row);
-  bool keyTarget(const QKeyEvent& event, int* col, int* row) const;
-
   std::vector<QMetaObject::Connection> modelChanges;
-  int selCol = 0;
-  int selRow = 1;
-  // The left button went down on a cell and has not come up yet.
-  bool choosing = false;
+  GridSelection selection;
 };

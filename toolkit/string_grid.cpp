@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -21,7 +20,7 @@ constexpr int kGrip = 3;
 
 }  // namespace
 
-StringGrid::StringGrid(QWidget* parent) : QTableWidget(parent) {
+StringGrid::StringGrid(QWidget* parent) : QTableWidget(parent), selection(this, 0, false, [this] { emit clicked(); }) {
   // The headers stay hidden, but they still hold the sizes: no minimum, so
   // that a dragged border and setRowHeights(14) are taken as they are.
   horizontalHeader()->hide();
@@ -58,15 +57,13 @@ void StringGrid::setColCount(int count) {
 void StringGrid::setRowTotal(int count) {
   count = std::max(count, 1);
   if (count == rowCount()) return;
-  headingRows = std::min(headingRows, count - 1);
+  selection.setFirstRow(std::min(fixedRows(), count - 1));
   setRowCount(count);
   showAllCells();
 }
 
-int StringGrid::fixedRows() const { return headingRows; }
-
 void StringGrid::setFixedRows(int count) {
-  headingRows = std::clamp(count, 0, rowCount() - 1);
+  selection.setFirstRow(std::clamp(count, 0, rowCount() - 1));
   showAllCells();
 }
 
@@ -94,11 +91,6 @@ int StringGrid::colWidth(int col) const { return columnWidth(col); }
 
 void StringGrid::setColWidth(int col, int pixels) { setColumnWidth(col, std::max(pixels, 0)); }
 
-int StringGrid::selectedCol() const { return selCol; }
-int StringGrid::selectedRow() const { return selRow; }
-void StringGrid::setSelectedCol(int col) { moveTo(col, selRow); }
-void StringGrid::setSelectedRow(int row) { moveTo(selCol, row); }
-
 // Every visible cell has an item: an empty heading cell without one would
 // lose the heading background and take Qt's default flags (editable,
 // selectable).
@@ -109,7 +101,7 @@ void StringGrid::showCell(int col, int row) {
     setItem(row, col, shown);
   }
   shown->setText(toQt(cell(col, row)));
-  const bool heading = row < headingRows;
+  const bool heading = row < fixedRows();
   shown->setFlags(heading ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
   shown->setBackground(heading ? QBrush(QColor(kHeadingRgb)) : QBrush());
 }
@@ -119,25 +111,7 @@ void StringGrid::showAllCells() {
     for (int row = 0; row < rowCount(); ++row) showCell(col, row);
   // Qt moves its current cell on its own when columns or rows go; ours
   // stays the one truth and is put back.
-  place(selCol, selRow);
-}
-
-bool StringGrid::place(int col, int row) {
-  col = std::clamp(col, 0, columnCount() - 1);
-  row = std::clamp(row, headingRows, rowCount() - 1);
-  const bool moved = col != selCol || row != selRow;
-  selCol = col;
-  selRow = row;
-  selectionModel()->setCurrentIndex(model()->index(row, col), QItemSelectionModel::ClearAndSelect);
-  return moved;
-}
-
-// The notification comes last, so that a handler which moves the selection
-// again finds the grid settled and gets its own single notification.
-void StringGrid::moveTo(int col, int row) {
-  if (!place(col, row)) return;
-  scrollTo(currentIndex());
-  emit clicked();
+  selection.place(selectedCol(), selectedRow());
 }
 
 // Qt's own handlers are not called: they select on press, move the current
@@ -153,10 +127,9 @@ void StringGrid::mousePressEvent(QMouseEvent* event) {
   }
   const int col = columnAt(pos.x());
   const int row = rowAt(pos.y());
-  if (col < 0 || row < 0 || row < headingRows) return;
-  place(col, row);
+  if (col < 0 || row < 0 || row < fixedRows()) return;
+  selection.press(col, row);
   scrollTo(currentIndex());
-  choosing = true;
 }
 
 // The second press of a double click is a click of its own.
@@ -166,19 +139,19 @@ void StringGrid::mouseMoveEvent(QMouseEvent* event) {
   const QPoint pos = event->position().toPoint();
   // A release we never saw (the grid was disabled meanwhile) ends the drag.
   if (!(event->buttons() & Qt::LeftButton)) {
-    choosing = false;
+    selection.cancel();
     resizedCol = -1;
     viewport()->setCursor(borderAt(pos) >= 0 ? Qt::SplitHCursor : Qt::PointingHandCursor);
     return;
   }
   if (resizedCol >= 0) {
     setColumnWidth(resizedCol, std::max(0, resizeFromWidth + pos.x() - resizeFromX));
-  } else if (choosing) {
+  } else if (selection.isChoosing()) {
     // Outside the cells the selection keeps that coordinate; over a
     // heading it stays in the first selectable row.
     const int col = columnAt(pos.x());
     const int row = rowAt(pos.y());
-    place(col < 0 ? selCol : col, row < 0 ? selRow : row);
+    selection.place(col < 0 ? selectedCol() : col, row < 0 ? selectedRow() : row);
     scrollTo(currentIndex());
   }
 }
@@ -186,43 +159,18 @@ void StringGrid::mouseMoveEvent(QMouseEvent* event) {
 void StringGrid::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   resizedCol = -1;
-  if (!choosing) return;
-  choosing = false;
-  emit clicked();
+  selection.release();
 }
 
 void StringGrid::keyPressEvent(QKeyEvent* event) {
-  if (std::optional<std::pair<int, int>> target = keyTarget(*event)) {
-    moveTo(target->first, target->second);
-    return;
-  }
-  // Skips QAbstractItemView: its search-as-you-type would move the current
-  // cell on a letter, silently.
-  QWidget::keyPressEvent(event);
-}
-
-std::optional<std::pair<int, int>> StringGrid::keyTarget(const QKeyEvent& event) const {
-  const bool ctrl = event.modifiers().testFlag(Qt::ControlModifier);
-  const int page = std::max(1, viewport()->height() / std::max(1, rowHeight(selRow)));
-  const int lastCol = columnCount() - 1;
-  switch (event.key()) {
-    case Qt::Key_Left: return std::pair(selCol - 1, selRow);
-    case Qt::Key_Right: return std::pair(selCol + 1, selRow);
-    case Qt::Key_Up: return std::pair(selCol, selRow - 1);
-    case Qt::Key_Down: return std::pair(selCol, selRow + 1);
-    case Qt::Key_PageUp: return std::pair(selCol, selRow - page);
-    case Qt::Key_PageDown: return std::pair(selCol, selRow + page);
-    case Qt::Key_Home: return std::pair(0, ctrl ? headingRows : selRow);
-    case Qt::Key_End: return std::pair(lastCol, ctrl ? rowCount() - 1 : selRow);
-    default: return std::nullopt;
-  }
+  if (!selection.moveByKey(*event)) QWidget::keyPressEvent(event);
 }
 
 int StringGrid::borderAt(QPoint pos) const {
   // Borders are grabbed in the headings, where a click has no other use;
   // in the other rows a click always chooses a cell.
   const int row = rowAt(pos.y());
-  if (headingRows > 0 && (row < 0 || row >= headingRows)) return -1;
+  if (fixedRows() > 0 && (row < 0 || row >= fixedRows())) return -1;
   // From the right, so that a column dragged down to nothing can be
   // pulled open again.
   for (int col = columnCount() - 1; col >= 0; --col) {
@@ -252,7 +200,7 @@ void StringGrid::paintEvent(QPaintEvent* event) {
 
 void StringGrid::changeEvent(QEvent* event) {
   if (event->type() == QEvent::EnabledChange && !isEnabled()) {
-    choosing = false;
+    selection.cancel();
     resizedCol = -1;
   }
   QTableWidget::changeEvent(event);

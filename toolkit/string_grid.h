@@ -2,19 +2,16 @@
 
 // A grid of string cells, addressed (column, row) as the windows think of it.
 // The first fixedRows() rows are headings: shown on a sky-blue background,
-// never selectable. One notification, clicked(), follows each move of the
-// selected cell that a person or the program makes: a mouse click on a
-// selectable cell (at the end of a drag, once), a keyboard move (arrows,
-// page keys, home/end), or setting the selected column or row to a value it
-// does not already have. Setting the value it has raises nothing. Qt's own
-// signals come more often than that; they are filtered here, never in a window.
+// never selectable. clicked() follows each move of the selected cell as
+// GridSelection tells it; a drag moves the cell along with the pointer.
 
 #include <QTableWidget>
 #include <map>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
+
+#include "grid_selection.h"
 
 class StringGrid : public QTableWidget {
   Q_OBJECT
@@ -30,7 +27,7 @@ class StringGrid : public QTableWidget {
   void setRowTotal(int count);
   // At least one row stays selectable: the count is cut to rowTotal() - 1,
   // and a smaller row total lowers it.
-  int fixedRows() const;
+  int fixedRows() const { return selection.firstRow(); }
   void setFixedRows(int count);
   void setRowHeights(int pixels);
 
@@ -43,10 +40,10 @@ class StringGrid : public QTableWidget {
 
   // The selected cell is always a selectable one; a value outside them is
   // brought to the nearest. Changes of the counts move it there silently.
-  int selectedCol() const;
-  int selectedRow() const;
-  void setSelectedCol(int col);
-  void setSelectedRow(int row);
+  int selectedCol() const { return selection.col(); }
+  int selectedRow() const { return selection.row(); }
+  void setSelectedCol(int col) { selection.selectCol(col); }
+  void setSelectedRow(int row) { selection.selectRow(row); }
 
  signals:
   void clicked();
@@ -63,20 +60,12 @@ class StringGrid : public QTableWidget {
  private:
   void showCell(int col, int row);
   void showAllCells();
-  // Moves the selection without a notification; true when it moved.
-  bool place(int col, int row);
-  void moveTo(int col, int row);
-  std::optional<std::pair<int, int>> keyTarget(const QKeyEvent& event) const;
   // The column whose right border is under pos, where borders can be grabbed.
   int borderAt(QPoint pos) const;
 
   // Keyed (col, row); holds the cells of dropped columns and rows too.
   std::map<std::pair<int, int>, std::string> texts;
-  int headingRows = 1;
-  int selCol = 0;
-  int selRow = 1;
-  // The left button went down on a selectable cell and has not come up yet.
-  bool choosing = false;
+  GridSelection selection;
   int resizedCol = -1;
   int resizeFromX = 0;
   int resizeFromWidth = 0;
