@@ -12,7 +12,7 @@
 
 struct Job {
   Request request;
-  std::vector<std::string> texts;  // the arguments, in Windows-1250
+  std::vector<std::string> texts;  // the arguments, in Windows-1250; none for a file name
   std::vector<std::string> lines;  // translate: the text, one element per line
   std::vector<Tslovicko> entries;  // import
   GivenMeanings meanings;          // insert
@@ -24,5 +24,6 @@ struct Job {
 // this must run before --dir is entered.
 Job prepareJob(const Request& request);
 
-// Whether the command reads or writes a dictionary (pronounce does not).
-bool usesDictionaries(const std::string& command);
+// The lines of the file named by the first argument, or of standard input
+// when there is none, in Windows-1250.
+std::vector<std::string> readInputLines(const Request& request);
