@@ -79,7 +79,7 @@ void buildApp(CLI::App& app, RawOptions& raw) {
                  "output, and of the files named on the command line; the dictionary and\n"
                  "export files are always Windows-1250")
       ->check(CLI::IsMember({"utf-8", "cp1250"}, CLI::ignore_case));
-  for (const Command& command : commandTable()) addCommand(app, command, raw);
+  for (const Command& command : kCommands) addCommand(app, command, raw);
 }
 
 void checkLeftovers(const CLI::App& app, const CLI::App* sub) {

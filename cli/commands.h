@@ -1,8 +1,7 @@
 #pragma once
 
-// Every command of tarvik, once: what its command line takes, the help it
-// shows, how its arguments are made ready and what it does. command_line.cpp
-// builds the parser from this table and job.cpp prepares from it.
+// Every command of tarvik, once: its command line and help (read by
+// command_line.cpp), how its arguments are made ready (job.cpp) and what it does.
 
 #include <string_view>
 #include <vector>
@@ -12,36 +11,28 @@ struct Job;
 struct Argument {
   const char* name;         // in the usage line and in "needs NAME"
   const char* description;  // in `tarvik COMMAND --help`
-  // Names the argument when it cannot become Windows-1250 ("the headword";
-  // a repeated one is numbered: "meaning 2"). nullptr: a file name, used as typed.
+  // Names the argument when it has no Windows-1250 form ("the headword"; a
+  // repeated one is numbered: "meaning 2"). nullptr: a file name, used as typed.
   const char* what;
   bool required;
   bool repeated;  // only the last argument may be
 };
 
-enum CommandOption : unsigned {
-  // Takes --dict; --dir is entered and the dictionaries are opened before it runs.
-  kDict = 1,
-  kPronunciation = 2,  // takes --no-pronunciation
-  kReverse = 4,        // takes --reverse
-};
+// kDict: takes --dict, and runs in --dir with the dictionaries open.
+enum CommandOption : unsigned { kDict = 1, kPronunciation = 2, kReverse = 4 };
 
 struct Command {
   const char* name;
   const char* summary;  // one line in `tarvik --help`
   const char* details;  // the rest of `tarvik COMMAND --help`
   std::vector<Argument> arguments;
-  unsigned options;  // CommandOption flags
-  // Checks and reads what the converted arguments name, before any
-  // dictionary is opened; nullptr when there is nothing more to do.
-  void (*prepare)(Job&);
-  // Returns kExitDone, or kExitNotFound for a lookup that found nothing.
-  int (*run)(const Job&);
+  unsigned options;         // CommandOption flags
+  void (*prepare)(Job&);    // nullptr, or more checks and the input file; no dictionary is open
+  int (*run)(const Job&);   // kExitDone, or kExitNotFound for a lookup that found nothing
 };
 
-const std::vector<Command>& commandTable();
-// The entry of a command the parser accepted.
-const Command& findCommand(std::string_view name);
+extern const std::vector<Command> kCommands;
+const Command& findCommand(std::string_view name);  // one the parser accepted
 
 // Runs a prepared job and returns its exit code. Dictionary commands first
 // enter --dir and open the dictionaries there, creating missing ones; file

@@ -8,19 +8,18 @@
 
 // Lines are split before converting: LF, CR and byte 26 are the same bytes in
 // UTF-8, and a bad character can then be reported with its line.
-std::vector<std::string> readInputLines(const Request& request) {
-  const std::string* path = request.arguments.empty() ? nullptr : &request.arguments[0];
-  std::string bytes = path ? readWholeFile(*path) : readStandardInput();
-  std::string source = path ? *path : "standard input";
-  std::vector<std::string> lines = splitTextLines(bytes);
+void readInputLines(Job& job) {
+  const std::vector<std::string>& arguments = job.request.arguments;
+  std::string source = arguments.empty() ? "standard input" : arguments[0];
+  std::vector<std::string>& lines = job.lines;
+  lines = splitTextLines(arguments.empty() ? readStandardInput() : readWholeFile(arguments[0]));
   try {
     for (std::size_t i = 0; i < lines.size(); ++i)
-      lines[i] = toWindows1250(lines[i], request.encoding, "line " + std::to_string(i + 1) + " of " + source);
+      lines[i] = toWindows1250(lines[i], job.request.encoding, "line " + std::to_string(i + 1) + " of " + source);
   } catch (const UsageError& e) {
     // Exports and the texts of the windows are Windows-1250: the likely cause.
     throw UsageError(std::string(e.what()) + " (for a Windows-1250 file use --encoding cp1250)");
   }
-  return lines;
 }
 
 Job prepareJob(const Request& request) {
