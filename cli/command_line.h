@@ -7,10 +7,12 @@
 #include "boundary.h"
 #include "dictionary_store.h"
 
+struct Command;
+
 // What the user asked for. The arguments are still as typed, in the user's
 // encoding; job.h turns them into Windows-1250.
 struct Request {
-  std::string command;
+  const Command* command = nullptr;
   std::string dir;  // empty: the current folder
   Encoding encoding = Encoding::kUtf8;
   Dict dict = kTarvikCzech;

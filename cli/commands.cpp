@@ -1,12 +1,14 @@
 #include "commands.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <functional>
-#include <map>
+#include <charconv>
 #include <unistd.h>
 
 #include "exit_codes.h"
+#include "import_format.h"
 #include "io_error.h"
+#include "job.h"
 #include "meaning_grid.h"
 
 namespace {
@@ -21,7 +23,35 @@ std::array<std::string, kMeaningCount> meaningsOf(const Tslovicko& entry) {
   return {entry.vyznam1, entry.vyznam2, entry.vyznam3, entry.vyznam4, entry.vyznam5};
 }
 
-void print(const Job& job, const std::string& bytes) { printLine(bytes, job.request.encoding); }
+int print(const Job& job, const std::string& bytes) {
+  printLine(bytes, job.request.encoding);
+  return kExitDone;
+}
+
+void takeEntries(Job& job) {
+  readInputLines(job);
+  job.entries = parseImportLines(job.lines, job.request.arguments[0]);
+}
+
+void takeMeanings(Job& job) {
+  std::size_t given = job.texts.size() - 1;
+  if (given > static_cast<std::size_t>(kMeaningCount))
+    throw UsageError("insert takes at most five meanings, " + std::to_string(given) + " were given");
+  for (std::size_t i = 0; i < given; ++i) job.meanings[i] = job.texts[i + 1];
+}
+
+// Any whole number is accepted: one outside the records deletes nothing,
+// however large it is.
+void takeIndex(Job& job) {
+  const std::string& text = job.request.arguments[0];
+  std::string_view digits = text;
+  bool negative = digits.starts_with('-');
+  if (negative || digits.starts_with('+')) digits.remove_prefix(1);
+  if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)
+    throw UsageError("INDEX must be a whole number, not \"" + text + "\"");
+  auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), job.index);
+  if (negative || error != std::errc()) job.index = -1;
+}
 
 int translate(const Job& job) {
   long untranslated = 0;
@@ -48,15 +78,13 @@ int lookup(const Job& job) {
   FoundWord found = findWord(job.texts[0], job.request.dict, job.request.byPronunciation);
   if (!found.found) return kExitNotFound;
   Tslovicko entry = readEntry(job.request.dict, found.position - 1);
-  print(job, std::to_string(found.position) + '\t' + recordFields(entry.slovo, found.meanings));
-  return kExitDone;
+  return print(job, std::to_string(found.position) + '\t' + recordFields(entry.slovo, found.meanings));
 }
 
 int prefix(const Job& job) {
   long position = findPrefix(job.texts[0], job.request.dict);
   if (position == 0) return kExitNotFound;
-  print(job, std::to_string(position) + '\t' + readEntry(job.request.dict, position - 1).slovo);
-  return kExitDone;
+  return print(job, std::to_string(position) + '\t' + readEntry(job.request.dict, position - 1).slovo);
 }
 
 int list(const Job& job) {
@@ -69,9 +97,8 @@ int list(const Job& job) {
 }
 
 int count(const Job& job) {
-  print(job, std::to_string(entryCount(job.request.dict)) + '\t' +
-                 std::to_string(countMeanings(job.request.dict)));
-  return kExitDone;
+  return print(job, std::to_string(entryCount(job.request.dict)) + '\t' +
+                        std::to_string(countMeanings(job.request.dict)));
 }
 
 int insert(const Job& job) {
@@ -94,27 +121,11 @@ int importText(const Job& job) {
   return kExitDone;
 }
 
-int pronounce(const Job& job) {
-  print(job, pronounceTarvik(job.texts[0]));
-  return kExitDone;
-}
+int pronounce(const Job& job) { return print(job, pronounceTarvik(job.texts[0])); }
 
-int spell(const Job& job) {
-  print(job, spellTarvik(job.texts[0]));
-  return kExitDone;
-}
+int spell(const Job& job) { return print(job, spellTarvik(job.texts[0])); }
 
-int upcase(const Job& job) {
-  print(job, upcaseCzText(job.texts[0]));
-  return kExitDone;
-}
-
-const std::map<std::string, std::function<int(const Job&)>> kCommands = {
-    {"translate", translate}, {"grid", grid},         {"lookup", lookup},       {"prefix", prefix},
-    {"list", list},           {"count", count},       {"insert", insert},       {"delete", deleteRecord},
-    {"export", exportText},   {"import", importText}, {"pronounce", pronounce}, {"spell", spell},
-    {"upcase", upcase},
-};
+int upcase(const Job& job) { return print(job, upcaseCzText(job.texts[0])); }
 
 // A missing folder is a problem of the machine, not of the command line:
 // reported like every other file failure.
@@ -128,12 +139,83 @@ void enterFolder(const std::string& dir) {
 
 }  // namespace
 
+const std::vector<Command> kCommands = {
+    {"translate", "Translate a text line by line",
+     "Translates FILE, or standard input, word by word, two-word phrases first. Each input\n"
+     "line gives one output line. Standard error then says \"Text byl přeložen celý\" when\n"
+     "every word was found, else \"Text nebyl přeložen celý nebo vůbec\"; the exit status\n"
+     "is 0 either way.",
+     {{"FILE", "plain text file in --encoding; standard input when left out", nullptr, false, false}},
+     kDict | kPronunciation, readInputLines, translate},
+    {"grid", "Show the meaning grid of a line",
+     "Prints one line per column of the meaning grid for LINE: ITEM<TAB>M1<TAB>..<TAB>M5.\n"
+     "Two words that form a phrase of the dictionary share one column; a word the\n"
+     "dictionary lacks shows five empty meanings.",
+     {{"LINE", "the text to split into columns", "the line", true, false}},
+     kDict | kPronunciation, nullptr, grid},
+    {"lookup", "Look a word up",
+     "Prints POSITION (from 1)<TAB>HEADWORD<TAB>M1<TAB>..<TAB>M5 of the first record for\n"
+     "WORD. Case and apostrophes do not matter, and a Tarvik headword is also found by\n"
+     "how it is pronounced (SHEE by \"shee\" and by its Czech spelling) unless\n"
+     "--no-pronunciation is given. Not found: nothing is printed, exit status 1.",
+     {{"WORD", "the word or two-word phrase to find", "the word", true, false}},
+     kDict | kPronunciation, nullptr, lookup},
+    {"prefix", "Find the first headword starting with a text",
+     "Prints POSITION (from 1)<TAB>HEADWORD of the first record whose headword starts\n"
+     "with TEXT. Not found: nothing is printed, exit status 1.",
+     {{"TEXT", "the beginning of a headword", "the text", true, false}}, kDict, nullptr, prefix},
+    {"list", "List every record",
+     "Prints every record in file order: INDEX (from 0)<TAB>HEADWORD<TAB>M1<TAB>..<TAB>M5.",
+     {}, kDict, nullptr, list},
+    {"count", "Count records and meanings",
+     "Prints the number of records and of filled meaning slots: ENTRIES<TAB>MEANINGS.",
+     {}, kDict, nullptr, count},
+    {"insert", "Insert a word with its meanings",
+     "Inserts HEADWORD with up to five MEANINGs into their slots in order, upper-cased and\n"
+     "cut to 20 characters, as the insertion window does. An empty MEANING (\"\") leaves\n"
+     "its slot empty. The entry joins the first record of the same headword when all\n"
+     "meanings fit there, else it becomes a record of its own; the dictionary is sorted\n"
+     "afterwards. With --reverse each meaning first goes into the other dictionary with\n"
+     "HEADWORD as its one meaning. Put -- before arguments that begin with -.",
+     {{"HEADWORD", "the word to insert", "the headword", true, false},
+      {"MEANING", "up to five meanings, in slot order", "meaning", false, true}},
+     kDict | kReverse, takeMeanings, insert},
+    {"delete", "Delete a record",
+     "Deletes the record at INDEX (from 0, as list shows it); the others keep their order.\n"
+     "An INDEX outside the records deletes nothing.",
+     {{"INDEX", "the record's index, a whole number", "INDEX", true, false}}, kDict, takeIndex, deleteRecord},
+    {"export", "Export the dictionary as text",
+     "Writes every filled meaning as a line \"HEADWORD - MEANING\" to tc_slovnik.txt or\n"
+     "ct_slovnik.txt in the dictionary folder, in Windows-1250 with CR LF line ends.",
+     {}, kDict, nullptr, exportText},
+    {"import", "Import lines in the export format",
+     "Inserts the lines \"HEADWORD - MEANING\" of FILE (read in --encoding). Consecutive\n"
+     "lines of one headword form one entry of up to five meanings; blank lines are\n"
+     "skipped; the dictionary is sorted at the end. A line without \" - \" is refused with\n"
+     "its number before anything is written.",
+     {{"FILE", "text file in the export format", nullptr, true, false}}, kDict, takeEntries, importText},
+    {"pronounce", "Show how a Tarvik word is pronounced",
+     "Prints the Czech pronunciation of the Tarvik WORD (capitals, as stored). Touches no file.",
+     {{"WORD", "a Tarvik word", "the word", true, false}}, 0, nullptr, pronounce},
+    {"spell", "Spell a word the Tarvik way",
+     "Prints the Tarvik spelling of WORD written as a Czech reader says it. Touches no file.",
+     {{"WORD", "a word as it sounds", "the word", true, false}}, 0, nullptr, spell},
+    {"upcase", "Write a text in capitals",
+     "Prints TEXT in capitals as the dictionary stores words, Czech letters included.\n"
+     "Touches no file.",
+     {{"TEXT", "any text", "the text", true, false}}, 0, nullptr, upcase},
+};
+
+const Command& findCommand(std::string_view name) {
+  return *std::find_if(kCommands.begin(), kCommands.end(), [&](const Command& c) { return name == c.name; });
+}
+
 int runJob(const Job& job) {
-  const auto& run = kCommands.at(job.request.command);
-  if (!usesDictionaries(job.request.command)) return run(job);
+  const Command& command = *job.request.command;
+  if (!(command.options & kDict)) return command.run(job);
   enterFolder(job.request.dir);
   openDictionaries();
-  int code = run(job);
+  int code = command.run(job);
   closeDictionaries();
   return code;
 }

@@ -1,9 +1,40 @@
 #pragma once
 
-#include "job.h"
+// Every command of tarvik, once: its command line and help (read by
+// command_line.cpp), how its arguments are made ready (job.cpp) and what it does.
 
-// Runs a prepared job and returns its exit code: kExitDone, or kExitNotFound
-// for a lookup that found nothing. Dictionary commands first enter --dir and
-// open the dictionaries there, creating missing ones; file failures are
-// IoError.
+#include <string_view>
+#include <vector>
+
+struct Job;
+
+struct Argument {
+  const char* name;         // in the usage line and in "needs NAME"
+  const char* description;  // in `tarvik COMMAND --help`
+  // Names the argument when it has no Windows-1250 form ("the headword"; a
+  // repeated one is numbered: "meaning 2"). nullptr: a file name, used as typed.
+  const char* what;
+  bool required;
+  bool repeated;  // only the last argument may be
+};
+
+// kDict: takes --dict, and runs in --dir with the dictionaries open.
+enum CommandOption : unsigned { kDict = 1, kPronunciation = 2, kReverse = 4 };
+
+struct Command {
+  const char* name;
+  const char* summary;  // one line in `tarvik --help`
+  const char* details;  // the rest of `tarvik COMMAND --help`
+  std::vector<Argument> arguments;
+  unsigned options;         // CommandOption flags
+  void (*prepare)(Job&);    // nullptr, or more checks and the input file; no dictionary is open
+  int (*run)(const Job&);   // kExitDone, or kExitNotFound for a lookup that found nothing
+};
+
+extern const std::vector<Command> kCommands;
+const Command& findCommand(std::string_view name);  // one the parser accepted
+
+// Runs a prepared job and returns its exit code. Dictionary commands first
+// enter --dir and open the dictionaries there, creating missing ones; file
+// failures are IoError.
 int runJob(const Job& job);

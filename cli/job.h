@@ -12,8 +12,8 @@
 
 struct Job {
   Request request;
-  std::vector<std::string> texts;  // the arguments, in Windows-1250
-  std::vector<std::string> lines;  // translate: the text, one element per line
+  std::vector<std::string> texts;  // the arguments, in Windows-1250; none for a file name
+  std::vector<std::string> lines;  // translate, import: the text, one element per line
   std::vector<Tslovicko> entries;  // import
   GivenMeanings meanings;          // insert
   long index = -1;                 // delete; -1 for any index outside the records
@@ -24,5 +24,6 @@ struct Job {
 // this must run before --dir is entered.
 Job prepareJob(const Request& request);
 
-// Whether the command reads or writes a dictionary (pronounce does not).
-bool usesDictionaries(const std::string& command);
+// Fills job.lines from the file named by the first argument, or from
+// standard input when there is none.
+void readInputLines(Job& job);

@@ -1,6 +1,7 @@
 #include "commands.h"
 #include "exit_codes.h"
 #include "import_format.h"
+#include "job.h"
 
 int main(int argc, char** argv) {
   ParsedCommandLine parsed = parseCommandLine(argc, argv);
