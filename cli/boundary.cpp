@@ -7,6 +7,7 @@
 #include "cp1250.h"
 #include "exit_codes.h"
 #include "io_error.h"
+#include "posix_file.h"
 
 std::string toWindows1250(std::string_view text, Encoding encoding, std::string_view where) {
   if (encoding == Encoding::kCp1250) return std::string(text);
@@ -21,15 +22,7 @@ std::string fromWindows1250(std::string_view bytes, Encoding encoding) {
 }
 
 std::string readStandardInput() {
-  std::string bytes;
-  char buffer[1 << 16];
-  for (;;) {
-    ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) throwIoError(errno, "standard input");
-    if (n == 0) return bytes;
-    bytes.append(buffer, static_cast<std::size_t>(n));
-  }
+  return readToEnd(STDIN_FILENO, "standard input");
 }
 
 namespace {

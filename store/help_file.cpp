@@ -2,9 +2,9 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <unistd.h>
 
 #include "io_error.h"
+#include "posix_file.h"
 #include "text_file.h"
 
 namespace {
@@ -14,58 +14,36 @@ namespace {
 constexpr char kNotice[] = "Soubor n\xE1pov\xEC" "dy nebyl nalezen a proto v n\xE1pov\xEC" "d\xEC nic nen\xED.";
 static_assert(sizeof kNotice - 1 == 58);
 
-int helpFd = -1;
+FileHandle helpFile;
 
 void createWithNotice() {
-  int fd = ::open(kHelpFileName, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) {
+  FileHandle file = openFile(kHelpFileName, O_WRONLY | O_CREAT | O_EXCL, 0666);
+  if (!file.isOpen()) {
     if (errno == EEXIST) return;  // Another program made it just now.
     throwIoError(errno, kHelpFileName);
   }
-  std::size_t done = 0;
-  while (done < sizeof kNotice - 1) {
-    ssize_t n = ::write(fd, kNotice + done, sizeof kNotice - 1 - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      int code = errno;
-      ::close(fd);
-      throwIoError(code, kHelpFileName);
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  if (::close(fd) != 0) throwIoError(errno, kHelpFileName);
+  writeAt(file, std::string_view(kNotice, sizeof kNotice - 1), 0, kHelpFileName);
+  file.close(kHelpFileName);
 }
 
 }  // namespace
 
 void openHelpFile() {
   closeHelpFile();
-  int fd = ::open(kHelpFileName, O_RDONLY | O_CLOEXEC);
-  if (fd < 0 && errno == ENOENT) {
+  FileHandle file = openFile(kHelpFileName, O_RDONLY);
+  if (!file.isOpen() && errno == ENOENT) {
     createWithNotice();
-    fd = ::open(kHelpFileName, O_RDONLY | O_CLOEXEC);
+    file = openFile(kHelpFileName, O_RDONLY);
   }
-  if (fd < 0) throwIoError(errno, kHelpFileName);
-  helpFd = fd;
+  if (!file.isOpen()) throwIoError(errno, kHelpFileName);
+  helpFile = std::move(file);
 }
 
 std::vector<std::string> readHelpLines() {
-  if (helpFd < 0) throwIoError(EBADF, kHelpFileName);
-  std::string bytes;
-  char buffer[1 << 14];
-  for (off_t at = 0;;) {
-    ssize_t n = ::pread(helpFd, buffer, sizeof buffer, at);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) throwIoError(errno, kHelpFileName);
-    if (n == 0) break;
-    bytes.append(buffer, static_cast<std::size_t>(n));
-    at += n;
-  }
-  return splitTextLines(bytes);
+  if (!helpFile.isOpen()) throwIoError(EBADF, kHelpFileName);
+  return splitTextLines(readToEnd(helpFile.get(), kHelpFileName, 0));
 }
 
 void closeHelpFile() {
-  if (helpFd < 0) return;
-  ::close(helpFd);
-  helpFd = -1;
+  helpFile.reset();
 }

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <sys/types.h>
 
+#include "posix_file.h"
 #include "record_format.h"
 
 // The scratch file that every rewrite of a dictionary goes through.
@@ -21,12 +22,11 @@ struct FileStamp {
 
 // One dictionary file of fixed-size records, reached by a name relative to the
 // current directory at the moment it is opened. This is the only code of the
-// store that talks to the operating system about dictionaries; every failure
-// leaves it usable, holding the file as it is on disk.
+// store that reaches the dictionary files; every failure leaves it usable,
+// holding the file as it is on disk.
 class RecordFile {
  public:
   explicit RecordFile(std::string name) : fileName(std::move(name)) {}
-  ~RecordFile();
   RecordFile(const RecordFile&) = delete;
   RecordFile& operator=(const RecordFile&) = delete;
 
@@ -44,7 +44,7 @@ class RecordFile {
   FileStamp refresh();
 
   const std::string& name() const { return fileName; }
-  bool isOpen() const { return fd >= 0; }
+  bool isOpen() const { return fd.isOpen(); }
   // Raises the error that refused writing, for a file opened read-only.
   void checkWritable() const;
   FileStamp stamp() const;
@@ -66,12 +66,12 @@ class RecordFile {
   void replace(std::string_view records);
 
  private:
-  int openByName(int* refusedWrite) const;
-  void adopt(int newFd, int refusedWrite);
+  FileHandle openByName(int* refusedWrite) const;
+  void adopt(FileHandle newFd, int refusedWrite);
   void requireOpen() const;
 
   std::string fileName;
-  int fd = -1;
+  FileHandle fd;
   int writeError = 0;
   dev_t heldDevice = 0;
   ino_t heldInode = 0;

@@ -1,0 +1,108 @@
+#include "posix_file.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include "io_error.h"
+
+void FileHandle::reset() noexcept {
+  // Don't retry close on EINTR: the descriptor is gone either way.
+  if (fd >= 0) ::close(std::exchange(fd, -1));
+}
+
+void FileHandle::close(std::string_view name) {
+  if (::close(std::exchange(fd, -1)) != 0) throwIoError(errno, name);
+}
+
+FileHandle openFile(const std::string& path, int flags, mode_t mode) {
+  return FileHandle(::open(path.c_str(), flags | O_CLOEXEC, mode));
+}
+
+FileHandle memoryFile(const std::string& name) { return FileHandle(::memfd_create(name.c_str(), MFD_CLOEXEC)); }
+
+void makeBlocking(const FileHandle& file) {
+  ::fcntl(file.get(), F_SETFL, ::fcntl(file.get(), F_GETFL) & ~O_NONBLOCK);
+}
+
+struct stat statOf(const FileHandle& file, std::string_view name) {
+  struct stat st;
+  if (::fstat(file.get(), &st) != 0) throwIoError(errno, name);
+  return st;
+}
+
+bool statByName(const std::string& path, struct stat* st) { return ::stat(path.c_str(), st) == 0; }
+
+std::size_t readAt(int fd, char* out, std::size_t size, off_t offset, std::string_view name) {
+  std::size_t done = 0;
+  while (done < size) {
+    off_t at = offset + static_cast<off_t>(done);
+    ssize_t n = offset < 0 ? ::read(fd, out + done, size - done) : ::pread(fd, out + done, size - done, at);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) throwIoError(errno, name);
+    if (n == 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  return done;
+}
+
+std::string readToEnd(int fd, std::string_view name, off_t offset) {
+  constexpr std::size_t kChunk = 1 << 16;
+  std::string bytes;
+  for (std::size_t got = kChunk; got == kChunk;) {
+    std::size_t old = bytes.size();
+    bytes.resize(old + kChunk);
+    got = readAt(fd, bytes.data() + old, kChunk, offset < 0 ? offset : offset + static_cast<off_t>(old), name);
+    bytes.resize(old + got);
+  }
+  return bytes;
+}
+
+void writeAt(const FileHandle& file, std::string_view bytes, off_t offset, std::string_view name) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    ssize_t n = ::pwrite(file.get(), bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) throwIoError(errno, name);
+    done += static_cast<std::size_t>(n);
+  }
+}
+
+void syncData(const FileHandle& file, std::string_view name) {
+  if (::fdatasync(file.get()) != 0) throwIoError(errno, name);
+}
+
+bool truncateFile(const FileHandle& file, off_t size) { return ::ftruncate(file.get(), size) == 0; }
+
+namespace {
+
+// A rename lasts only once the folder that holds the name is synced.
+void syncFolderOf(const std::string& path) {
+  std::size_t slash = path.rfind('/');
+  FileHandle folder = openFile(slash == std::string::npos ? "." : path.substr(0, slash + 1), O_RDONLY | O_DIRECTORY);
+  // Some file systems refuse to sync folders; the data is synced already.
+  if (folder.isOpen()) ::fsync(folder.get());
+}
+
+}  // namespace
+
+void replaceFile(const std::string& target, std::string_view bytes, mode_t mode, std::string scratchPath,
+                 std::string_view scratchLabel) {
+  FileHandle scratch = scratchPath.ends_with("XXXXXX") ? FileHandle(::mkstemp(scratchPath.data()))
+                                                       : openFile(scratchPath, O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  if (!scratch.isOpen()) throwIoError(errno, scratchLabel);
+  try {
+    if (::fchmod(scratch.get(), mode) != 0) throwIoError(errno, scratchLabel);
+    writeAt(scratch, bytes, 0, scratchLabel);
+    if (::fsync(scratch.get()) != 0) throwIoError(errno, scratchLabel);
+    scratch.close(scratchLabel);
+    if (::rename(scratchPath.c_str(), target.c_str()) != 0) throwIoError(errno, target);
+  } catch (...) {
+    scratch.reset();
+    ::unlink(scratchPath.c_str());
+    throw;
+  }
+  syncFolderOf(target);
+}
