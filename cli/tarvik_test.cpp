@@ -1,130 +1,171 @@
-// The command line itself: options, encodings at the edge, the text-only
-// commands, and every way a run can fail with its exit status.
+// The command line's own contract, run as a user runs it: arguments and
+// usage errors, both encodings at every edge, the exit statuses, each
+// command's output once, and failures that leave no file behind. What a
+// look-up finds is the store's business and is tested there.
 
-#include "run_tarvik.h"
+#include <algorithm>
+#include <filesystem>
+
+#include "tarvik_process.h"
 
 namespace {
 
-// The dictionary holds Windows-1250 whatever the encoding of the terminal.
-TEST_F(TarvikTest, Utf8TextIsStoredAsWindows1250AndShownAsUtf8) {
-  runOk({"insert", "čaj", "zelený"});
-  EXPECT_EQ(readFile("tc_slovnik.slk").substr(0, 4), "\x03\xC8" "AJ");
-  EXPECT_EQ(runOk({"list"}), "0\tČAJ\tZELENÝ\t\t\t\t\n");
-  EXPECT_EQ(runOk({"lookup", "ČAJ"}), "1\tČAJ\tZELENÝ\t\t\t\t\n");
-}
+struct Expected {
+  std::vector<std::string> args;
+  std::string input;
+  int exitCode;
+  std::string out, err;
+};
 
-TEST_F(TarvikTest, Cp1250BytesPassThroughUnchanged) {
-  runOk({"--encoding", "cp1250", "insert", "\xE8" "aj", "\xF8" "eka"});
-  EXPECT_EQ(runOk({"--encoding", "cp1250", "list"}), "0\t\xC8" "AJ\t\xD8" "EKA\t\t\t\t\n");
-  EXPECT_EQ(runOk({"list"}), "0\tČAJ\tŘEKA\t\t\t\t\n");
-
-  RunResult translated = run({"--encoding", "cp1250", "translate"}, "\xC8" "aj\r\n");
-  EXPECT_EQ(translated.out, "\xD8" "EKA \n");
-  EXPECT_EQ(translated.err, "Text byl p\xF8" "elo\x9E" "en cel\xFD\n");
-}
-
-TEST_F(TarvikTest, TextWindows1250CannotHoldIsRefusedBeforeAnyFile) {
-  struct Case {
-    std::vector<std::string> args;
-    std::string input;
-    std::string message;
-  };
-  const Case cases[] = {
-      {{"insert", "KO", "жена"}, "", "tarvik: meaning 1: the character \"ж\" (U+0436) has no place in Windows-1250\n"},
-      {{"insert", "\xC8" "aj"}, "", "tarvik: the headword: malformed UTF-8 at byte 1\n"},
-      {{"lookup", "😀"}, "", "tarvik: the word: the character \"😀\" (U+1F600) has no place in Windows-1250\n"},
-      {{"translate"}, "ko\n\xE8" "aj\n",
-       "tarvik: line 2 of standard input: malformed UTF-8 at byte 1 (for a Windows-1250 file use --encoding cp1250)\n"},
-  };
-  for (const Case& c : cases) {
-    RunResult result = run(c.args, c.input);
-    EXPECT_EQ(result.exitCode, 2) << c.args[0];
-    EXPECT_EQ(result.err, c.message);
-    EXPECT_EQ(result.out, "");
+class Tarvik : public TarvikFolder {
+ protected:
+  void expectRuns(std::initializer_list<Expected> runs) const {
+    for (const Expected& run : runs) {
+      SCOPED_TRACE(::testing::PrintToString(run.args));
+      Finished finished = tarvik(run.args, run.input);
+      EXPECT_EQ(finished.exitCode, run.exitCode);
+      EXPECT_EQ(finished.out, run.out);
+      EXPECT_EQ(finished.err, run.err);
+    }
   }
-  EXPECT_TRUE(folderContents().empty());
-}
-
-TEST_F(TarvikTest, TextCommandsTransformWithoutTouchingFiles) {
-  struct Case {
-    const char* command;
-    const char* input;
-    const char* output;
-  };
-  const Case cases[] = {
-      {"pronounce", "SHEEKA", "ŠÍKA\n"},
-      {"pronounce", "ROUQ'AI", "RŮKVAJ\n"},
-      {"spell", "šíkv", "SHEEQ\n"},
-      {"spell", "růkvaj", "ROUQAI\n"},
-      {"upcase", "čaj ďábel, Žluť 1", "ČAJ ĎÁBEL, ŽLUŤ 1\n"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(runOk({c.command, c.input}), c.output) << c.command << ' ' << c.input;
-  EXPECT_EQ(runOk({"--encoding", "cp1250", "upcase", "\xE8" "aj"}), "\xC8" "AJ\n");
-  EXPECT_EQ(runOk({"--encoding=CP1250", "upcase", "\xE8" "aj"}), "\xC8" "AJ\n");
-  EXPECT_TRUE(folderContents().empty());
-}
-
-TEST_F(TarvikTest, GlobalOptionsGoFirstAndCommandOptionsAfterTheName) {
-  std::filesystem::create_directory(work / "d");
-  runOk({"--dir", "d", "--encoding", "cp1250", "insert", "--dict", "ct", "--reverse", "voda", "ko"});
-  EXPECT_EQ(runOk({"--dir", "d", "list", "--dict", "tc"}), "0\tKO\tVODA\t\t\t\t\n");
-  EXPECT_EQ(runOk({"list", "--dict", "ct", "--dir", "d"}), "0\tVODA\tKO\t\t\t\t\n");
-
-  RunResult early = run({"--dict", "ct", "list"});
-  EXPECT_EQ(early.exitCode, 2);
-  EXPECT_EQ(early.err, "tarvik: --dict goes after the command name: tarvik list --dict ...\n");
-}
-
-TEST_F(TarvikTest, MistypedCommandLinesAreUsageErrors) {
-  const std::vector<std::string> cases[] = {
-      {},
-      {"bogus"},
-      {"list", "--bogus"},
-      {"lookup"},
-      {"lookup", "a", "b"},
-      {"lookup", "a", "--", "b"},
-      {"list", "--dict", "xx"},
-      {"--encoding", "latin2", "list"},
-      {"pronounce", "--reverse", "A"},
-  };
-  for (const std::vector<std::string>& args : cases) {
-    RunResult result = run(args);
-    EXPECT_EQ(result.exitCode, 2) << (args.empty() ? "" : args[0]);
-    EXPECT_TRUE(result.err.starts_with("tarvik: ")) << result.err;
-    EXPECT_EQ(result.out, "");
+  std::vector<std::string> folderContents(const std::string& name = "") const {
+    std::vector<std::string> names;
+    for (const auto& item : std::filesystem::directory_iterator(folder + "/" + name))
+      names.push_back(item.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
   }
-  EXPECT_TRUE(folderContents().empty());
-}
+};
 
-TEST_F(TarvikTest, HelpDescribesTheCommands) {
-  RunResult general = run({"--help"});
+// None of these runs opens a dictionary: the text commands need none, and a
+// refused command line or input text is refused before any file is created.
+TEST_F(Tarvik, RunsThatNeedNoDictionaryCreateNone) {
+  writeBytes(folder + "/in.txt", "ra - 1\n\nko-3\n");
+  std::filesystem::create_directories(folder + "/odd/tc_slovnik.slk");
+  const std::string notCp1250 = " has no place in Windows-1250\n";
+  expectRuns({
+      {{"pronounce", "SHEEKA"}, "", 0, "ŠÍKA\n", ""},
+      {{"spell", "růkvaj"}, "", 0, "ROUQAI\n", ""},
+      {{"upcase", "čaj ďábel, Žluť 1"}, "", 0, "ČAJ ĎÁBEL, ŽLUŤ 1\n", ""},
+      {{"--encoding", "cp1250", "upcase", "\xE8" "aj"}, "", 0, "\xC8" "AJ\n", ""},
+      {{"--encoding=CP1250", "upcase", "\xE8" "aj"}, "", 0, "\xC8" "AJ\n", ""},
+      {{}, "", 2, "", "tarvik: no command given; see tarvik --help\n"},
+      {{"bogus"}, "", 2, "", "tarvik: unknown command bogus; see tarvik --help\n"},
+      {{"list", "--bogus"}, "", 2, "", "tarvik: list has no option --bogus; see tarvik list --help\n"},
+      {{"pronounce", "--reverse", "A"}, "", 2, "",
+       "tarvik: pronounce has no option --reverse; see tarvik pronounce --help\n"},
+      {{"--dict", "ct", "list"}, "", 2, "", "tarvik: --dict goes after the command name: tarvik list --dict ...\n"},
+      {{"lookup"}, "", 2, "", "tarvik: lookup needs WORD; see tarvik lookup --help\n"},
+      {{"lookup", "a", "b"}, "", 2, "", "tarvik: unexpected argument b\n"},
+      {{"lookup", "a", "--", "b"}, "", 2, "", "tarvik: unexpected argument b\n"},
+      {{"list", "--dict", "xx"}, "", 2, "", "tarvik: --dict: xx not in {tc,ct}; see tarvik --help\n"},
+      {{"--encoding", "latin2", "list"}, "", 2, "",
+       "tarvik: --encoding: latin2 not in {utf-8,cp1250}; see tarvik --help\n"},
+      {{"delete", "first"}, "", 2, "", "tarvik: INDEX must be a whole number, not \"first\"\n"},
+      {{"insert", "KO", "1", "2", "3", "4", "5", "6"}, "", 2, "",
+       "tarvik: insert takes at most five meanings, 6 were given\n"},
+      {{"insert", "KO", "жена"}, "", 2, "", "tarvik: meaning 1: the character \"ж\" (U+0436)" + notCp1250},
+      {{"lookup", "😀"}, "", 2, "", "tarvik: the word: the character \"😀\" (U+1F600)" + notCp1250},
+      {{"insert", "\xC8" "aj"}, "", 2, "", "tarvik: the headword: malformed UTF-8 at byte 1\n"},
+      {{"translate"}, "ko\n\xE8" "aj\n", 2, "",
+       "tarvik: line 2 of standard input: malformed UTF-8 at byte 1 (for a Windows-1250 file use --encoding "
+       "cp1250)\n"},
+      {{"import", "in.txt"}, "", 2, "",
+       "tarvik: in.txt, line 3: expected \"HEADWORD - MEANING\", found no \" - \"; nothing was imported\n"},
+      {{"translate", "nothing.txt"}, "", 3, "", "tarvik: File not found: nothing.txt\n"},
+      {{"--dir", "nowhere", "list"}, "", 3, "", "tarvik: Folder not found: nowhere\n"},
+      {{"--dir", "in.txt", "list"}, "", 3, "", "tarvik: Not a folder: in.txt\n"},
+      {{"--dir", "odd", "count"}, "", 3, "", "tarvik: Is a directory: tc_slovnik.slk\n"},
+  });
+  EXPECT_EQ(folderContents(), (std::vector<std::string>{"in.txt", "odd"}));
+
+  Finished general = tarvik({"--help"});
   EXPECT_EQ(general.exitCode, 0);
-  for (const char* command : {"translate", "grid", "lookup", "prefix", "list", "count", "insert", "delete",
-                              "export", "import", "pronounce", "spell", "upcase", "--encoding", "--dir"})
-    EXPECT_NE(general.out.find(command), std::string::npos) << command;
-
-  RunResult insert = run({"insert", "--help"});
+  for (const char* word : {"translate", "grid", "lookup", "prefix", "list", "count", "insert", "delete", "export",
+                           "import", "pronounce", "spell", "upcase", "--encoding", "--dir"})
+    EXPECT_NE(general.out.find(word), std::string::npos) << word;
+  Finished insert = tarvik({"insert", "--help"});
   EXPECT_EQ(insert.exitCode, 0);
   EXPECT_NE(insert.out.find("insert [OPTIONS] HEADWORD [MEANING...]"), std::string::npos) << insert.out;
   EXPECT_NE(insert.out.find("--reverse"), std::string::npos);
-  EXPECT_TRUE(folderContents().empty());
 }
 
-TEST_F(TarvikTest, FileFailuresAreInputOutputErrors) {
-  RunResult missingDir = run({"--dir", "nowhere", "list"});
-  EXPECT_EQ(missingDir.exitCode, 3);
-  EXPECT_EQ(missingDir.err, "tarvik: Folder not found: nowhere\n");
+// Tarvik to Czech: KO is VODA, RA is SLUNCE, the phrase KO RA is ŘEKA, and
+// SHEE, pronounced ŠÍ, is ONA.
+TEST_F(Tarvik, EachReadingCommandPrintsItsFormat) {
+  for (std::vector<std::string> entry : {std::vector<std::string>{"KO", "VODA"}, {"RA", "SLUNCE"},
+                                         {"KO RA", "ŘEKA"}, {"SHEE", "ONA"}}) {
+    entry.insert(entry.begin(), "insert");
+    runOk(entry);
+  }
+  expectRuns({
+      {{"translate"}, "ko ra.ta ko\r\n\r\nra\x1Ako\n", 0, "ŘEKA.ta VODA \n\nSLUNCE \n",
+       "Text nebyl přeložen celý nebo vůbec\n"},
+      {{"translate"}, "ra ko", 0, "SLUNCE VODA \n", "Text byl přeložen celý\n"},
+      {{"grid", "ko ra ta ko"}, "", 0, "KO RA\tŘEKA\t\t\t\t\nTA\t\t\t\t\t\nKO\tVODA\t\t\t\t\n", ""},
+      {{"lookup", "Ko Ra"}, "", 0, "2\tKO RA\tŘEKA\t\t\t\t\n", ""},
+      {{"lookup", "ší"}, "", 0, "4\tSHEE\tONA\t\t\t\t\n", ""},
+      {{"lookup", "--no-pronunciation", "ší"}, "", 1, "", ""},
+      {{"lookup", "--dict", "ct", "ko"}, "", 1, "", ""},
+      {{"prefix", "ko "}, "", 0, "2\tKO RA\n", ""},
+      {{"prefix", "x"}, "", 1, "", ""},
+      {{"list"}, "", 0, "0\tKO\tVODA\t\t\t\t\n1\tKO RA\tŘEKA\t\t\t\t\n2\tRA\tSLUNCE\t\t\t\t\n3\tSHEE\tONA\t\t\t\t\n", ""},
+      {{"count"}, "", 0, "4\t4\n", ""},
+      {{"count", "--dict", "ct"}, "", 0, "0\t0\n", ""},
+  });
+}
 
-  RunResult missingText = run({"translate", "nothing.txt"});
-  EXPECT_EQ(missingText.exitCode, 3);
-  EXPECT_EQ(missingText.err, "tarvik: File not found: nothing.txt\n");
-  EXPECT_TRUE(folderContents().empty());
+// The dictionaries hold Windows-1250 whatever the encoding of the terminal.
+TEST_F(Tarvik, ArgumentsStreamsAndFilesTakeEitherEncoding) {
+  runOk({"insert", "čaj", "zelený"});
+  EXPECT_EQ(readBytes(folder + "/tc_slovnik.slk").substr(0, 4), "\x03\xC8" "AJ");
+  runOk({"--encoding", "cp1250", "insert", "\xF8" "eka", "\xE8" "aj"});
+  EXPECT_EQ(runOk({"--encoding", "cp1250", "list"}),
+            "0\t\xC8" "AJ\tZELEN\xDD\t\t\t\t\n1\t\xD8" "EKA\t\xC8" "AJ\t\t\t\t\n");
+  EXPECT_EQ(runOk({"list"}), "0\tČAJ\tZELENÝ\t\t\t\t\n1\tŘEKA\tČAJ\t\t\t\t\n");
+  writeBytes(folder + "/text.txt", "\xF8" "eka\r\n");
+  expectRuns({{{"--encoding", "cp1250", "translate"}, "\xC8" "aj\r\n", 0, "ZELEN\xDD \n",
+               "Text byl p\xF8" "elo\x9E" "en cel\xFD\n"},
+              {{"--encoding", "cp1250", "translate", "text.txt"}, "", 0, "\xC8" "AJ \n",
+               "Text byl p\xF8" "elo\x9E" "en cel\xFD\n"}});
+}
 
-  std::filesystem::create_directories(work / "odd" / "tc_slovnik.slk");
-  RunResult folderAsDictionary = run({"--dir", "odd", "count"});
-  EXPECT_EQ(folderAsDictionary.exitCode, 3);
-  EXPECT_EQ(folderAsDictionary.err, "tarvik: Is a directory: tc_slovnik.slk\n");
-  EXPECT_EQ(folderAsDictionary.out, "");
+// Export writes Windows-1250, so reading it back needs --encoding cp1250.
+TEST_F(Tarvik, ChangesGoThroughExportAndImportAndBack) {
+  runOk({"insert", "--reverse", "ko", "voda", "řeka"});
+  runOk({"insert", "--dict", "ct", "oheň", "fa"});
+  runOk({"insert", "A - B", "", "-", "--", "-x"});
+  for (const char* outside : {"2", "-1", "99999999999999999999999"}) runOk({"delete", "--", outside});
+  EXPECT_EQ(runOk({"list"}), "0\tA - B\t\t-\t-X\t\t\n1\tKO\tVODA\tŘEKA\t\t\t\n");
+  runOk({"delete", "--dict", "ct", "0"});
+  EXPECT_EQ(runOk({"list", "--dict", "ct"}), "0\tVODA\tKO\t\t\t\t\n1\tŘEKA\tKO\t\t\t\t\n");
+
+  runOk({"export"});
+  EXPECT_EQ(readBytes(folder + "/tc_slovnik.txt"), "A - B - -\r\nA - B - -X\r\nKO - VODA\r\nKO - \xD8" "EKA\r\n");
+  std::filesystem::create_directory(folder + "/fresh");
+  runOk({"--encoding", "cp1250", "--dir", "fresh", "import", "tc_slovnik.txt"});
+  // A headword holding " - " cannot come back whole: a line splits at its first " - ".
+  EXPECT_EQ(runOk({"--dir", "fresh", "list"}), "0\tA\tB - -\tB - -X\t\t\t\n1\tKO\tVODA\tŘEKA\t\t\t\n");
+}
+
+TEST_F(Tarvik, ImportGroupsConsecutiveLinesAndSkipsBlankOnes) {
+  writeBytes(folder + "/in.txt",
+             "ra - 1\r\nra - 2\r\n\r\nko - 3\r\n  \r\nc - 1\nc - 2\nc - 3\nc - 4\nc - 5\nc - 6\nc - 7\nko - \r\n\r");
+  runOk({"import", "in.txt"});
+  EXPECT_EQ(runOk({"list"}), "0\tC\t1\t2\t3\t4\t5\n1\tC\t6\t7\t\t\t\n2\tKO\t3\t\t\t\t\n3\tRA\t1\t2\t\t\t\n");
+}
+
+// Options of tarvik go before the command or after it, a command's options
+// only after it; named files are found from where tarvik started.
+TEST_F(Tarvik, DirHoldsDictionariesWhileNamedFilesStayWhereTarvikStarted) {
+  std::filesystem::create_directory(folder + "/d");
+  writeBytes(folder + "/text.txt", "ko\r\n");
+  runOk({"--dir", "d", "--encoding", "cp1250", "insert", "--dict", "ct", "--reverse", "voda", "ko"});
+  EXPECT_EQ(runOk({"--dir", "d", "translate", "text.txt"}), "VODA \n");
+  EXPECT_EQ(runOk({"list", "--dict", "ct", "--dir", "d"}), "0\tVODA\tKO\t\t\t\t\n");
+  runOk({"export", "--dir", "d"});
+  EXPECT_EQ(readBytes(folder + "/d/tc_slovnik.txt"), "KO - VODA\r\n");
+  EXPECT_EQ(folderContents("d"), (std::vector<std::string>{"ct_slovnik.slk", "tc_slovnik.slk", "tc_slovnik.txt"}));
 }
 
 }  // namespace

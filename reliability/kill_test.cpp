@@ -13,6 +13,7 @@
 #include <random>
 #include <thread>
 
+#include "store_fixture_test.h"
 #include "tarvik_process.h"
 
 namespace {
@@ -29,7 +30,7 @@ std::string dictionaryBytes(char letter, int records) {
   char headword[16];
   for (int i = 0; i < records; ++i) {
     std::snprintf(headword, sizeof headword, "%c%06d", letter, i);
-    bytes += record({headword, "VYZNAM" + std::to_string(i % 977), i % 3 ? "" : "DALSI"});
+    bytes += rawRecord({headword, "VYZNAM" + std::to_string(i % 977), i % 3 ? "" : "DALSI"});
   }
   return bytes;
 }
@@ -40,7 +41,7 @@ struct Operation {
   int trials;
 };
 
-class KilledWhileWriting : public ::testing::Test {
+class KilledWhileWriting : public TarvikFolder {
  protected:
   // The dictionaries are made once for all the trials of this binary.
   static void SetUpTestSuite() {
@@ -56,26 +57,15 @@ class KilledWhileWriting : public ::testing::Test {
   }
   static void TearDownTestSuite() { removeFolder(original); }
 
-  void SetUp() override { trial = makeScratchFolder("kill-trial"); }
-  void TearDown() override { removeFolder(trial); }
-
   void copyOriginal() {
     for (const char* name : {"tc_slovnik.slk", "ct_slovnik.slk"}) {
-      fs::remove(trial + "/" + name);
-      fs::copy_file(original + "/" + name, trial + "/" + name);
+      fs::remove(folder + "/" + name);
+      fs::copy_file(original + "/" + name, folder + "/" + name);
     }
-    fs::remove(trial + "/pomocny.slk");
-  }
-
-  Finished tarvik(const std::vector<std::string>& args) {
-    Launch launch;
-    launch.args = args;
-    launch.dir = trial;
-    return runTarvik(launch);
+    fs::remove(folder + "/pomocny.slk");
   }
 
   static std::string original;
-  std::string trial;
 };
 
 std::string KilledWhileWriting::original;
@@ -106,8 +96,8 @@ TEST_F(KilledWhileWriting, EveryFileIsWhollyOldOrWhollyNew) {
       Clock::time_point start = Clock::now();
       ASSERT_EQ(tarvik(operation.args).exitCode, 0) << operation.name;
       duration = std::max(duration, std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start));
-      if (run == 0) fresh = dictionaries(trial);
-      ASSERT_TRUE(dictionaries(trial) == fresh) << operation.name << " gave two different results";
+      if (run == 0) fresh = dictionaries(folder);
+      ASSERT_TRUE(dictionaries(folder) == fresh) << operation.name << " gave two different results";
     }
     ASSERT_TRUE(fresh != old) << operation.name << " changed nothing";
 
@@ -119,18 +109,17 @@ TEST_F(KilledWhileWriting, EveryFileIsWhollyOldOrWhollyNew) {
       // Copying 25 MB is much of a trial's cost: skip it when the last
       // trial left the files as they were.
       if (!filesAreOld) copyOriginal();
-      fs::remove(trial + "/pomocny.slk");
-      Launch launch;
-      launch.args = operation.args;
-      launch.dir = trial;
-      launch.captureOutput = false;
+      fs::remove(folder + "/pomocny.slk");
+      Launch killed = launch;
+      killed.args = operation.args;
+      killed.captureOutput = false;
       {
-        TarvikProcess process(launch);
+        TarvikProcess process(killed);
         std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
         process.kill(SIGKILL);
         process.wait();
       }
-      std::array<std::string, 2> now = dictionaries(trial);
+      std::array<std::string, 2> now = dictionaries(folder);
       for (int file = 0; file < 2; ++file) {
         bool isOld = now[file] == old[file], isNew = now[file] == fresh[file];
         ASSERT_TRUE(isOld || isNew) << operation.name << ", trial " << t << ": file " << file << " is "
@@ -138,7 +127,7 @@ TEST_F(KilledWhileWriting, EveryFileIsWhollyOldOrWhollyNew) {
       }
       filesAreOld = now == old;
       (filesAreOld ? oldSeen : newSeen) += 1;
-      bool leftScratch = fs::exists(trial + "/pomocny.slk");
+      bool leftScratch = fs::exists(folder + "/pomocny.slk");
       scratchLeft += leftScratch;
 
       // The next start takes up what the kill left: always after a scratch
@@ -151,8 +140,8 @@ TEST_F(KilledWhileWriting, EveryFileIsWhollyOldOrWhollyNew) {
         filesAreOld = false;
         Finished insert = tarvik({"insert", leftScratch ? "A00" : "ZZZ", "DALSI"});
         ASSERT_EQ(insert.exitCode, 0) << insert.err;
-        EXPECT_EQ(readBytes(trial + "/tc_slovnik.slk").size(), now[0].size() + 126);
-        EXPECT_FALSE(fs::exists(trial + "/pomocny.slk"));
+        EXPECT_EQ(readBytes(folder + "/tc_slovnik.slk").size(), now[0].size() + 126);
+        EXPECT_FALSE(fs::exists(folder + "/pomocny.slk"));
       }
     }
     std::printf("%-46s %3d trials over %5.0f ms: %3d old, %3d new, %3d left pomocny.slk\n", operation.name,

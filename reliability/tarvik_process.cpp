@@ -11,8 +11,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "record_format.h"
-
 namespace {
 
 constexpr uid_t kNobody = 65534;
@@ -20,25 +18,22 @@ constexpr uid_t kNobody = 65534;
 // The build folder may be closed to other users (a clone in a private
 // temporary folder is), so the unprivileged runs use a copy of the program
 // that they may reach; it is removed when the tests end.
-const std::string& binaryForNobody() {
-  static const std::string path = [] {
-    static std::string folder = makeScratchFolder("binary");
+const char* binaryFor(const Launch& launch) {
+  if (!launch.unprivileged) return TARVIK_BINARY;
+  static const std::string copy = [] {
+    static const std::string folder = makeScratchFolder("binary");
     std::atexit([] { removeFolder(folder); });
-    std::string copy = folder + "/tarvik";
-    std::filesystem::copy_file(TARVIK_BINARY, copy);
-    std::filesystem::permissions(copy, std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
-                                           std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
-                                           std::filesystem::perms::others_exec);
-    return copy;
+    std::filesystem::copy_file(TARVIK_BINARY, folder + "/tarvik");
+    std::filesystem::permissions(folder + "/tarvik", std::filesystem::perms(0755));
+    return folder + "/tarvik";
   }();
-  return path;
+  return copy.c_str();
 }
 
 // Only async-signal-safe calls between fork and exec: all is prepared.
 [[noreturn]] void becomeTarvik(const Launch& launch, const char* binary, const std::string* files, char** argv) {
   for (int stream = 0; stream < 3; ++stream) {
-    int fd = stream == 0 ? ::open(files[0].c_str(), O_RDONLY)
-                         : ::open(files[stream].c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    int fd = ::open(files[stream].c_str(), stream == 0 ? O_RDONLY : O_WRONLY | O_CREAT | O_TRUNC, 0600);
     if (fd < 0 || ::dup2(fd, stream) < 0) ::_exit(126);
     ::close(fd);
   }
@@ -49,8 +44,7 @@ const std::string& binaryForNobody() {
     rlimit limit{static_cast<rlim_t>(launch.fileSizeLimit), static_cast<rlim_t>(launch.fileSizeLimit)};
     if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(126);
   }
-  if (launch.unprivileged &&
-      (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+  if (launch.unprivileged && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
     ::_exit(126);
   ::execv(binary, argv);
   ::_exit(127);
@@ -58,21 +52,16 @@ const std::string& binaryForNobody() {
 
 }  // namespace
 
-TarvikProcess::TarvikProcess(const Launch& launch) {
-  streams = makeScratchFolder("streams");
+TarvikProcess::TarvikProcess(const Launch& launch) : streams(makeScratchFolder("streams")) {
   std::string files[3] = {streams + "/in", "/dev/null", "/dev/null"};
-  if (launch.captureOutput) {
-    files[1] = streams + "/out";
-    files[2] = streams + "/err";
-  }
+  if (launch.captureOutput) files[1] = streams + "/out", files[2] = streams + "/err";
   writeBytes(files[0], launch.input);
   std::vector<std::string> words = {"tarvik"};
   words.insert(words.end(), launch.args.begin(), launch.args.end());
   std::vector<char*> argv;
   for (std::string& word : words) argv.push_back(word.data());
   argv.push_back(nullptr);
-
-  const char* binary = launch.unprivileged ? binaryForNobody().c_str() : TARVIK_BINARY;
+  const char* binary = binaryFor(launch);
   pid = ::fork();
   if (pid == 0) becomeTarvik(launch, binary, files, argv.data());
   if (pid < 0) throw std::runtime_error("cannot start tarvik");
@@ -93,17 +82,23 @@ Finished TarvikProcess::wait() {
   while (::waitpid(pid, &status, 0) < 0)
     if (errno != EINTR) throw std::runtime_error("lost the tarvik process");
   waited = true;
-  Finished finished;
-  if (WIFEXITED(status)) finished.exitCode = WEXITSTATUS(status);
-  if (WIFSIGNALED(status)) finished.signal = WTERMSIG(status);
-  if (std::filesystem::exists(streams + "/out")) {
-    finished.out = readBytes(streams + "/out");
-    finished.err = readBytes(streams + "/err");
-  }
-  return finished;
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readBytes(streams + "/out"), readBytes(streams + "/err")};
 }
 
 Finished runTarvik(const Launch& launch) { return TarvikProcess(launch).wait(); }
+
+Finished TarvikFolder::tarvik(std::vector<std::string> args, std::string input) const {
+  Launch run = launch;
+  run.args = std::move(args);
+  run.input = std::move(input);
+  return runTarvik(run);
+}
+
+std::string TarvikFolder::runOk(std::vector<std::string> args, std::string input) const {
+  Finished run = tarvik(args, std::move(input));
+  EXPECT_EQ(run.exitCode, 0) << "tarvik " << args.front() << ": " << run.err;
+  return run.out;
+}
 
 std::string makeScratchFolder(const std::string& purpose) {
   std::string base = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
@@ -120,32 +115,15 @@ void removeFolder(const std::string& path) {
 }
 
 // Whole dictionaries are read after every trial of the kill test: one read
-// into a string of the right size, no stream buffers.
+// into a string of the right size. A missing file reads as empty.
 std::string readBytes(const std::string& path) {
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return "";
-  std::string bytes(static_cast<std::size_t>(::lseek(fd, 0, SEEK_END)), '\0');
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    ssize_t n = ::pread(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
-    if (n <= 0) break;
-    done += static_cast<std::size_t>(n);
-  }
-  ::close(fd);
-  bytes.resize(done);
+  std::ifstream in(path, std::ios::binary);
+  std::string bytes(in ? std::filesystem::file_size(path) : 0, '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
   return bytes;
 }
 
 void writeBytes(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-std::string record(std::initializer_list<std::string> fields) {
-  Tslovicko entry;
-  auto field = fields.begin();
-  if (field != fields.end()) entry.slovo = *field++;
-  for (int slot = 1; slot <= kMeaningCount && field != fields.end(); ++slot) entry.vyznam(slot) = *field++;
-  std::string bytes(kRecordSize, '\0');
-  encodeRecord(entry, bytes.data());
-  return bytes;
 }

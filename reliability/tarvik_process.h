@@ -1,8 +1,12 @@
 #pragma once
 
-// Runs the built tarvik as another program, the way the machine can fail it:
-// killed at any moment, held to a file size limit, or as a user to whom file
-// permissions apply (the tests run as root, which they do not bind).
+// Runs the built tarvik as another program, the way a user or the machine
+// does: in a folder of its own, with a given standard input, killed at any
+// moment, held to a file size limit, or as a user to whom file permissions
+// apply (the tests run as root, which they do not bind). The command line's
+// tests and the reliability tests share it.
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <sys/types.h>
@@ -19,7 +23,6 @@ struct Launch {
 
 struct Finished {
   int exitCode = -1;  // -1 when a signal ended it
-  int signal = 0;
   std::string out;
   std::string err;
 };
@@ -49,5 +52,17 @@ void removeFolder(const std::string& path);
 std::string readBytes(const std::string& path);
 void writeBytes(const std::string& path, const std::string& bytes);
 
-// One record of a dictionary file.
-std::string record(std::initializer_list<std::string> fields);
+// A fresh folder that tarvik runs in, as `launch` says apart from the
+// arguments and the input.
+class TarvikFolder : public ::testing::Test {
+ protected:
+  void SetUp() override { launch.dir = folder = makeScratchFolder("folder"); }
+  void TearDown() override { removeFolder(folder); }
+
+  Finished tarvik(std::vector<std::string> args, std::string input = "") const;
+  // For the steps that set a test up: insists on exit status 0.
+  std::string runOk(std::vector<std::string> args, std::string input = "") const;
+
+  std::string folder;
+  Launch launch;
+};
