@@ -101,6 +101,7 @@ TEST_F(MainWindow, TheGridShowsItemsAndAChoicePutsAMeaningIn) {
   StringGrid* grid = window->vyberslov;
   ASSERT_EQ(grid->colCount(), 3);
   EXPECT_EQ(grid->cell(2, 3), "PIT\xCD");
+  EXPECT_EQ(grid->colWidth(2), 68);  // as wide as its widest meaning, TEKUTINA
   EXPECT_EQ(output(), "\xD8" "EKA MOST VODA ");
 
   window->show();
