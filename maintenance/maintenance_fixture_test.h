@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "edit_box.h"
 #include "question_window.h"
 #include "qt_app_fixture_test.h"
 #include "store_fixture_test.h"
@@ -19,6 +20,24 @@ inline void PrintTo(const Tslovicko& e, std::ostream* out) {
 }
 
 using MaintenanceTest = WindowTest<StoreTest>;
+
+// Replaces the box's text as a user would: select everything, then type
+// over it, or delete it when `utf8` is empty.
+inline void typeOver(QLineEdit* box, const char* utf8) {
+  box->selectAll();
+  if (*utf8 == '\0')
+    QTest::keyClick(box, Qt::Key_Delete);
+  else
+    typeText(box, QString::fromUtf8(utf8));
+}
+
+// A headword box and its five meaning boxes, read as an entry.
+inline Tslovicko shownIn(std::initializer_list<EditBox*> boxes) {
+  Tslovicko e;
+  int field = 0;
+  for (EditBox* box : boxes) (field == 0 ? e.slovo : e.vyznam(field)) = box->content(), ++field;
+  return e;
+}
 
 // Runs `act` on the modal window of type W as soon as it is on show, active
 // and focused as for a user. A window that `act` leaves open is closed, and

@@ -1,9 +1,11 @@
-// Start-up in its order, the splash, and the help and about windows.
+// Start-up in its order, the splash, how the main window reaches the other
+// windows, and the demonstration played tick by tick through them all.
 
 #include <QApplication>
 #include <QTimer>
 #include <memory>
 
+#include "cp1250.h"
 #include "help_file.h"
 #include "program_windows.h"
 #include "qt_app_fixture_test.h"
@@ -19,19 +21,17 @@ class StartUp : public WindowTest<InTempDir> {
     shutDownModules();
     WindowTest::TearDown();
   }
-  void createWindows() { windows = std::make_unique<Windows>(); }
+  void start() {
+    initialiseModules();
+    windows = std::make_unique<Windows>();
+  }
 
   std::unique_ptr<Windows> windows;
 };
 
-TEST_F(StartUp, InAnEmptyFolderCreatesTheFilesBeforeTheFirstWindow) {
-  initialiseModules();
-  EXPECT_EQ(std::filesystem::file_size("tc_slovnik.slk"), 0u);
-  EXPECT_EQ(std::filesystem::file_size("ct_slovnik.slk"), 0u);
-  EXPECT_EQ(std::filesystem::file_size("napoveda.txt"), 58u);
-  createWindows();
-  EXPECT_EQ(windows->napoveda->Memo1->lineCount(), 1);
-  EXPECT_EQ(windows->napoveda->Memo1->line(0), fileBytes("napoveda.txt"));
+TEST_F(StartUp, CreatesEveryWindowHiddenAndTheMainWindowShowsTheOthers) {
+  putFileBytes("napoveda.txt", "Jak p\xF8" "ekl\xE1" "dat\r\n\r\nposledn\xED \xF8\xE1" "dek");
+  start();
   const Windows& w = *windows;
   for (QWidget* window : std::initializer_list<QWidget*>{w.okno.get(), w.okno_vlozeni.get(), w.ukaz_slovnik.get(),
                                                          w.about.get(), w.okno_editace.get(), w.Otazka.get(),
@@ -39,23 +39,31 @@ TEST_F(StartUp, InAnEmptyFolderCreatesTheFilesBeforeTheFirstWindow) {
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(window->isVisible());
   }
+  EXPECT_EQ(w.napoveda->Memo1->content(), "Jak p\xF8" "ekl\xE1" "dat\r\n\r\nposledn\xED \xF8\xE1" "dek\r\n");
+  EXPECT_EQ(w.napoveda->Memo1->lineCount(), 3);
   EXPECT_TRUE(errors.empty());
-}
 
-TEST_F(StartUp, ShowsAnExistingHelpFileLineByLineAndKeepsItAfterClosing) {
-  putFileBytes("napoveda.txt", "Jak p\xF8" "ekl\xE1" "dat\r\n\r\nposledn\xED \xF8\xE1" "dek");
-  initialiseModules();
-  createWindows();
-  windows->okno->Npovda1->trigger();
-  EXPECT_TRUE(windows->napoveda->isVisible());
-  windows->napoveda->zavrit->click();
-  EXPECT_FALSE(windows->napoveda->isVisible());
-  windows->napoveda->showModeless();
-  EXPECT_EQ(windows->napoveda->Memo1->content(), "Jak p\xF8" "ekl\xE1" "dat\r\n\r\nposledn\xED \xF8\xE1" "dek\r\n");
-  EXPECT_EQ(windows->napoveda->Memo1->lineCount(), 3);
-  QTimer::singleShot(0, [this] { windows->about->Button1->click(); });
-  windows->okno->About1->trigger();
-  EXPECT_FALSE(windows->about->isVisible());
+  w.okno->Slovnk2->trigger();
+  EXPECT_TRUE(w.ukaz_slovnik->isVisible());
+  w.ukaz_slovnik->close();
+  w.okno->ToolButton8->click();
+  EXPECT_TRUE(w.ukaz_slovnik->isVisible());
+  w.okno->Npovda1->trigger();
+  EXPECT_TRUE(w.napoveda->isVisible());
+  w.napoveda->zavrit->click();
+  EXPECT_FALSE(w.napoveda->isVisible());
+  QTimer::singleShot(0, [&w] { w.about->Button1->click(); });
+  w.okno->About1->trigger();
+  EXPECT_FALSE(w.about->isVisible());
+
+  QWidget* shown = nullptr;
+  QTimer::singleShot(0, [&] {
+    shown = QApplication::activeModalWidget();
+    if (shown != nullptr) shown->close();
+  });
+  w.okno->Editaceslovnku1->trigger();
+  EXPECT_EQ(shown, w.okno_editace.get());
+  EXPECT_FALSE(w.okno_editace->isVisible());
 }
 
 TEST_F(StartUp, ADictionaryThatCannotBeOpenedStopsItBeforeAnyWindow) {
@@ -66,41 +74,101 @@ TEST_F(StartUp, ADictionaryThatCannotBeOpenedStopsItBeforeAnyWindow) {
 TEST_F(StartUp, AnErrorInACreationHandlerIsReportedAndTheWindowsStillCome) {
   initialiseModules();
   closeHelpFile();  // the help window's creation cannot read it now
-  createWindows();
+  windows = std::make_unique<Windows>();
   ASSERT_NE(windows->napoveda, nullptr);
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_NE(errors[0].find("napoveda.txt"), std::string::npos);
   EXPECT_EQ(windows->napoveda->Memo1->content(), "");
 }
 
-TEST_F(StartUp, AClickOnTheSplashClosesItBeforeItsTimer) {
-  initialiseModules();
-  createWindows();
+// The splash's timer runs from its creation: one whose time ran out while
+// the later windows were built closes as soon as it is shown.
+TEST_F(StartUp, TheSplashClosesOnAClickOrWhenItsTimeHasRunOut) {
+  start();
   QTimer::singleShot(10, [this] { QTest::mouseClick(windows->pri_otevreni->Image1, Qt::LeftButton); });
   windows->pri_otevreni->showModal();
   EXPECT_FALSE(windows->pri_otevreni->isVisible());
   EXPECT_FALSE(windows->pri_otevreni->Timer1->isActive());
-}
 
-TEST_F(StartUp, ASplashWhoseTimeRanOutWhileWindowsWereBuiltClosesAtOnce) {
-  initialiseModules();
-  createWindows();
+  Tpri_otevreni late;
   QTest::qSleep(1600);
-  windows->pri_otevreni->showModal();
-  EXPECT_FALSE(windows->pri_otevreni->isVisible());
+  late.showModal();
+  EXPECT_FALSE(late.isVisible());
 }
 
-TEST_F(StartUp, EditaceSlovnikuShowsTheEditorUntilItIsClosed) {
-  initialiseModules();
-  createWindows();
-  QWidget* shown = nullptr;
-  QTimer::singleShot(0, [&] {
-    shown = QApplication::activeModalWidget();
-    if (shown != nullptr) shown->close();
-  });
-  windows->okno->Editaceslovnku1->trigger();
-  EXPECT_EQ(shown, windows->okno_editace.get());
-  EXPECT_FALSE(windows->okno_editace->isVisible());
+class Demonstration : public StartUp {
+ protected:
+  // The demonstration's words, as the sample dictionary has them.
+  void SetUp() override {
+    StartUp::SetUp();
+    start();
+    for (const Tslovicko& e : {entry("DAN", {"DEN"}), entry("DROM", {"MU\x8E", "\xC8LOV\xCCK", "MAN\x8E" "EL"}),
+                               entry("PA", {"J\xCDT"}), entry("PA LU", {"JDE DOM\xD9", "VRAC\xCD SE"}),
+                               entry("TESA", {"KDO"}), entry("VOR", {"DOBR\xDD"}), entry("VOR DAN", {"DOBR\xDD DEN"})})
+      writeEntry(kTarvikCzech, entryCount(kTarvikCzech), e);
+    okno = windows->okno.get();
+  }
+  // Plays ticks until the script has reached `step`.
+  void playTo(std::uint32_t step) {
+    while (okno->demoStep <= step) okno->Timer1Timer();
+  }
+  std::string status() const { return okno->StatusBar1->panelText(0); }
+
+  Tokno* okno = nullptr;
+};
+
+// Moving through the grid as a user would, and ending with the windows as new.
+TEST_F(Demonstration, PlaysThroughTheWindowsAndLeavesThemAsNew) {
+  windows->napoveda->showModeless();
+  windows->napoveda->demo->click();
+  EXPECT_FALSE(windows->napoveda->isVisible());
+  EXPECT_EQ(okno->Vstup->content(), "d");
+  EXPECT_EQ(status(), "Demo");
+  playTo(17);
+  EXPECT_EQ(okno->Vstup->content(), "drom pa lu\r\ntesa ?");
+  EXPECT_TRUE(okno->ToolButton6->isEnabled() && okno->ToolButton4->isEnabled());
+  playTo(20);
+  EXPECT_EQ(okno->Vystup->line(0), "MU\x8E JDE DOM\xD9 ");
+  playTo(21);  // row 3 of the first column: MANŽEL in, MUŽ out
+  EXPECT_EQ(okno->Vystup->line(0), "MAN\x8E" "EL JDE DOM\xD9 ");
+  EXPECT_EQ(okno->vyberslov->cell(0, 3), "MU\x8E");
+  playTo(23);  // row 2, then the empty row 4: rebuilt, nothing swapped
+  EXPECT_EQ(okno->Vystup->line(0), "\xC8LOV\xCCK JDE DOM\xD9 ");
+  playTo(24);  // the phrase's column, row 2
+  EXPECT_EQ(okno->Vystup->line(0), "\xC8LOV\xCCK VRAC\xCD SE ");
+  playTo(27);
+  EXPECT_EQ(okno->Vystup->line(1), "KDO ? ");
+  playTo(39);
+  EXPECT_TRUE(windows->ukaz_slovnik->isVisible());
+  EXPECT_EQ(windows->ukaz_slovnik->najit->text(), "vor dan");
+  EXPECT_EQ(windows->ukaz_slovnik->StatusBar1->panelText(0), "Nalezeno");
+  playTo(42);
+  EXPECT_EQ(okno->Vstup->content(), "Vstup");
+  EXPECT_EQ(okno->Vystup->content(), cp1250Text("Výstup"));
+  EXPECT_FALSE(okno->vyberslov->isEnabled());
+  EXPECT_EQ(okno->vyberslov->cell(0, 0), "");
+  EXPECT_EQ(okno->Gauge1->value(), 0);
+  EXPECT_FALSE(okno->ToolButton6->isDown() || okno->ToolButton8->isDown());
+  EXPECT_FALSE(windows->ukaz_slovnik->isVisible());
+  EXPECT_FALSE(okno->Timer1->isActive());
+  okno->Timer1Timer();  // idle ticks change nothing but the counter
+  EXPECT_EQ(status(), "Konec dema");
+}
+
+// A start after the end ticks again; a start while one runs begins at the
+// first step. Neither moves the walk back from where the user left it.
+TEST_F(Demonstration, EveryStartPlaysTheScriptFromItsFirstStep) {
+  okno->startDemo();
+  playTo(42);
+  okno->Vstup->setContent("tesa");
+  okno->prelozitClick();  // the walk stands at line 0
+  okno->startDemo();
+  EXPECT_TRUE(okno->Timer1->isActive());
+  playTo(20);
+  EXPECT_EQ(okno->walk.currentLine, 1);
+  EXPECT_EQ(okno->Vystup->line(1), "KDO ? ");
+  okno->startDemo();
+  EXPECT_EQ(okno->Vstup->content(), "d");
 }
 
 }  // namespace
