@@ -16,46 +16,37 @@ namespace {
 QString word(int col, int row) { return QString("w%1%2").arg(col).arg(row); }
 
 // Rows of words under one heading row, as the browser lists a dictionary.
-class Words : public QAbstractTableModel {
- public:
+struct Words : QAbstractTableModel {
   void setRows(int count) {
     beginResetModel();
     rows = count;
     endResetModel();
   }
-  int rowCount(const QModelIndex& = {}) const override { return rows; }
-  int columnCount(const QModelIndex& = {}) const override { return 3; }
+  int rowCount(const QModelIndex&) const override { return rows; }
+  int columnCount(const QModelIndex&) const override { return 3; }
   QVariant data(const QModelIndex& index, int role) const override {
-    if (role != Qt::DisplayRole) return {};
-    ++asked;
-    return word(index.column(), index.row() + 1);
+    return role != Qt::DisplayRole ? QVariant() : (++asked, word(index.column(), index.row() + 1));
   }
   QVariant headerData(int section, Qt::Orientation, int role) const override {
-    if (role != Qt::DisplayRole) return {};
-    return QString::fromUtf8(section == 1 ? "Významy v češtině" : "Tarvikské slova");
+    return role != Qt::DisplayRole ? QVariant() : QString::fromUtf8(section == 1 ? "Významy v češtině" : "Slova");
   }
-  mutable long asked = 0;
-
- private:
   int rows = 0;
+  mutable long asked = 0;
 };
 
 // Each grid with three columns and, below its headings, four rows to choose
-// from: rows first..last. Every choice must notify exactly once: the main
-// window swaps a meaning on each notification.
+// from: rows first..last. Row r is the model's row r - kModelRow. Every
+// choice must notify exactly once: the main window swaps a meaning on each.
 struct Strings {
   static constexpr bool kDragFollowsPointer = true;
+  static constexpr int kModelRow = 0;
   Strings() {
     grid.setColCount(3);
-    grid.setRowTotal(6);
+    setRows(4);
     grid.setFixedRows(2);
-    for (int col = 0; col < 3; ++col)
-      for (int row = 0; row < 6; ++row) grid.setCell(col, row, word(col, row).toStdString());
+    for (int cell = 0; cell < 18; ++cell) grid.setCell(cell % 3, cell / 3, word(cell % 3, cell / 3).toStdString());
   }
-  QModelIndex index(int col, int row) const { return grid.model()->index(row, col); }
-  std::pair<int, int> current() const { return {grid.currentColumn(), grid.currentRow()}; }
   QWidget* headings() { return grid.viewport(); }
-  QPoint heading(int col) const { return grid.visualRect(index(col, 0)).center(); }
   void setRows(int count) { grid.setRowTotal(first + count), last = first + count - 1; }
   StringGrid grid;
   int first = 2, last = 5;
@@ -63,14 +54,12 @@ struct Strings {
 
 struct Models {
   static constexpr bool kDragFollowsPointer = false;
+  static constexpr int kModelRow = 1;
   Models() {
-    words.setRows(4);
+    setRows(4);
     grid.setModel(&words);
   }
-  QModelIndex index(int col, int row) const { return words.index(row - 1, col); }
-  std::pair<int, int> current() const { return {grid.currentIndex().column(), grid.currentIndex().row() + 1}; }
   QWidget* headings() { return grid.horizontalHeader()->viewport(); }
-  QPoint heading(int col) const { return {col * 64 + 20, 7}; }
   void setRows(int count) { words.setRows(count), last = count; }
   Words words;
   ModelGrid grid;
@@ -88,7 +77,8 @@ class Grids : public ::testing::Test {
     QObject::connect(&grid, &std::remove_reference_t<decltype(grid)>::clicked, [this] { ++notices; });
   }
 
-  QPoint centre(int col, int row) const { return grid.visualRect(g.index(col, row)).center(); }
+  QModelIndex index(int col, int row) const { return grid.model()->index(row - G::kModelRow, col); }
+  QPoint centre(int col, int row) const { return grid.visualRect(index(col, row)).center(); }
   void click(int col, int row) { QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, centre(col, row)); }
   void drag(QPoint from, QPoint to) {
     QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, from);
@@ -100,7 +90,8 @@ class Grids : public ::testing::Test {
   }
   // The selection, which must agree with what the user sees highlighted.
   std::pair<int, int> selected() const {
-    EXPECT_EQ(g.current(), std::pair(grid.selectedCol(), grid.selectedRow()));
+    std::pair<int, int> shown(grid.currentIndex().column(), grid.currentIndex().row() + G::kModelRow);
+    EXPECT_EQ(shown, std::pair(grid.selectedCol(), grid.selectedRow()));
     return {grid.selectedCol(), grid.selectedRow()};
   }
 
@@ -118,7 +109,7 @@ TYPED_TEST(Grids, EachMouseChoiceNotifiesOnceAndHeadingsAnswerNone) {
   this->click(1, first + 1);
   this->click(1, first + 1);  // the selected cell again
   EXPECT_EQ(this->notices, 2);
-  QTest::mouseClick(this->g.headings(), Qt::LeftButton, {}, this->g.heading(2));
+  QTest::mouseClick(this->g.headings(), Qt::LeftButton, {}, QPoint(2 * 64 + 20, 7));
   QTest::mouseClick(this->grid.viewport(), Qt::RightButton, {}, this->centre(0, first + 2));
   QTest::mouseClick(this->grid.viewport(), Qt::LeftButton, {}, QPoint(3 * 64 + 20, this->centre(0, first + 2).y()));
   EXPECT_EQ(this->notices, 2);
@@ -241,7 +232,7 @@ TEST_F(ModelGrids, ShowsTheModelBelowItsHeadingRowAndAsksOnlyForTheRowsOnShow) {
   EXPECT_LT(g.words.asked, 200);
   grid.scrollToBottom();
   grid.setSelectedRow(500000);  // not moved, yet brought into view again
-  EXPECT_TRUE(grid.viewport()->rect().contains(grid.visualRect(g.index(0, 500000))));
+  EXPECT_TRUE(grid.viewport()->rect().contains(grid.visualRect(index(0, 500000))));
   EXPECT_EQ(notices, 1);
 }
 
