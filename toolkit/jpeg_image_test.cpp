@@ -14,9 +14,15 @@
 
 namespace {
 
-// Compresses RGB pixels, row after row, the way any other program writing
-// JPEG would.
-QByteArray encode(const std::vector<unsigned char>& pixels, int width, int height) {
+// Compresses a picture whose left half is one colour and right half
+// another, the way any other program writing JPEG would, so that swapped
+// channels, a mirrored picture and a wrong row stride show as a wrong pixel.
+QByteArray encode(int width, int height, std::vector<unsigned char> left, std::vector<unsigned char> right) {
+  std::vector<unsigned char> pixels;
+  for (int x = 0; x < width * height; ++x) {
+    const auto& ink = x % width < width / 2 ? left : right;
+    pixels.insert(pixels.end(), ink.begin(), ink.end());
+  }
   jpeg_compress_struct info;
   jpeg_error_mgr errors;
   info.err = jpeg_std_error(&errors);
@@ -40,19 +46,6 @@ QByteArray encode(const std::vector<unsigned char>& pixels, int width, int heigh
   QByteArray bytes(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(size));
   std::free(buffer);
   return bytes;
-}
-
-// Left part one colour, right part another, so that swapped channels, a
-// mirrored picture and a wrong row stride all show up as a wrong pixel.
-std::vector<unsigned char> split(int width, int height, std::vector<unsigned char> left,
-                                 std::vector<unsigned char> right) {
-  std::vector<unsigned char> pixels;
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) {
-      const auto& ink = x < width / 2 ? left : right;
-      pixels.insert(pixels.end(), ink.begin(), ink.end());
-    }
-  return pixels;
 }
 
 void expectColour(const QImage& image, int x, int y, QRgb expected) {
@@ -115,7 +108,7 @@ TEST(DamagedJpeg, GivesANullImage) {
 // An odd width gives rows that are not a multiple of four bytes long.
 TEST(DecodeJpeg, KeepsColoursAndTheirPlaces) {
   const int width = 13, height = 7;
-  QImage image = decodeJpeg(encode(split(width, height, {200, 40, 90}, {20, 60, 230}), width, height));
+  QImage image = decodeJpeg(encode(width, height, {200, 40, 90}, {20, 60, 230}));
   ASSERT_EQ(image.size(), QSize(width, height));
   expectColour(image, 1, 1, qRgb(200, 40, 90));
   expectColour(image, 1, height - 1, qRgb(200, 40, 90));

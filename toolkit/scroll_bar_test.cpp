@@ -10,14 +10,17 @@
 
 namespace {
 
+// A scroll bar after a text box in the Tab order, on a window.
 class ScrollBars : public QtAppTest {
  protected:
   void SetUp() override {
-    bar.setGeometry(0, 0, 17, 153);
+    bar.setGeometry(100, 0, 17, 153);
     bar.setMax(9);
     QObject::connect(&bar, &ScrollBar::changed, [this] { seen.push_back(bar.position()); });
   }
-  ScrollBar bar;
+  QWidget window;
+  QLineEdit* box = new QLineEdit(&window);
+  ScrollBar& bar = *new ScrollBar(&window);
   std::vector<int> seen;
 };
 
@@ -43,18 +46,13 @@ TEST_F(ScrollBars, ReportEveryMoveOfOneEntryPerStep) {
 }
 
 TEST_F(ScrollBars, AreReachedByTabAndPagedByArrowKeys) {
-  QWidget window;
-  auto* box = new QLineEdit(&window);
-  auto* onWindow = new ScrollBar(&window);
-  onWindow->setGeometry(100, 0, 17, 153);
-  onWindow->setMax(3);
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   box->setFocus();
   QTest::keyClick(box, Qt::Key_Tab);
-  ASSERT_EQ(QApplication::focusWidget(), onWindow);
+  ASSERT_EQ(QApplication::focusWidget(), &bar);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-  EXPECT_EQ(onWindow->position(), 1);
+  EXPECT_EQ(bar.position(), 1);
 }
 
 TEST_F(ScrollBars, AMoveInsideAHandlerIsHandledBeforeTheHandlerGoesOn) {
