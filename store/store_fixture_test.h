@@ -111,6 +111,17 @@ int errorOf(Operation operation) {
   return 0;
 }
 
+// The message of the IoError that `operation` throws, empty when it succeeds.
+template <typename Operation>
+std::string messageOf(Operation operation) {
+  try {
+    operation();
+  } catch (const IoError& e) {
+    return e.what();
+  }
+  return "";
+}
+
 // Makes every write beyond `bytes` fail with EFBIG, as a full disk would fail it.
 class FileSizeLimit {
  public:
