@@ -97,6 +97,7 @@ class IndexAgainstScan : public StoreTest {
         FoundWord expected = scanFind(records, word, byPronunciation);
         FoundWord got = findWord(word, kTarvikCzech, byPronunciation);
         ASSERT_EQ(got.position, expected.position) << "'" << word << "' by sound " << byPronunciation;
+        ASSERT_EQ(got.found, expected.found) << word;
         ASSERT_EQ(got.meanings, expected.meanings) << word;
       }
       ASSERT_EQ(findPrefix(word, kTarvikCzech), scanPrefix(records, word)) << "prefix '" << word << "'";
