@@ -10,13 +10,6 @@
 
 namespace {
 
-GivenMeanings given(std::initializer_list<std::string> meanings) {
-  GivenMeanings result;
-  int slot = 0;
-  for (const std::string& meaning : meanings) result[slot++] = meaning;
-  return result;
-}
-
 constexpr long kRecord = kRecordSize;
 
 struct Change {
@@ -31,9 +24,9 @@ struct Change {
 // reverse entries used to be written, each with its sort, one by one.
 const Change kChanges[] = {
     {"append", [] { writeEntry(kTarvikCzech, 100, entry("ZZ", {"1"})); }, kRecord / 2, true},
-    {"insertion that sorts last", [] { insertWord("ZZ", given({"1"}), kTarvikCzech, false); }, kRecord / 2, true},
-    {"insertion that sorts first", [] { insertWord("AA", given({"1"}), kTarvikCzech, false); }, -50 * kRecord, false},
-    {"insertion with reverse entries", [] { insertWord("KO", given({"A1", "A2", "A3"}), kTarvikCzech, true); },
+    {"insertion that sorts last", [] { insertWord("ZZ", GivenMeanings{"1"}, kTarvikCzech, false); }, kRecord / 2, true},
+    {"insertion that sorts first", [] { insertWord("AA", GivenMeanings{"1"}, kTarvikCzech, false); }, -50 * kRecord, false},
+    {"insertion with reverse entries", [] { insertWord("KO", GivenMeanings{"A1", "A2", "A3"}, kTarvikCzech, true); },
      2 * kRecord + 10, false},
     {"import",
      [] {
