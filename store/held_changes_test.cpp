@@ -1,108 +1,134 @@
 // An insertion or an import changes each dictionary file once, in one step:
-// when it cannot finish, the file is exactly as it was before.
+// when it cannot finish, the file is exactly as it was before. Every change
+// is tried under each way the system refuses a write.
 
 #include <sys/stat.h>
+
+#include <optional>
 
 #include "store_fixture_test.h"
 
 namespace {
 
-GivenMeanings given(std::initializer_list<std::string> meanings) {
-  GivenMeanings result;
-  int slot = 0;
-  for (const std::string& meaning : meanings) result[slot++] = meaning;
-  return result;
-}
+constexpr long kRecord = kRecordSize;
 
-// 100 records W00..W99 in order, so that A.. sorts first and Z.. last.
-class OneStepChanges : public StoreTest {
+struct Change {
+  const char* name;
+  void (*run)();
+  long roomLeft;  // bytes the disk takes past the 100 records before it is full
+  bool inPlace;   // needs no rewrite, so works in a folder that may not be written
+};
+
+// The last record appended must not leave part of itself behind; a change
+// that sorts must fail before its new record is written anywhere; the three
+// reverse entries used to be written, each with its sort, one by one.
+const Change kChanges[] = {
+    {"append", [] { writeEntry(kTarvikCzech, 100, entry("ZZ", {"1"})); }, kRecord / 2, true},
+    {"insertion that sorts last", [] { insertWord("ZZ", GivenMeanings{"1"}, kTarvikCzech, false); }, kRecord / 2, true},
+    {"insertion that sorts first", [] { insertWord("AA", GivenMeanings{"1"}, kTarvikCzech, false); }, -50 * kRecord, false},
+    {"insertion with reverse entries", [] { insertWord("KO", GivenMeanings{"A1", "A2", "A3"}, kTarvikCzech, true); },
+     2 * kRecord + 10, false},
+    {"import",
+     [] {
+       std::vector<Tslovicko> entries;
+       for (int i = 0; i < 20; ++i) entries.push_back(entry("Z" + std::to_string(i), {"1"}));
+       insertEntries(entries, kTarvikCzech);
+     },
+     5 * kRecord, true},
+    {"sort", [] { sortDictionary(kCzechTarvik); }, -50 * kRecord, false},
+    {"deletion", [] { deleteEntry(0, kTarvikCzech); }, -50 * kRecord, false},
+};
+
+// tc_slovnik.slk holds W00..W99 in order, so that A.. sorts first and Z..
+// last; ct_slovnik.slk holds them backwards.
+class RefusedChanges : public StoreTest {
  protected:
   void SetUp() override {
     StoreTest::SetUp();
-    for (Dict dict : {kTarvikCzech, kCzechTarvik})
-      for (int i = 0; i < 100; ++i)
-        writeEntry(dict, i, entry((i < 10 ? "W0" : "W") + std::to_string(i), {"M"}));
-    tcBefore = fileBytes("tc_slovnik.slk");
-    ctBefore = fileBytes("ct_slovnik.slk");
+    for (int i = 0; i < 100; ++i) {
+      writeEntry(kTarvikCzech, i, entry((i < 10 ? "W0" : "W") + std::to_string(i), {"M"}));
+      writeEntry(kCzechTarvik, i, entry((i > 89 ? "W0" : "W") + std::to_string(99 - i), {"M"}));
+    }
+    tcStart = fileBytes("tc_slovnik.slk");
+    ctStart = fileBytes("ct_slovnik.slk");
+    ::chmod("tc_slovnik.slk", 0666);
+    ::chmod("ct_slovnik.slk", 0666);
   }
-  std::string tcBefore, ctBefore;
+
+  static std::string bytesNow() { return fileBytes("tc_slovnik.slk") + "|" + fileBytes("ct_slovnik.slk"); }
+  static std::string shownNow() { return *entriesNow(kTarvikCzech) + "|" + *entriesNow(kCzechTarvik); }
+
+  // Runs every change from the same start and says what went wrong.
+  std::string complaintsFor(int refusal, bool inPlaceWorks, bool diskFull) {
+    const std::string start = tcStart + "|" + ctStart;
+    std::string complaints;
+    for (const Change& change : kChanges) {
+      if (bytesNow() != start) {
+        closeDictionaries();
+        putFileBytes("tc_slovnik.slk", tcStart);
+        putFileBytes("ct_slovnik.slk", ctStart);
+        openDictionaries();
+      }
+      std::string name = std::string(change.name) + ": ";
+      int error;
+      {
+        std::optional<FileSizeLimit> limit;
+        if (diskFull) limit.emplace(100 * kRecord + change.roomLeft);
+        error = errorOf(change.run);
+      }
+      bool refused = !(inPlaceWorks && change.inPlace);
+      if (error != (refused ? refusal : 0)) complaints += name + "error " + std::to_string(error) + "\n";
+      if (refused != (bytesNow() == start)) complaints += name + "files changed or not\n";
+      if (shownNow() != bytesNow()) complaints += name + "the store shows what the files do not hold\n";
+      if (!findWord("w05", kTarvikCzech, false).found) complaints += name + "look-up failed\n";
+      if (std::filesystem::exists(kScratchName)) complaints += name + "scratch file left\n";
+      if (diskFull && (errorOf(change.run) != 0 || bytesNow() == start || shownNow() != bytesNow()))
+        complaints += name + "not done once the disk had room\n";
+    }
+    return complaints;
+  }
+
+  std::string tcStart, ctStart;
 };
 
-TEST_F(OneStepChanges, ImportMergesIntoRecordsItAddedItselfAndSortsOnce) {
+TEST_F(RefusedChanges, AFullDiskLeavesEveryFileAsItWas) {
+  EXPECT_EQ(complaintsFor(EFBIG, false, true), "");
+  FileSizeLimit limit(5000);
+  EXPECT_EQ(messageOf([] { deleteEntry(0, kTarvikCzech); }),
+            "File too large: pomocny.slk (the new copy of tc_slovnik.slk)");
+}
+
+TEST_F(RefusedChanges, FilesThatMayNotBeWrittenServeReadsAndRefuseEveryChange) {
+  closeDictionaries();
+  ::chmod("tc_slovnik.slk", 0444);
+  ::chmod("ct_slovnik.slk", 0444);
+  expectAsUnprivileged([this] {
+    openDictionaries();
+    return complaintsFor(EACCES, false, false);
+  });
+}
+
+TEST_F(RefusedChanges, InAFolderThatMayNotBeWrittenOnlyChangesInPlaceSucceed) {
+  closeDictionaries();
+  ::chmod(".", 0555);
+  expectAsUnprivileged([this] {
+    openDictionaries();
+    return complaintsFor(EACCES, true, false);
+  });
+  ::chmod(".", 0777);
+}
+
+using Importing = StoreTest;
+
+TEST_F(Importing, MergesIntoRecordsItAddedItselfAndSortsOnce) {
+  fill(kTarvikCzech, {entry("W05", {"M"}), entry("ZZ")});
   insertEntries({entry("ko", {"1"}), entry("ra", {"2"}), entry("ko", {"3"}), entry("w05", {"N"})}, kTarvikCzech);
-  EXPECT_EQ(entryCount(kTarvikCzech), 102);
-  EXPECT_EQ(readEntry(kTarvikCzech, 0), entry("KO", {"3", "1"}));
-  EXPECT_EQ(readEntry(kTarvikCzech, 1), entry("RA", {"2"}));
-  EXPECT_EQ(readEntry(kTarvikCzech, 7), entry("W05", {"N", "M"}));
-  EXPECT_EQ(fileBytes("tc_slovnik.slk").substr(0, 3), "\x02KO");
+  EXPECT_EQ(fileBytes("tc_slovnik.slk"), rawRecord({"KO", "3", "1"}) + rawRecord({"RA", "2"}) +
+                                             rawRecord({"W05", "N", "M"}) + rawRecord({"ZZ"}));
   EXPECT_FALSE(std::filesystem::exists(kScratchName));
   // The index was left in step with the file: a change by another program shows.
   std::ofstream("tc_slovnik.slk", std::ios::binary | std::ios::app) << rawRecord({"PIVO", "BRA"});
-  EXPECT_EQ(findWord("pivo", kTarvikCzech, false).position, 103);
-}
-
-TEST_F(OneStepChanges, AnImportTooLargeForTheDiskWritesNothing) {
-  std::vector<Tslovicko> entries;
-  for (int i = 0; i < 20; ++i) entries.push_back(entry("Z" + std::to_string(i), {"1"}));
-  {
-    FileSizeLimit limit(tcBefore.size() + 5 * kRecordSize);
-    EXPECT_EQ(errorOf([&] { insertEntries(entries, kTarvikCzech); }), EFBIG);
-  }
-  EXPECT_EQ(fileBytes("tc_slovnik.slk"), tcBefore);
-  EXPECT_EQ(entryCount(kTarvikCzech), 100);
-  EXPECT_FALSE(findWord("z1", kTarvikCzech, false).found);
-  insertEntries(entries, kTarvikCzech);
-  EXPECT_EQ(entryCount(kTarvikCzech), 120);
-}
-
-// The record appended last sorts last: it is written in place, and a refused
-// write must not leave part of it behind.
-TEST_F(OneStepChanges, AnAppendRefusedPartWayLeavesNoFragment) {
-  {
-    FileSizeLimit limit(tcBefore.size() + kRecordSize / 2);
-    EXPECT_EQ(errorOf([] { insertWord("ZZ", given({"1"}), kTarvikCzech, false); }), EFBIG);
-  }
-  EXPECT_EQ(fileBytes("tc_slovnik.slk"), tcBefore);
-  insertWord("ZZ", given({"1"}), kTarvikCzech, false);
-  EXPECT_EQ(fileBytes("tc_slovnik.slk"), tcBefore + rawRecord({"ZZ", "1"}));
-}
-
-// Three reverse entries that each sort first: before, the first two were
-// written, each with its sort, before the third failed.
-TEST_F(OneStepChanges, ReverseEntriesGoInTogetherOrNotAtAll) {
-  {
-    FileSizeLimit limit(ctBefore.size() + 2 * kRecordSize + 10);
-    EXPECT_EQ(errorOf([] { insertWord("KO", given({"A1", "A2", "A3"}), kTarvikCzech, true); }), EFBIG);
-  }
-  EXPECT_EQ(fileBytes("ct_slovnik.slk"), ctBefore);
-  EXPECT_EQ(fileBytes("tc_slovnik.slk"), tcBefore);
-
-  insertWord("KO", given({"A1", "A2", "A3"}), kTarvikCzech, true);
-  EXPECT_EQ(readEntry(kCzechTarvik, 2), entry("A3", {"KO"}));
-  EXPECT_EQ(readEntry(kTarvikCzech, 0), entry("KO", {"A1", "A2", "A3"}));
-}
-
-// In place in the folder works; a sort needs the scratch file next to the
-// dictionary, and must then fail before the new record is written anywhere.
-TEST_F(OneStepChanges, InAReadOnlyFolderOnlyInsertionsThatNeedNoSortSucceed) {
-  closeDictionaries();
-  ::chmod("tc_slovnik.slk", 0666);
-  ::chmod(".", 0555);
-  std::string expected = tcBefore + rawRecord({"ZZ", "1"});
-  expectAsUnprivileged([&]() -> std::string {
-    openDictionaries();
-    if (errorOf([] { insertWord("AA", given({"1"}), kTarvikCzech, false); }) != EACCES) return "sorted insert allowed";
-    if (fileBytes("tc_slovnik.slk") != tcBefore) return "file changed by a refused insertion";
-    if (errorOf([] { insertEntries({entry("AB")}, kTarvikCzech); }) != EACCES) return "sorted import allowed";
-    if (errorOf([] { deleteEntry(0, kTarvikCzech); }) != EACCES) return "delete allowed";
-    if (fileBytes("tc_slovnik.slk") != tcBefore) return "file changed by a refused change";
-    if (entryCount(kTarvikCzech) != 100 || findWord("aa", kTarvikCzech, false).found) return "refused change seen";
-    if (errorOf([] { insertWord("ZZ", given({"1"}), kTarvikCzech, false); }) != 0) return "append refused";
-    if (fileBytes("tc_slovnik.slk") != expected) return "append not written in place";
-    return "";
-  });
-  ::chmod(".", 0777);
-  EXPECT_EQ(fileBytes("tc_slovnik.slk"), expected);
+  EXPECT_EQ(findWord("pivo", kTarvikCzech, false).position, 5);
 }
 
 }  // namespace

@@ -82,10 +82,6 @@ class IndexAgainstScan : public StoreTest {
     return e;
   }
 
-  void appendRaw(const std::string& bytes) {
-    std::ofstream("tc_slovnik.slk", std::ios::binary | std::ios::app) << bytes;
-  }
-
   void expectAgreement(int queries) {
     std::vector<ScanRecord> records = scanFile("tc_slovnik.slk");
     for (int q = 0; q < queries; ++q) {
@@ -97,6 +93,7 @@ class IndexAgainstScan : public StoreTest {
         FoundWord expected = scanFind(records, word, byPronunciation);
         FoundWord got = findWord(word, kTarvikCzech, byPronunciation);
         ASSERT_EQ(got.position, expected.position) << "'" << word << "' by sound " << byPronunciation;
+        ASSERT_EQ(got.found, expected.found) << word;
         ASSERT_EQ(got.meanings, expected.meanings) << word;
       }
       ASSERT_EQ(findPrefix(word, kTarvikCzech), scanPrefix(records, word)) << "prefix '" << word << "'";
@@ -136,7 +133,8 @@ TEST_F(IndexAgainstScan, AgreesOnDamagedRecordsAndChangesMadeByOthers) {
   std::string damaged = rawRecord({"SHEE", "LONG"});
   damaged[0] = static_cast<char>(0xFF);
   damaged.replace(1, 20, "SHEEQ'SHEEQ'SHEEQ'SH");
-  appendRaw(damaged + rawRecord({"", "EMPTY"}) + rawRecord({"'''", "APOSTROPHES"}));
+  std::ofstream("tc_slovnik.slk", std::ios::binary | std::ios::app)
+      << damaged + rawRecord({"", "EMPTY"}) + rawRecord({"'''", "APOSTROPHES"});
   expectAgreement(100);
   EXPECT_EQ(findWord("", kTarvikCzech, false).meanings[0], scanFind(scanFile("tc_slovnik.slk"), "", false).meanings[0]);
   EXPECT_EQ(findPrefix("\x9A\xEDKV", kTarvikCzech), 0);

@@ -3,63 +3,49 @@
 
 namespace {
 
-class MeaningGrid : public StoreTest {
- protected:
-  void SetUp() override {
-    StoreTest::SetUp();
-    fill(kTarvikCzech, {entry("KO", {"VODA", "TEKUTINA", "PITI"}), entry("RA", {"SLUNCE"}),
-                        entry("KO RA", {"\xD8" "EKA"}), entry("TA", {"TY"}), entry("RA TA", {"DEN"})});
+using Headings = std::vector<std::string>;
+
+using MeaningGrid = StoreTest;
+
+TEST_F(MeaningGrid, GivesAPairThatIsAHeadwordOneColumnAndEveryOtherWordItsOwn) {
+  fill(kTarvikCzech, {entry("KO", {"VODA", "TEKUTINA", "PITI"}), entry("RA", {"SLUNCE"}),
+                      entry("KO RA", {"\xD8" "EKA"}), entry("TA", {"TY"}), entry("RA TA", {"DEN"})});
+  std::string sixty;
+  Headings sixtyHeadings;
+  for (int i = 0; i < 30; ++i) {
+    sixty += "ta ko ";
+    sixtyHeadings.insert(sixtyHeadings.end(), {"TA", "KO"});
   }
-  std::vector<std::string> headings(std::string_view line) {
-    std::vector<std::string> result;
-    for (const GridColumn& column : meaningColumns(line, kTarvikCzech, true)) result.push_back(column[0]);
-    return result;
+  const std::pair<std::string, Headings> cases[] = {
+      {"ko ra", {"KO RA"}},
+      {"ko ra ta", {"KO RA", "TA"}},
+      {"ta ra ta", {"TA", "RA TA"}},
+      {"ta ko ta", {"TA", "KO", "TA"}},
+      {"   ko   ra  ta   ", {"KO RA", "TA"}},
+      {"ta ko ", {"TA", "KO"}},
+      {"ta ra ta  ", {"TA", "RA TA"}},
+      {"", {""}},
+      {"   ", {""}},
+      {sixty, sixtyHeadings},  // beyond the first twelve too
+  };
+  for (const auto& [line, expected] : cases) {
+    Headings got;
+    for (const GridColumn& column : meaningColumns(line, kTarvikCzech, true)) got.push_back(column[0]);
+    EXPECT_EQ(got, expected) << "'" << line << "'";
   }
-  using Headings = std::vector<std::string>;
-};
-
-TEST_F(MeaningGrid, APairThatIsAHeadwordTakesOneColumn) {
-  EXPECT_EQ(headings("ko ra"), Headings{"KO RA"});
-  EXPECT_EQ(headings("ko ra ta"), (Headings{"KO RA", "TA"}));
-  EXPECT_EQ(headings("ta ra ta"), (Headings{"TA", "RA TA"}));
-  EXPECT_EQ(headings("ta ko ta"), (Headings{"TA", "KO", "TA"}));
-}
-
-TEST_F(MeaningGrid, SpacesAroundAndBetweenWordsChangeNothing) {
-  EXPECT_EQ(headings("   ko   ra  ta   "), (Headings{"KO RA", "TA"}));
-  EXPECT_EQ(headings("ta ko "), (Headings{"TA", "KO"}));
-  EXPECT_EQ(headings("ta ra ta  "), (Headings{"TA", "RA TA"}));
-}
-
-TEST_F(MeaningGrid, AnEmptyLineShowsOneEmptyColumn) {
-  EXPECT_EQ(headings(""), Headings{""});
-  EXPECT_EQ(headings("   "), Headings{""});
-  // That column is the look-up of the empty word.
+  // Rows hold the meanings; punctuation stays with its word.
+  std::vector<GridColumn> columns = meaningColumns("Ko, ra", kTarvikCzech, true);
+  EXPECT_EQ(columns, (std::vector<GridColumn>{{"KO,", "", "", "", "", ""}, {"RA", "SLUNCE", "", "", "", ""}}));
+  EXPECT_EQ(meaningColumns("ko", kTarvikCzech, true)[0], (GridColumn{"KO", "VODA", "TEKUTINA", "PITI", "", ""}));
+  // The one column of an empty line is the look-up of the empty word.
   fill(kTarvikCzech, {entry("", {"NIC"})});
   EXPECT_EQ(meaningColumns("", kTarvikCzech, true)[0][1], "NIC");
 }
 
-TEST_F(MeaningGrid, EveryWordGetsItsColumnBeyondTheFirstTwelve) {
-  std::string line;
-  for (int i = 0; i < 30; ++i) line += "ta ko ";
-  EXPECT_EQ(headings(line).size(), 60u);
-}
-
-TEST_F(MeaningGrid, RowsHoldTheMeaningsAndPunctuationStaysWithItsWord) {
-  std::vector<GridColumn> columns = meaningColumns("Ko, ra", kTarvikCzech, true);
-  ASSERT_EQ(columns.size(), 2u);
-  EXPECT_EQ(columns[0], (GridColumn{"KO,", "", "", "", "", ""}));
-  EXPECT_EQ(columns[1], (GridColumn{"RA", "SLUNCE", "", "", "", ""}));
-  EXPECT_EQ(meaningColumns("ko", kTarvikCzech, true)[0], (GridColumn{"KO", "VODA", "TEKUTINA", "PITI", "", ""}));
-}
-
 TEST(MeaningColumnWidth, IsEightAndAHalfPixelsACharacterRoundedToEven) {
-  EXPECT_EQ(meaningColumnWidth("A"), 8);
-  EXPECT_EQ(meaningColumnWidth("ABC"), 26);
-  EXPECT_EQ(meaningColumnWidth("ABCDE"), 42);
-  EXPECT_EQ(meaningColumnWidth("ABCDEFG"), 60);
-  EXPECT_EQ(meaningColumnWidth("ABCDEFGHIJK"), 94);
-  EXPECT_EQ(meaningColumnWidth(""), 0);
+  const std::pair<const char*, int> cases[] = {{"", 0}, {"A", 8}, {"ABC", 26}, {"ABCDE", 42},
+                                               {"ABCDEFG", 60}, {"ABCDEFGHIJK", 94}};
+  for (const auto& [text, width] : cases) EXPECT_EQ(meaningColumnWidth(text), width) << text;
 }
 
 }  // namespace

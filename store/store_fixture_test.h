@@ -81,18 +81,13 @@ class StoreTest : public InTempDir {
 };
 
 // Permission checks do not apply to root, so the tests that need a file the
-// program may not write run their body in a child process as nobody.
-inline void dropRootForTest() {
-  if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) std::_Exit(99);
-}
-
-// Runs `body` as a user to whom file permissions apply; the child exits 0
-// when `body` returns an empty complaint.
+// program may not write run `body` in a child process as nobody; the child
+// exits 0 when `body` returns an empty complaint.
 template <typename Body>
 void expectAsUnprivileged(Body body) {
   EXPECT_EXIT(
       {
-        dropRootForTest();
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) std::_Exit(99);
         std::string complaint = body();
         if (!complaint.empty()) std::fprintf(stderr, "%s\n", complaint.c_str());
         std::_Exit(complaint.empty() ? 0 : 1);
@@ -109,6 +104,17 @@ int errorOf(Operation operation) {
     return e.code().value();
   }
   return 0;
+}
+
+// The message of the IoError that `operation` throws, empty when it succeeds.
+template <typename Operation>
+std::string messageOf(Operation operation) {
+  try {
+    operation();
+  } catch (const IoError& e) {
+    return e.what();
+  }
+  return "";
 }
 
 // Makes every write beyond `bytes` fail with EFBIG, as a full disk would fail it.

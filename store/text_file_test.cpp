@@ -5,44 +5,31 @@
 
 namespace {
 
-TEST(TextLines, SplitAtLineFeedsDroppingCarriageReturns) {
+TEST(TextLines, SplitAtLineFeedsDroppingCarriageReturnsAndStopAtCtrlZ) {
   using Lines = std::vector<std::string>;
-  EXPECT_EQ(splitTextLines(""), Lines{});
-  EXPECT_EQ(splitTextLines("a\r\nb\r\n"), (Lines{"a", "b"}));
-  EXPECT_EQ(splitTextLines("a\nb"), (Lines{"a", "b"}));
-  EXPECT_EQ(splitTextLines("a\r\n\r\nb"), (Lines{"a", "", "b"}));
-  EXPECT_EQ(splitTextLines("a\rb\r\n"), (Lines{"ab"}));
-  EXPECT_EQ(splitTextLines("\r"), (Lines{""}));
-  EXPECT_EQ(splitTextLines("a\r\nb\x1A" "c\r\n"), (Lines{"a", "b"}));
-  EXPECT_EQ(splitTextLines("\x1A" "a"), Lines{});
+  const std::pair<const char*, Lines> cases[] = {
+      {"", {}},           {"a\r\nb\r\n", {"a", "b"}}, {"a\nb", {"a", "b"}}, {"a\r\n\r\nb", {"a", "", "b"}},
+      {"a\rb\r\n", {"ab"}}, {"\r", {""}}, {"a\r\nb\x1A" "c\r\n", {"a", "b"}}, {"\x1A" "a", {}},
+  };
+  for (const auto& [bytes, lines] : cases) EXPECT_EQ(splitTextLines(bytes), lines) << bytes;
   EXPECT_EQ(joinTextLines({"a", "", "\xC8"}), "a\r\n\r\n\xC8\r\n");
 }
 
 using TextFiles = InTempDir;
 
-TEST_F(TextFiles, RoundTripInWindows1250WithCrLf) {
+TEST_F(TextFiles, RoundTripInWindows1250WithCrLfReplacingTheWholeFile) {
+  putFileBytes("preklad.txt", "old text, longer than the new one");
+  ::chmod("preklad.txt", 0640);
   writeTextFile("preklad.txt", std::vector<std::string>{"\xD8" "EKA", "", "ta VODA "});
   EXPECT_EQ(fileBytes("preklad.txt"), "\xD8" "EKA\r\n\r\nta VODA \r\n");
   EXPECT_EQ(readTextFile("preklad.txt"), (std::vector<std::string>{"\xD8" "EKA", "", "ta VODA "}));
-}
-
-TEST_F(TextFiles, ReplacingKeepsPermissionsAndLeavesNoScratch) {
-  putFileBytes("out.txt", "old");
-  ::chmod("out.txt", 0640);
-  writeTextFile("out.txt", std::string_view("new"));
-  EXPECT_EQ(fileBytes("out.txt"), "new");
-  EXPECT_EQ(std::filesystem::status("out.txt").permissions(), std::filesystem::perms(0640));
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
+  EXPECT_EQ(std::filesystem::status("preklad.txt").permissions(), std::filesystem::perms(0640));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);  // no scratch left
 }
 
 TEST_F(TextFiles, FailuresNameTheFile) {
-  try {
-    readTextFile("missing.txt");
-    FAIL();
-  } catch (const IoError& e) {
-    EXPECT_EQ(e.code().value(), ENOENT);
-    EXPECT_STREQ(e.what(), "File not found: missing.txt");
-  }
+  EXPECT_EQ(errorOf([] { readTextFile("missing.txt"); }), ENOENT);
+  EXPECT_EQ(messageOf([] { readTextFile("missing.txt"); }), "File not found: missing.txt");
   std::filesystem::create_directory("folder");
   EXPECT_THROW(writeTextFile("folder", std::string_view("x")), IoError);
   EXPECT_THROW(writeTextFile("nowhere/x.txt", std::string_view("x")), IoError);
@@ -51,20 +38,14 @@ TEST_F(TextFiles, FailuresNameTheFile) {
 using Export = StoreTest;
 
 TEST_F(Export, WritesEveryFilledSlotAsALine) {
-  Tslovicko only4;
-  only4.slovo = "LU";
+  Tslovicko only4 = entry("LU");
   only4.vyznam4 = "MOST";
-  fill(kTarvikCzech, {entry("KO", {"VODA", "", "PIVO"}), entry("NIC"), only4,
-                      entry("T'A", {"1", "2", "3", "4", "5"})});
+  fill(kTarvikCzech, {entry("KO", {"VODA", "", "PIVO"}), entry("NIC"), only4, entry("T'A", {"1", "2", "3", "4", "5"})});
   exportDictionary(kTarvikCzech);
-  std::string expected =
-      "KO - VODA\r\nKO - PIVO\r\nLU - MOST\r\n"
-      "T'A - 1\r\nT'A - 2\r\nT'A - 3\r\nT'A - 4\r\nT'A - 5\r\n";
-  EXPECT_EQ(fileBytes("tc_slovnik.txt"), expected);
   exportDictionary(kTarvikCzech);
-  EXPECT_EQ(fileBytes("tc_slovnik.txt"), expected);
+  EXPECT_EQ(fileBytes("tc_slovnik.txt"),
+            "KO - VODA\r\nKO - PIVO\r\nLU - MOST\r\nT'A - 1\r\nT'A - 2\r\nT'A - 3\r\nT'A - 4\r\nT'A - 5\r\n");
   exportDictionary(kCzechTarvik);
-  EXPECT_TRUE(std::filesystem::exists("ct_slovnik.txt"));
   EXPECT_EQ(std::filesystem::file_size("ct_slovnik.txt"), 0u);
 }
 
