@@ -87,10 +87,10 @@ class RefusedWrites : public TarvikFolder, public ::testing::WithParamInterface<
 
   void restore() {
     ::chmod(folder.c_str(), 0777);
-    for (auto [name, bytes] : {std::pair{kTc, &tc}, {kCt, &ct}}) {
-      writeBytes(folder + "/" + name, *bytes);
-      ::chmod((folder + "/" + name).c_str(), refusal.files);
-    }
+    writeBytes(folder + "/" + kTc, tc);
+    writeBytes(folder + "/" + kCt, ct);
+    ::chmod((folder + "/" + kTc).c_str(), refusal.files);
+    ::chmod((folder + "/" + kCt).c_str(), refusal.files);
     ::chmod(folder.c_str(), refusal.folder);
   }
 
