@@ -5,8 +5,11 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <string_view>
+#include <unistd.h>
 
 inline void require(bool holds, const char* promise) {
   if (holds) return;
@@ -14,20 +17,24 @@ inline void require(bool holds, const char* promise) {
   std::abort();
 }
 
-// The fuzzer's bytes taken apart: a few small numbers first, the rest as text.
-class FuzzInput {
- public:
-  FuzzInput(const unsigned char* data, std::size_t size)
-      : bytes(reinterpret_cast<const char*>(data), size) {}
+// The store works on the dictionaries of the current folder: each target that
+// needs them runs in a fresh folder of its own, removed at exit. In memory
+// when the machine has /dev/shm: exports sync their file, and a sync on disk
+// would cost more than the rest of a run.
+inline void enterFreshFolder() {
+  static struct Folder {
+    std::string path = std::filesystem::is_directory("/dev/shm") ? "/dev/shm/tarvik-fuzz-XXXXXX"
+                                                                 : "/tmp/tarvik-fuzz-XXXXXX";
+    ~Folder() {
+      std::error_code ignored;
+      std::filesystem::remove_all(path, ignored);
+    }
+  } folder;
+  require(::mkdtemp(folder.path.data()) != nullptr && ::chdir(folder.path.c_str()) == 0,
+          "a temporary folder can be made");
+}
 
-  unsigned char byte() {
-    if (bytes.empty()) return 0;
-    unsigned char b = static_cast<unsigned char>(bytes.front());
-    bytes.remove_prefix(1);
-    return b;
-  }
-  std::string_view rest() const { return bytes; }
-
- private:
-  std::string_view bytes;
-};
+inline void putFile(const char* name, std::string_view bytes) {
+  std::ofstream file(name, std::ios::binary);
+  require(bool(file << bytes << std::flush), "the file is written whole");
+}

@@ -5,9 +5,9 @@
 
 #include <cstdint>
 
-#include "dictionary_fuzz_dir.h"
-#include "meaning_grid.h"
 #include "dictionary_store.h"
+#include "fuzz_check.h"
+#include "meaning_grid.h"
 
 namespace {
 
@@ -40,10 +40,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  FuzzInput input(data, size);
-  int n = static_cast<int>(input.byte()) - 8;
-  bool byPronunciation = input.byte() & 1;
-  std::string_view text = input.rest();
+  // Two bytes choose the word and the way of looking up; the rest is the text.
+  int n = (size > 0 ? data[0] : 0) - 8;
+  bool byPronunciation = size > 1 && (data[1] & 1);
+  std::string_view text(reinterpret_cast<const char*>(data), size);
+  text.remove_prefix(size > 2 ? 2 : size);
 
   LineTranslation line = translateText(text, kTarvikCzech, byPronunciation);
   require(line.untranslatedCount >= 0, "a count is never negative");

@@ -78,8 +78,7 @@ class RefusedWrites : public TarvikFolder, public ::testing::WithParamInterface<
     writeBytes(folder + "/import.txt", "A - 1\r\nW10002 - 2\r\n");
     restore();
     if (refusal.fullDisk)
-      for (std::ofstream filler(folder + "/filler"); filler << std::string(4096, 'F') << std::flush;) {
-      }
+      for (std::ofstream filler(folder + "/filler"); filler << std::string(4096, 'F') << std::flush;) {}
   }
   void TearDown() override {
     if (refusal.fullDisk) ::umount2(folder.c_str(), MNT_DETACH);
@@ -102,12 +101,11 @@ class RefusedWrites : public TarvikFolder, public ::testing::WithParamInterface<
 TEST_P(RefusedWrites, RefuseEveryChangeTheyCannotTakeAndKeepServingLookups) {
   for (const Case& c : kCases) {
     restore();
-    SCOPED_TRACE(::testing::PrintToString(c.args));
     Finished run = tarvik(c.args);
     EXPECT_EQ(run.out, "");
     EXPECT_FALSE(std::filesystem::exists(folder + "/pomocny.slk"));
     if (const char* named = c.named[GetParam()]) {
-      EXPECT_EQ(run.exitCode, 3);
+      EXPECT_EQ(run.exitCode, 3) << c.args[0] << ' ' << c.args.back();
       EXPECT_EQ(run.err, std::string("tarvik: ") + refusal.reason + ": " + named + "\n");
       EXPECT_TRUE(readBytes(folder + "/" + kTc) == tc);
       EXPECT_TRUE(readBytes(folder + "/" + kCt) == ct);

@@ -11,12 +11,7 @@ namespace {
 using SharedWithTarvik = StoreTest;
 
 TEST_F(SharedWithTarvik, EachLookupSeesWhatTarvikWroteSinceThePreviousOne) {
-  auto tarvik = [this](std::vector<std::string> args) {
-    Launch launch;
-    launch.args = std::move(args);
-    launch.dir = dir.string();
-    return runTarvik(launch).exitCode;
-  };
+  auto tarvik = [this](std::vector<std::string> args) { return runTarvik({args, dir.string()}).exitCode; };
   insertEntry(entry("KO", {"VODA"}), kTarvikCzech);
   insertEntry(entry("RA", {"SLUNCE"}), kTarvikCzech);
   ASSERT_EQ(findWord("ko", kTarvikCzech, false).meanings[0], "VODA");

@@ -1,7 +1,7 @@
 #include "tarvik_process.h"
 
+#include <chrono>
 #include <csignal>
-#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -16,93 +17,63 @@ namespace {
 constexpr uid_t kNobody = 65534;
 
 // The build folder may be closed to other users (a clone in a private
-// temporary folder is), so the unprivileged runs use a copy of the program
-// that they may reach; it is removed when the tests end.
-const char* binaryFor(const Launch& launch) {
-  if (!launch.unprivileged) return TARVIK_BINARY;
-  static const std::string copy = [] {
-    static const std::string folder = makeScratchFolder("binary");
-    std::atexit([] { removeFolder(folder); });
-    std::filesystem::copy_file(TARVIK_BINARY, folder + "/tarvik");
-    std::filesystem::permissions(folder + "/tarvik", std::filesystem::perms(0755));
-    return folder + "/tarvik";
-  }();
-  return copy.c_str();
-}
+// temporary folder is), so the unprivileged runs start a copy of the program
+// in a folder that all may reach, beside the files of the standard streams.
+// The folder is removed when the tests end.
+struct Runner {
+  std::string folder = makeScratchFolder("runner");
+  std::string binary = folder + "/tarvik";
+  std::string streams[3] = {folder + "/in", folder + "/out", folder + "/err"};
+  Runner() {
+    std::filesystem::copy_file(TARVIK_BINARY, binary);
+    std::filesystem::permissions(binary, std::filesystem::perms(0755));
+  }
+  ~Runner() { removeFolder(folder); }
+};
 
 // Only async-signal-safe calls between fork and exec: all is prepared.
-[[noreturn]] void becomeTarvik(const Launch& launch, const char* binary, const std::string* files, char** argv) {
+[[noreturn]] void becomeTarvik(const Launch& launch, const Runner& runner, char** argv) {
   for (int stream = 0; stream < 3; ++stream) {
-    int fd = ::open(files[stream].c_str(), stream == 0 ? O_RDONLY : O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    int fd = ::open(runner.streams[stream].c_str(), stream == 0 ? O_RDONLY : O_WRONLY | O_CREAT | O_TRUNC, 0600);
     if (fd < 0 || ::dup2(fd, stream) < 0) ::_exit(126);
     ::close(fd);
   }
   if (::chdir(launch.dir.c_str()) != 0) ::_exit(126);
-  if (launch.fileSizeLimit >= 0) {
-    // Ignored, SIGXFSZ turns into the EFBIG that a full disk's ENOSPC resembles.
-    ::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{static_cast<rlim_t>(launch.fileSizeLimit), static_cast<rlim_t>(launch.fileSizeLimit)};
-    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(126);
-  }
+  // Ignored, SIGXFSZ turns into the EFBIG that a full disk's ENOSPC resembles.
+  rlimit limit{static_cast<rlim_t>(launch.fileSizeLimit), static_cast<rlim_t>(launch.fileSizeLimit)};
+  if (launch.fileSizeLimit >= 0 && (::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || ::setrlimit(RLIMIT_FSIZE, &limit) != 0))
+    ::_exit(126);
   if (launch.unprivileged && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
     ::_exit(126);
-  ::execv(binary, argv);
+  ::execv(launch.unprivileged ? runner.binary.c_str() : TARVIK_BINARY, argv);
   ::_exit(127);
 }
 
 }  // namespace
 
-TarvikProcess::TarvikProcess(const Launch& launch) : streams(makeScratchFolder("streams")) {
-  std::string files[3] = {streams + "/in", "/dev/null", "/dev/null"};
-  if (launch.captureOutput) files[1] = streams + "/out", files[2] = streams + "/err";
-  writeBytes(files[0], launch.input);
-  std::vector<std::string> words = {"tarvik"};
-  words.insert(words.end(), launch.args.begin(), launch.args.end());
-  std::vector<char*> argv;
-  for (std::string& word : words) argv.push_back(word.data());
+Finished runTarvik(const Launch& launch) {
+  static const Runner runner;
+  writeBytes(runner.streams[0], launch.input);
+  // execv takes its arguments as char* but does not change them.
+  std::vector<char*> argv = {const_cast<char*>("tarvik")};
+  for (const std::string& word : launch.args) argv.push_back(const_cast<char*>(word.c_str()));
   argv.push_back(nullptr);
-  const char* binary = binaryFor(launch);
-  pid = ::fork();
-  if (pid == 0) becomeTarvik(launch, binary, files, argv.data());
+  pid_t pid = ::fork();
+  if (pid == 0) becomeTarvik(launch, runner, argv.data());
   if (pid < 0) throw std::runtime_error("cannot start tarvik");
-}
-
-TarvikProcess::~TarvikProcess() {
-  if (!waited) {
+  if (launch.killAfter >= 0) {
+    std::this_thread::sleep_for(std::chrono::microseconds(launch.killAfter));
     ::kill(pid, SIGKILL);
-    ::waitpid(pid, nullptr, 0);
   }
-  removeFolder(streams);
-}
-
-void TarvikProcess::kill(int signal) { ::kill(pid, signal); }
-
-Finished TarvikProcess::wait() {
   int status = 0;
   while (::waitpid(pid, &status, 0) < 0)
     if (errno != EINTR) throw std::runtime_error("lost the tarvik process");
-  waited = true;
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readBytes(streams + "/out"), readBytes(streams + "/err")};
-}
-
-Finished runTarvik(const Launch& launch) { return TarvikProcess(launch).wait(); }
-
-Finished TarvikFolder::tarvik(std::vector<std::string> args, std::string input) const {
-  Launch run = launch;
-  run.args = std::move(args);
-  run.input = std::move(input);
-  return runTarvik(run);
-}
-
-std::string TarvikFolder::runOk(std::vector<std::string> args, std::string input) const {
-  Finished run = tarvik(args, std::move(input));
-  EXPECT_EQ(run.exitCode, 0) << "tarvik " << args.front() << ": " << run.err;
-  return run.out;
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readBytes(runner.streams[1]), readBytes(runner.streams[2])};
 }
 
 std::string makeScratchFolder(const std::string& purpose) {
-  std::string base = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
-  std::string pattern = base + "/tarvik-" + purpose + "-XXXXXX";
+  std::string pattern = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
+  pattern += "/tarvik-" + purpose + "-XXXXXX";
   if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make " + pattern);
   std::filesystem::permissions(pattern, std::filesystem::perms::all);
   return pattern;
@@ -114,13 +85,12 @@ void removeFolder(const std::string& path) {
   std::filesystem::remove_all(path, ignored);
 }
 
-// Whole dictionaries are read after every trial of the kill test: one read
-// into a string of the right size. A missing file reads as empty.
+// The kill test reads whole dictionaries after every trial: one read into a
+// string of the right size.
 std::string readBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::string bytes(in ? std::filesystem::file_size(path) : 0, '\0');
   in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
   return bytes;
 }
 

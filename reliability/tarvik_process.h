@@ -9,38 +9,20 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 struct Launch {
   std::vector<std::string> args;
-  std::string dir;                // the program's current folder
-  std::string input;              // its standard input
-  bool unprivileged = false;      // run as uid and gid 65534
-  long long fileSizeLimit = -1;   // bytes; writes past it fail with EFBIG
-  bool captureOutput = true;      // else standard output and error are thrown away
+  std::string dir;               // the program's current folder
+  std::string input;             // its standard input
+  bool unprivileged = false;     // run as uid and gid 65534
+  long long fileSizeLimit = -1;  // bytes; writes past it fail with EFBIG
+  long killAfter = -1;           // microseconds until SIGKILL; -1 lets it finish
 };
 
 struct Finished {
   int exitCode = -1;  // -1 when a signal ended it
-  std::string out;
-  std::string err;
-};
-
-class TarvikProcess {
- public:
-  explicit TarvikProcess(const Launch& launch);
-  ~TarvikProcess();
-  TarvikProcess(const TarvikProcess&) = delete;
-  TarvikProcess& operator=(const TarvikProcess&) = delete;
-
-  void kill(int signal);
-  Finished wait();
-
- private:
-  pid_t pid = -1;
-  std::string streams;  // folder of the standard streams' files
-  bool waited = false;
+  std::string out, err;
 };
 
 Finished runTarvik(const Launch& launch);
@@ -48,7 +30,7 @@ Finished runTarvik(const Launch& launch);
 // A fresh empty folder, in memory where the machine offers it.
 std::string makeScratchFolder(const std::string& purpose);
 void removeFolder(const std::string& path);
-
+// A missing file reads as empty.
 std::string readBytes(const std::string& path);
 void writeBytes(const std::string& path, const std::string& bytes);
 
@@ -59,9 +41,18 @@ class TarvikFolder : public ::testing::Test {
   void SetUp() override { launch.dir = folder = makeScratchFolder("folder"); }
   void TearDown() override { removeFolder(folder); }
 
-  Finished tarvik(std::vector<std::string> args, std::string input = "") const;
+  Finished tarvik(std::vector<std::string> args, std::string input = "") const {
+    Launch run = launch;
+    run.args = std::move(args);
+    run.input = std::move(input);
+    return runTarvik(run);
+  }
   // For the steps that set a test up: insists on exit status 0.
-  std::string runOk(std::vector<std::string> args, std::string input = "") const;
+  std::string runOk(std::vector<std::string> args, std::string input = "") const {
+    Finished run = tarvik(args, std::move(input));
+    EXPECT_EQ(run.exitCode, 0) << "tarvik " << args.front() << ": " << run.err;
+    return run.out;
+  }
 
   std::string folder;
   Launch launch;
