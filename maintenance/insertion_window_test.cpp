@@ -17,10 +17,6 @@ class Insertion : public MaintenanceTest {
     MaintenanceTest::SetUp();
     window = std::make_unique<Tokno_vlozeni>();
   }
-  void TearDown() override {
-    window.reset();
-    MaintenanceTest::TearDown();
-  }
 
   Tslovicko shown() const {
     return shownIn({window->VSlovo, window->VVyznam1, window->VVyznam2, window->VVyznam3, window->VVyznam4,
@@ -56,7 +52,6 @@ TEST_F(Insertion, EveryTextButTheBoxsOwnPlaceholderIsAMeaningAndGoesBack) {
   EXPECT_EQ(fileBytes(kTc), records({{"KO", "", "V\xDDZNAM 2", "V\xDDZNAM 4", "VYZNAM 4"}}));
   EXPECT_EQ(fileBytes(kCt), records({{"", "KO"}, {"VYZNAM 4", "KO"}, {"V\xDDZNAM 2", "KO"}, {"V\xDDZNAM 4", "KO"}}));
   EXPECT_EQ(shown(), boxes("Tarvikské slovo"));  // ready for the next word
-  EXPECT_TRUE(errors.empty());
 }
 
 // A placeholder headword is an ordinary headword.
