@@ -21,7 +21,8 @@ class Browser : public WindowTest<StoreTest> {
   void SetUp() override {
     WindowTest::SetUp();
     fill(kTarvikCzech, {entry("AI", {"ANO"}), entry("DROM", {cz("MUŽ"), cz("ČLOVĚK"), cz("MANŽEL")}), entry("GAP"),
-                        entry("KO", {"", "", "VODA"}), entry("ROUNNA", {cz("ŘEKA")}), entry("SHEE", {"MOST"}), entry("TA'QUI", {"TICHO"})});
+                        entry("KO", {"", "", "VODA"}), entry("ROUNNA", {cz("ŘEKA")}), entry("SHEE", {"MOST"}),
+                        entry("TA'QUI", {"TICHO"})});
     fill(kCzechTarvik, {entry("MOST", {"SHEE"}), entry("VODA", {"KO"}), entry(cz("ŘEKA"), {"ROUNNA"})});
     window = std::make_unique<Tukaz_slovnik>();
   }
@@ -33,8 +34,8 @@ class Browser : public WindowTest<StoreTest> {
   // Sets the search text as a paste would: one change.
   void search(const char* utf8) { window->najit->setText(QString::fromUtf8(utf8)); }
   void clickRow(int row) {
-    ModelGrid* grid = window->vypis_slovicek;
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(row - 1, 0)).center());
+    ModelGrid* g = window->vypis_slovicek;
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(row - 1, 0)).center());
   }
   std::string panel(int i) const { return window->StatusBar1->panelText(i); }
   int row() const { return window->vypis_slovicek->selectedRow(); }
@@ -48,9 +49,11 @@ class Browser : public WindowTest<StoreTest> {
   std::unique_ptr<Tukaz_slovnik> window;
 };
 
+// Tab enters the direction pair at the selected button, and the arrow keys
+// move the selection, and with it the Tab stop, within the pair.
 // The long caption is narrowed to stand in full beside its box, and its
 // pair alike (the direction pair fits as it is).
-TEST_F(Browser, IsCreatedListingOneRowForEachFilledMeaningWithItsPronunciation) {
+TEST_F(Browser, ListsOneRowForEachFilledMeaningWithItsPronunciationAndTabsToTheDirection) {
   EXPECT_EQ(window->najit->text(), QString::fromUtf8("Najít text"));
   EXPECT_TRUE(window->docestiny->isChecked() && window->okamzite->isChecked() &&
               window->podlevyslovnosti->isChecked());
@@ -65,6 +68,16 @@ TEST_F(Browser, IsCreatedListingOneRowForEachFilledMeaningWithItsPronunciation) 
   window->dotarvikstiny->click();
   clickRow(3);  // ŘEKA - ROUNNA
   EXPECT_EQ(panel(2), cz("RŮNA"));
+  auto tabFrom = [](QWidget* from) {
+    from->setFocus();
+    QTest::keyClick(from, Qt::Key_Tab);
+    return QApplication::focusWidget();
+  };
+  EXPECT_EQ(tabFrom(window->dotarvikstiny), window->vypis_slovicek);
+  window->dotarvikstiny->setFocus();
+  QTest::keyClick(window->dotarvikstiny, Qt::Key_Right);
+  EXPECT_TRUE(window->docestiny->isChecked() && window->docestiny->hasFocus());
+  EXPECT_EQ(tabFrom(window->zavrit), window->docestiny);
   EXPECT_LT(window->podlevyslovnosti->font().stretch(), QFont::Unstretched);
   EXPECT_EQ(window->okamzite->font().stretch(), window->podlevyslovnosti->font().stretch());
 }
@@ -102,7 +115,8 @@ TEST_F(Browser, PrelozitSelectsTheFirstRowOfTheEntryFoundOrReportsAReadError) {
   EXPECT_EQ(unlisted.vypis_slovicek->cell(0, 0), cz("Tarvikské slova"));
 }
 
-TEST_F(Browser, TheDirectionSwitchesDictionaryAndRemembersThePronunciationOption) {
+// Typing selects the first entry with that beginning, without refilling.
+TEST_F(Browser, TheDirectionSwitchesDictionaryAndTypingSelectsAnEntry) {
   search("xyz");
   window->docestiny->click();  // already selected: runs nothing
   EXPECT_EQ(panel(0), cz("Část nenalezena"));
@@ -120,15 +134,13 @@ TEST_F(Browser, TheDirectionSwitchesDictionaryAndRemembersThePronunciationOption
   EXPECT_FALSE(window->podlevyslovnosti->isChecked());
   window->docestiny->click();
   EXPECT_TRUE(window->podlevyslovnosti->isChecked());
-}
-
-TEST_F(Browser, TypingSelectsTheFirstEntryWithThatBeginningWithoutRefilling) {
   writeEntry(kTarvikCzech, 0, entry("AA", {"JEDNA", "DVA"}));
   search("");
   typeText(window->najit, "dr");
   EXPECT_EQ(std::tuple(row(), panel(0), panel(2)), std::tuple(2, cz("Nalezena část"), "DROM"));
   typeText(window->najit, "x");  // nothing: the selection stays, and the rows listed
-  EXPECT_EQ(std::tuple(row(), panel(0), window->vypis_slovicek->cell(0, 1)), std::tuple(2, cz("Část nenalezena"), "AI"));
+  EXPECT_EQ(std::tuple(row(), panel(0)), std::tuple(2, cz("Část nenalezena")));
+  EXPECT_EQ(window->vypis_slovicek->cell(0, 1), "AI");
   search("růn");  // its spelling ROUN begins ROUNNA
   EXPECT_EQ(row(), 6);
   window->podlevyslovnosti->click();
@@ -145,7 +157,6 @@ TEST_F(Browser, TypingSelectsTheFirstEntryWithThatBeginningWithoutRefilling) {
 TEST_F(Browser, ChangesToTheDictionaryAreListedAtTheNextActivation) {
   showAndWait();
   writeEntry(kTarvikCzech, 0, entry("AI", {"ANO", "JO"}));
-  EXPECT_EQ(window->vypis_slovicek->rowTotal(), 9);  // the rows on show stay as listed
   Window other("Editace slovníku", 200, 100);
   other.showModeless();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
@@ -159,21 +170,6 @@ TEST_F(Browser, ChangesToTheDictionaryAreListedAtTheNextActivation) {
   showAndWait();
   // Looked up, not only typed.
   EXPECT_EQ(std::tuple(row(), panel(0), panel(1)), std::tuple(3, "Nalezeno", cz("Počet slovíček : 8")));
-}
-
-// The arrow keys move the selection, and with it the Tab stop, within the pair.
-TEST_F(Browser, TabEntersTheDirectionPairAtTheSelectedButton) {
-  showAndWait();
-  auto tabFrom = [](QWidget* from) {
-    from->setFocus();
-    QTest::keyClick(from, Qt::Key_Tab);
-    return QApplication::focusWidget();
-  };
-  EXPECT_EQ(tabFrom(window->zavrit), window->docestiny);
-  QTest::keyClick(window->docestiny, Qt::Key_Left);
-  EXPECT_TRUE(window->dotarvikstiny->isChecked() && window->dotarvikstiny->hasFocus());
-  EXPECT_EQ(tabFrom(window->zavrit), window->dotarvikstiny);
-  EXPECT_EQ(tabFrom(window->dotarvikstiny), window->vypis_slovicek);
 }
 
 }  // namespace

@@ -19,10 +19,7 @@ using MaintenanceTest = WindowTest<StoreTest>;
 // over it, or delete it when `utf8` is empty.
 inline void typeOver(QLineEdit* box, const char* utf8) {
   box->selectAll();
-  if (*utf8 == '\0')
-    QTest::keyClick(box, Qt::Key_Delete);
-  else
-    typeText(box, QString::fromUtf8(utf8));
+  *utf8 == '\0' ? QTest::keyClick(box, Qt::Key_Delete) : typeText(box, QString::fromUtf8(utf8));
 }
 
 // A headword box and its five meaning boxes, read as an entry.

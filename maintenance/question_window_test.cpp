@@ -35,7 +35,6 @@ TEST_F(Question, OnlyAnoAnswersYesHoweverTheWindowIsClosed) {
     });
     EXPECT_EQ(askQuestion(wide), yes);
   }
-  EXPECT_EQ(windows.size(), std::size(ways));
   for (const QPointer<TOtazka>& window : windows) EXPECT_TRUE(window.isNull());
 }
 

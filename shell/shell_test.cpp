@@ -29,7 +29,10 @@ class StartUp : public WindowTest<InTempDir> {
   std::unique_ptr<Windows> windows;
 };
 
-TEST_F(StartUp, ReadsTheHelpAndTheMainWindowShowsTheOthers) {
+// The splash closes on a click or when its time has run out. Its timer runs
+// from its creation: one whose time ran out while the later windows were
+// built closes as soon as it is shown.
+TEST_F(StartUp, ReadsTheHelpShowsTheSplashAndTheMainWindowShowsTheOthers) {
   putFileBytes("napoveda.txt", "Jak p\xF8" "ekl\xE1" "dat\r\n\r\nposledn\xED \xF8\xE1" "dek");
   start();
   const Windows& w = *windows;
@@ -51,11 +54,14 @@ TEST_F(StartUp, ReadsTheHelpAndTheMainWindowShowsTheOthers) {
   QTimer::singleShot(0, [&] { (shown = QApplication::activeModalWidget()) ? shown->close() : false; });
   w.okno->Editaceslovnku1->trigger();
   EXPECT_EQ(shown, w.okno_editace.get());
-}
-
-TEST_F(StartUp, ADictionaryThatCannotBeOpenedStopsItBeforeAnyWindow) {
-  std::filesystem::create_directory("ct_slovnik.slk");
-  EXPECT_THROW(initialiseModules(), IoError);
+  QTimer::singleShot(10, [&w] { QTest::mouseClick(w.pri_otevreni->Image1, Qt::LeftButton); });
+  w.pri_otevreni->showModal();
+  EXPECT_FALSE(w.pri_otevreni->isVisible());
+  EXPECT_FALSE(w.pri_otevreni->Timer1->isActive());
+  Tpri_otevreni late;
+  QTest::qSleep(1600);
+  late.showModal();
+  EXPECT_FALSE(late.isVisible());
 }
 
 TEST_F(StartUp, AnErrorInACreationHandlerIsReportedAndTheWindowsStillCome) {
@@ -65,21 +71,6 @@ TEST_F(StartUp, AnErrorInACreationHandlerIsReportedAndTheWindowsStillCome) {
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_NE(errors[0].find("napoveda.txt"), std::string::npos);
   EXPECT_EQ(windows->napoveda->Memo1->content(), "");
-}
-
-// The splash's timer runs from its creation: one whose time ran out while
-// the later windows were built closes as soon as it is shown.
-TEST_F(StartUp, TheSplashClosesOnAClickOrWhenItsTimeHasRunOut) {
-  start();
-  QTimer::singleShot(10, [this] { QTest::mouseClick(windows->pri_otevreni->Image1, Qt::LeftButton); });
-  windows->pri_otevreni->showModal();
-  EXPECT_FALSE(windows->pri_otevreni->isVisible());
-  EXPECT_FALSE(windows->pri_otevreni->Timer1->isActive());
-
-  Tpri_otevreni late;
-  QTest::qSleep(1600);
-  late.showModal();
-  EXPECT_FALSE(late.isVisible());
 }
 
 class Demonstration : public StartUp {
@@ -104,7 +95,9 @@ class Demonstration : public StartUp {
 };
 
 // Moving through the grid as a user would, and ending with the windows as new.
-TEST_F(Demonstration, PlaysThroughTheWindowsAndLeavesThemAsNew) {
+// A start after the end ticks again; a start while one runs begins at the
+// first step. Neither moves the walk back from where the user left it.
+TEST_F(Demonstration, PlaysThroughTheWindowsAndEveryStartFromItsFirstStep) {
   windows->napoveda->showModeless();
   windows->napoveda->demo->click();
   EXPECT_FALSE(windows->napoveda->isVisible());
@@ -132,13 +125,6 @@ TEST_F(Demonstration, PlaysThroughTheWindowsAndLeavesThemAsNew) {
   EXPECT_FALSE(okno->Timer1->isActive());
   okno->Timer1Timer();  // idle ticks change nothing but the counter
   EXPECT_EQ(status(), "Konec dema");
-}
-
-// A start after the end ticks again; a start while one runs begins at the
-// first step. Neither moves the walk back from where the user left it.
-TEST_F(Demonstration, EveryStartPlaysTheScriptFromItsFirstStep) {
-  okno->startDemo();
-  playTo(42);
   okno->Vstup->setContent("tesa");
   okno->prelozitClick();  // the walk stands at line 0
   okno->startDemo();
