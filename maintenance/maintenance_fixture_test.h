@@ -13,22 +13,13 @@
 #include "qt_app_fixture_test.h"
 #include "store_fixture_test.h"
 
-// Failures show an entry's fields instead of a dump of its bytes.
-inline void PrintTo(const Tslovicko& e, std::ostream* out) {
-  *out << '{' << e.slovo << " | " << e.vyznam1 << " | " << e.vyznam2 << " | " << e.vyznam3 << " | " << e.vyznam4
-       << " | " << e.vyznam5 << '}';
-}
-
 using MaintenanceTest = WindowTest<StoreTest>;
 
 // Replaces the box's text as a user would: select everything, then type
 // over it, or delete it when `utf8` is empty.
 inline void typeOver(QLineEdit* box, const char* utf8) {
   box->selectAll();
-  if (*utf8 == '\0')
-    QTest::keyClick(box, Qt::Key_Delete);
-  else
-    typeText(box, QString::fromUtf8(utf8));
+  *utf8 == '\0' ? QTest::keyClick(box, Qt::Key_Delete) : typeText(box, QString::fromUtf8(utf8));
 }
 
 // A headword box and its five meaning boxes, read as an entry.
@@ -46,17 +37,13 @@ template <typename W>
 void whenShown(std::function<void(W&)> act) {
   QTimer::singleShot(0, [act] {
     QWidget* modal = QApplication::activeModalWidget();
-    auto* window = dynamic_cast<W*>(modal);
-    if (window == nullptr) {
+    if (auto* window = dynamic_cast<W*>(modal)) {
+      EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+      act(*window);
+      EXPECT_FALSE(window->isVisible()) << "the window was left open";
+    } else {
       ADD_FAILURE() << "not the expected window on show";
-      if (modal != nullptr) modal->close();
-      return;
     }
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
-    act(*window);
-    if (window->isVisible()) {
-      ADD_FAILURE() << "the window was left open";
-      window->close();
-    }
+    if (modal != nullptr && modal->isVisible()) modal->close();
   });
 }
