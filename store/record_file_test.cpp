@@ -44,19 +44,4 @@ TEST_F(OpeningDictionaries, AMissingFileInAFolderThatMayNotBeWrittenReadsAsEmpty
   EXPECT_FALSE(std::filesystem::exists("ct_slovnik.slk"));
 }
 
-using SharingWithOtherPrograms = StoreTest;
-
-TEST_F(SharingWithOtherPrograms, SeesAFileReplacedByAnotherProgram) {
-  fill(kTarvikCzech, {entry("KO", {"VODA"})});
-  EXPECT_TRUE(findWord("ko", kTarvikCzech, false).found);
-  putFileBytes("other.slk", rawRecord({"RA", "SLUNCE"}) + rawRecord({"TA", "TY"}));
-  std::filesystem::rename("other.slk", "tc_slovnik.slk");
-  EXPECT_EQ(entryCount(kTarvikCzech), 2);
-  EXPECT_FALSE(findWord("ko", kTarvikCzech, false).found);
-  EXPECT_EQ(findWord("ta", kTarvikCzech, false).position, 2);
-  // Our writes go to the file that now bears the name.
-  writeEntry(kTarvikCzech, 2, entry("NOVE"));
-  EXPECT_EQ(fileBytes("tc_slovnik.slk").size(), 3 * kRecordSize);
-}
-
 }  // namespace
