@@ -6,10 +6,7 @@ namespace {
 TEST(ImportFormat, ReadsTheExportBackGroupingConsecutiveHeadwordsFiveMeaningsAtATime) {
   using Entries = std::vector<Tslovicko>;
   const std::string long25(25, 'x');
-  const struct {
-    std::vector<std::string> lines;
-    Entries entries;
-  } cases[] = {
+  const struct { std::vector<std::string> lines; Entries entries; } cases[] = {
       {{}, {}},
       {{"", " \t", "KO - VODA", "KO - PIVO - SVETLE", "   "}, {entry("KO", {"VODA", "PIVO - SVETLE"})}},
       {{"KO - ", "KO - VODA", "ko - X", "KO - Y"}, {entry("KO", {"VODA"}), entry("ko", {"X"}), entry("KO", {"Y"})}},

@@ -14,11 +14,7 @@ class Translation : public StoreTest {
 TEST_F(Translation, TranslatesWordByWordTryingTheTwoWordPhraseFirst) {
   std::string unknown256;
   for (int i = 0; i < 256; ++i) unknown256 += "xx ";
-  const struct {
-    std::string line;
-    const char* result;
-    long untranslated;
-  } cases[] = {
+  const struct { std::string line; const char* result; long untranslated; } cases[] = {
       {"ko ra.ta ko", "\xD8" "EKA.ta VODA ", 1},  // the worked example
       {"", "", 0},
       {" ., .", "", 0},
@@ -40,23 +36,15 @@ TEST_F(Translation, TranslatesWordByWordTryingTheTwoWordPhraseFirst) {
   EXPECT_EQ(translateText(unknown256, kTarvikCzech, false).untranslatedCount, 256);  // does not wrap
   EXPECT_EQ(translateText("\x9A\xED", kTarvikCzech, true).result, "MOST ");
   EXPECT_EQ(translateText("\x9A\xED", kTarvikCzech, false).untranslatedCount, 1);
-}
-
-TEST_F(Translation, PhraseAtTakesTwoWordsOnlyWhenTheyAreAHeadwordAndSkipsLeadingSpaces) {
-  const struct {
-    int n;
-    const char* text;
-    const char* result;
-    int taken;
-  } cases[] = {
+  // phraseAt takes two words only when they are a headword, and skips leading spaces.
+  const struct { int n; const char* text; const char* result; int taken; } phrases[] = {
       {1, "ko   ra ta ", "ko ra", 1}, {2, "ko   ra ta ", "ra", 0}, {3, "ko   ra ta ", "ta", 0},
       {4, "ko   ra ta ", "", 0},      {1, "ko", "ko", 0},          {0, "ko ra", "ko ra", 1},
       {1, "", "", 0},               {1, "   ta ko ", "ta", 0},   {2, "   ta ko ", "ko", 0},
   };
-  for (const auto& c : cases) {
+  for (const auto& c : phrases) {
     PhraseAtResult got = phraseAt(c.n, c.text, kTarvikCzech, false);
-    EXPECT_EQ(got.result, c.result) << c.n << " '" << c.text << "'";
-    EXPECT_EQ(got.taken, c.taken) << c.n << " '" << c.text << "'";
+    EXPECT_EQ(got.result + "|" + std::to_string(got.taken), c.result + ("|" + std::to_string(c.taken))) << c.n << c.text;
   }
   // A trailing run of spaces adds an empty word.
   const std::pair<const char*, int> counts[] = {{"ko ra", 2}, {"  ko ra", 2}, {" ko ra ", 3},
