@@ -12,7 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
-#include <optional>
+#include <utility>
 #include <string>
 
 #include "dictionary_store.h"
@@ -90,28 +90,22 @@ void expectAsUnprivileged(Body body) {
       ::testing::ExitedWithCode(0), "");
 }
 
-// The IoError that `operation` throws, none when it succeeds.
+// The errno and message of the IoError that `operation` throws; 0 and empty when it succeeds.
 template <typename Operation>
-std::optional<IoError> caught(Operation operation) {
+std::pair<int, std::string> failureOf(Operation operation) {
   try {
     operation();
   } catch (const IoError& e) {
-    return e;
+    return {e.code().value(), e.what()};
   }
-  return std::nullopt;
+  return {0, ""};
 }
 
 template <typename Operation>
-int errorOf(Operation operation) {
-  auto e = caught(operation);
-  return e ? e->code().value() : 0;
-}
+int errorOf(Operation operation) { return failureOf(operation).first; }
 
 template <typename Operation>
-std::string messageOf(Operation operation) {
-  auto e = caught(operation);
-  return e ? e->what() : "";
-}
+std::string messageOf(Operation operation) { return failureOf(operation).second; }
 
 // Makes every write beyond `bytes` fail with EFBIG, as a full disk would fail it.
 class FileSizeLimit {

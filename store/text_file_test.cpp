@@ -37,9 +37,7 @@ TEST_F(TextFiles, FailuresNameTheFile) {
 using Export = StoreTest;
 
 TEST_F(Export, WritesEveryFilledSlotAsALine) {
-  Tslovicko only4 = entry("LU");
-  only4.vyznam4 = "MOST";
-  fill(kTarvikCzech, {entry("KO", {"VODA", "", "PIVO"}), entry("NIC"), only4, entry("T'A", {"1", "2", "3", "4", "5"})});
+  fill(kTarvikCzech, {entry("KO", {"VODA", "", "PIVO"}), entry("NIC"), entry("LU", {"", "", "", "MOST"}), entry("T'A", {"1", "2", "3", "4", "5"})});
   exportDictionary(kTarvikCzech);
   exportDictionary(kTarvikCzech);
   EXPECT_EQ(fileBytes("tc_slovnik.txt"),
