@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <optional>
+#include <tuple>
 
 #include "store_fixture_test.h"
 
@@ -92,23 +93,17 @@ TEST_F(RefusedChanges, AFullDiskLeavesEveryFileAsItWas) {
             "File too large: pomocny.slk (the new copy of tc_slovnik.slk)");
 }
 
-TEST_F(RefusedChanges, FilesThatMayNotBeWrittenServeReadsAndRefuseEveryChange) {
+// Files that may not be written serve reads and refuse every change; in a
+// folder that may not be written only the changes in place succeed.
+TEST_F(RefusedChanges, FilesOrAFolderThatMayNotBeWrittenRefuseWhatNeedsThem) {
   closeDictionaries();
-  ::chmod("tc_slovnik.slk", 0444);
-  ::chmod("ct_slovnik.slk", 0444);
-  expectAsUnprivileged([this] {
-    openDictionaries();
-    return complaintsFor(EACCES, false, false);
-  });
-}
-
-TEST_F(RefusedChanges, InAFolderThatMayNotBeWrittenOnlyChangesInPlaceSucceed) {
-  closeDictionaries();
-  ::chmod(".", 0555);
-  expectAsUnprivileged([this] {
-    openDictionaries();
-    return complaintsFor(EACCES, true, false);
-  });
+  for (auto [files, folder, inPlaceWorks] : {std::tuple{0444, 0777, false}, std::tuple{0666, 0555, true}}) {
+    ::chmod("tc_slovnik.slk", files), ::chmod("ct_slovnik.slk", files), ::chmod(".", folder);
+    expectAsUnprivileged([&] {
+      openDictionaries();
+      return complaintsFor(EACCES, inPlaceWorks, false);
+    });
+  }
   ::chmod(".", 0777);
 }
 
