@@ -74,12 +74,8 @@ class IndexAgainstScan : public StoreTest {
 
 TEST_F(IndexAgainstScan, AgreesWhileTheStoreChangesTheDictionary) {
   const std::function<void()> changes[] = {
-      [&] {
-        for (int i = 0; i < 20; ++i) insertEntry(randomEntry(), kTarvikCzech), sortDictionary(kTarvikCzech);
-      },
-      [&] {
-        for (int i = 0; i < 5; ++i) writeEntry(kTarvikCzech, random() % (entryCount(kTarvikCzech) + 1), randomEntry());
-      },
+      [&] { for (int i = 0; i < 20; ++i) insertEntry(randomEntry(), kTarvikCzech), sortDictionary(kTarvikCzech); },
+      [&] { for (int i = 0; i < 5; ++i) writeEntry(kTarvikCzech, random() % (entryCount(kTarvikCzech) + 1), randomEntry()); },
       [&] { deleteEntry(random() % entryCount(kTarvikCzech), kTarvikCzech), sortDictionary(kTarvikCzech); },
       [&] { insertEntry(randomEntry(), kTarvikCzech); },
   };

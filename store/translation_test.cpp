@@ -2,16 +2,11 @@
 
 namespace {
 
-class Translation : public StoreTest {
- protected:
-  void SetUp() override {
-    StoreTest::SetUp();
-    fill(kTarvikCzech, {entry("KO", {"VODA"}), entry("RA", {"SLUNCE"}), entry("KO RA", {"\xD8" "EKA"}),
-                        entry("TA,", {"TEDY"}), entry("LU", {"", "MOST"}), entry("SHEE", {"MOST"})});
-  }
-};
+using Translation = StoreTest;
 
 TEST_F(Translation, TranslatesWordByWordTryingTheTwoWordPhraseFirst) {
+  fill(kTarvikCzech, {entry("KO", {"VODA"}), entry("RA", {"SLUNCE"}), entry("KO RA", {"\xD8" "EKA"}),
+                      entry("TA,", {"TEDY"}), entry("LU", {"", "MOST"}), entry("SHEE", {"MOST"})});
   std::string unknown256;
   for (int i = 0; i < 256; ++i) unknown256 += "xx ";
   const struct { std::string line; const char* result; long untranslated; } cases[] = {
