@@ -12,7 +12,6 @@ TEST_F(Records, WriteEntryStoresTheExactBytesAppendingAtTheCountAndOverwritingEl
   EXPECT_EQ(fileBytes("tc_slovnik.slk"), rawRecord({"KO", "VODA", "", "PIVO"}));
   writeEntry(kTarvikCzech, 1, entry("B"));
   writeEntry(kTarvikCzech, 0, entry("ABCDEFGHIJKLMNOPQRSTUVWXYZ", {"123456789012345678901"}));
-  EXPECT_EQ(entryCount(kTarvikCzech), 2);
   EXPECT_EQ(readEntry(kTarvikCzech, 0), entry("ABCDEFGHIJKLMNOPQRST", {"12345678901234567890"}));
   EXPECT_EQ(readEntry(kTarvikCzech, 1), entry("B"));
   EXPECT_THROW(writeEntry(kTarvikCzech, 3, entry("D")), IoError);
@@ -21,20 +20,17 @@ TEST_F(Records, WriteEntryStoresTheExactBytesAppendingAtTheCountAndOverwritingEl
 
 TEST_F(Records, ReadsFilesOfAnIndependentWriter) {
   closeDictionaries();
-  // 127 bytes: one record and a fragment that is never read.
-  std::string record = rawRecord({"KO", "VODA", "", "", "", "PIVO"});
-  record[21 + 1 + 4] = 'X';  // garbage after the length must not leak into the text
+  // 127 bytes: one record and a fragment that is never read. A damaged
+  // length byte above 20 reads as 20, never past the field, and garbage after
+  // a field's length must not leak into its text.
+  std::string record = rawRecord({"LONG", "VODA", "", "", "", "PIVO"});
+  record[0] = static_cast<char>(200);
+  record.replace(1, 20, "ABCDEFGHIJKLMNOPQRST");
+  record[21 + 1 + 4] = 'X';
   putFileBytes("tc_slovnik.slk", record + "Z");
-  // A damaged length byte above 20 reads as 20, never past the field.
-  std::string damaged = rawRecord({"LONG", "X"});
-  damaged[0] = static_cast<char>(200);
-  damaged.replace(1, 20, "ABCDEFGHIJKLMNOPQRST");
-  putFileBytes("ct_slovnik.slk", damaged);
   openDictionaries();
-
   EXPECT_EQ(entryCount(kTarvikCzech), 1);
-  EXPECT_EQ(readEntry(kTarvikCzech, 0), entry("KO", {"VODA", "", "", "", "PIVO"}));
-  EXPECT_EQ(readEntry(kCzechTarvik, 0), entry("ABCDEFGHIJKLMNOPQRST", {"X"}));
+  EXPECT_EQ(readEntry(kTarvikCzech, 0), entry("ABCDEFGHIJKLMNOPQRST", {"VODA", "", "", "", "PIVO"}));
   EXPECT_EQ(messageOf([] { readEntry(kTarvikCzech, 1); }), "Read beyond end of file: tc_slovnik.slk");
   EXPECT_THROW(readEntry(kTarvikCzech, -1), IoError);
   EXPECT_EQ(std::filesystem::file_size("tc_slovnik.slk"), 127u);

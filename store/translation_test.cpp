@@ -11,14 +11,11 @@ TEST_F(Translation, TranslatesWordByWordTryingTheTwoWordPhraseFirst) {
   for (int i = 0; i < 256; ++i) unknown256 += "xx ";
   const struct { std::string line; const char* result; long untranslated; } cases[] = {
       {"ko ra.ta ko", "\xD8" "EKA.ta VODA ", 1},  // the worked example
-      {"", "", 0},
-      {" ., .", "", 0},
+      {"", "", 0}, {" ., .", "", 0},
       {"Ta'ma", "Ta'ma ", 1},  // an unknown word stays as typed
       // Separators follow their words and runs collapse.
-      {"ra,ko", "SLUNCE,VODA ", 0},
-      {"  ra,  ko..", "SLUNCE,VODA.", 0},
-      {"ko ra ko", "\xD8" "EKA VODA ", 0},
-      {"ko ra, ko", "\xD8" "EKA,VODA ", 0},
+      {"ra,ko", "SLUNCE,VODA ", 0}, {"  ra,  ko..", "SLUNCE,VODA.", 0},
+      {"ko ra ko", "\xD8" "EKA VODA ", 0}, {"ko ra, ko", "\xD8" "EKA,VODA ", 0},
       {"ko.ra", "VODA.SLUNCE ", 0},  // the pair is looked up with its own separator
       {"ta, ko", "TEDY VODA ", 0},  // a phrase ending in a separator is found before the word
       {"lu ra", " SLUNCE ", 0},     // the first meaning slot is the translation even when empty
