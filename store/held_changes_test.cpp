@@ -89,8 +89,7 @@ class RefusedChanges : public StoreTest {
 TEST_F(RefusedChanges, AFullDiskLeavesEveryFileAsItWas) {
   EXPECT_EQ(complaintsFor(EFBIG, false, true), "");
   FileSizeLimit limit(5000);
-  EXPECT_EQ(messageOf([] { deleteEntry(0, kTarvikCzech); }),
-            "File too large: pomocny.slk (the new copy of tc_slovnik.slk)");
+  EXPECT_EQ(messageOf([] { deleteEntry(0, kTarvikCzech); }), "File too large: pomocny.slk (the new copy of tc_slovnik.slk)");
 }
 
 // Files that may not be written serve reads and refuse every change; in a
@@ -99,10 +98,7 @@ TEST_F(RefusedChanges, FilesOrAFolderThatMayNotBeWrittenRefuseWhatNeedsThem) {
   closeDictionaries();
   for (auto [files, folder, inPlaceWorks] : {std::tuple{0444, 0777, false}, std::tuple{0666, 0555, true}}) {
     ::chmod("tc_slovnik.slk", files), ::chmod("ct_slovnik.slk", files), ::chmod(".", folder);
-    expectAsUnprivileged([&] {
-      openDictionaries();
-      return complaintsFor(EACCES, inPlaceWorks, false);
-    });
+    expectAsUnprivileged([&] { return openDictionaries(), complaintsFor(EACCES, inPlaceWorks, false); });
   }
   ::chmod(".", 0777);
 }

@@ -15,17 +15,14 @@ TEST_F(Inserting, UpperCasesAndCombinesWithTheFirstRecordOfItsHeadwordWhenAllFit
   const struct { std::vector<Tslovicko> before; Tslovicko inserted; std::vector<Tslovicko> after; } cases[] = {
       {{}, entry("\x9E\xE1" "ba", {"fro", "", "k'ak"}), {entry("\x8E\xC1" "BA", {"FRO", "", "K'AK"})}},
       // The entry's meanings first, each only once: a known pair changes nothing.
-      {{entry("A"), entry("KO", {"VODA", "", "PIVO"}), entry("RA")},
-       entry("ko", {"", "rybnik"}),
+      {{entry("A"), entry("KO", {"VODA", "", "PIVO"}), entry("RA")}, entry("ko", {"", "rybnik"}),
        {entry("A"), entry("KO", {"RYBNIK", "VODA", "PIVO"}), entry("RA")}},
       {{entry("KO", {"VODA", "PIVO"})}, entry("KO", {"PIVO"}), {entry("KO", {"PIVO", "VODA"})}},
       {{entry("KO", {"PIVO", "VODA"})}, entry("ko", {"pivo", "voda"}), {entry("KO", {"PIVO", "VODA"})}},
       {{entry("A'B", {"X"})}, entry("ab", {"y"}), {entry("AB", {"Y", "X"})}},
       // Too many meanings, or a full record, even with a meaning it has: a new record.
-      {{entry("KO", {"1", "2", "3"})}, entry("ko", {"4", "5", "6"}),
-       {entry("KO", {"1", "2", "3"}), entry("KO", {"4", "5", "6"})}},
-      {{entry("RA", {"1", "2", "3", "4", "5"})}, entry("ra", {"1"}),
-       {entry("RA", {"1", "2", "3", "4", "5"}), entry("RA", {"1"})}},
+      {{entry("KO", {"1", "2", "3"})}, entry("ko", {"4", "5", "6"}), {entry("KO", {"1", "2", "3"}), entry("KO", {"4", "5", "6"})}},
+      {{entry("RA", {"1", "2", "3", "4", "5"})}, entry("ra", {"1"}), {entry("RA", {"1", "2", "3", "4", "5"}), entry("RA", {"1"})}},
       // Fields are cut to twenty characters before comparing.
       {{entry(a20, {a20})}, entry(std::string(25, 'a'), {std::string(25, 'a') + "b"}), {entry(a20, {a20})}},
   };
