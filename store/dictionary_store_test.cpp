@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <random>
+
 #include "store_fixture_test.h"
 
 namespace {
@@ -6,15 +9,9 @@ using Records = StoreTest;
 
 TEST_F(Records, WriteEntryStoresTheExactBytesAppendingAtTheCountAndOverwritingElsewhere) {
   writeEntry(kTarvikCzech, 0, entry("KO", {"VODA", "", "PIVO"}));
-  std::string bytes = fileBytes("tc_slovnik.slk");
-  ASSERT_EQ(bytes.size(), 126u);
-  EXPECT_EQ(bytes, rawRecord({"KO", "VODA", "", "PIVO"}));
-  EXPECT_EQ(bytes.substr(0, 3), "\x02KO");
-  EXPECT_EQ(bytes.substr(21, 5), "\x04VODA");
-  EXPECT_EQ(bytes.substr(63, 5), "\x04PIVO");
+  EXPECT_EQ(fileBytes("tc_slovnik.slk"), rawRecord({"KO", "VODA", "", "PIVO"}));
   writeEntry(kTarvikCzech, 1, entry("B"));
   writeEntry(kTarvikCzech, 0, entry("ABCDEFGHIJKLMNOPQRSTUVWXYZ", {"123456789012345678901"}));
-  EXPECT_EQ(entryCount(kTarvikCzech), 2);
   EXPECT_EQ(readEntry(kTarvikCzech, 0), entry("ABCDEFGHIJKLMNOPQRST", {"12345678901234567890"}));
   EXPECT_EQ(readEntry(kTarvikCzech, 1), entry("B"));
   EXPECT_THROW(writeEntry(kTarvikCzech, 3, entry("D")), IoError);
@@ -23,37 +20,29 @@ TEST_F(Records, WriteEntryStoresTheExactBytesAppendingAtTheCountAndOverwritingEl
 
 TEST_F(Records, ReadsFilesOfAnIndependentWriter) {
   closeDictionaries();
-  // 127 bytes: one record and a fragment that is never read.
-  std::string record = rawRecord({"KO", "VODA", "", "", "", "PIVO"});
-  record[21 + 1 + 4] = 'X';  // garbage after the length must not leak into the text
+  // 127 bytes: one record and a fragment that is never read. A damaged
+  // length byte above 20 reads as 20, never past the field, and garbage after
+  // a field's length must not leak into its text.
+  std::string record = rawRecord({"LONG", "VODA", "", "", "", "PIVO"});
+  record[0] = static_cast<char>(200);
+  record.replace(1, 20, "ABCDEFGHIJKLMNOPQRST");
+  record[21 + 1 + 4] = 'X';
   putFileBytes("tc_slovnik.slk", record + "Z");
-  // A damaged length byte above 20 reads as 20, never past the field.
-  std::string damaged = rawRecord({"LONG", "X"});
-  damaged[0] = static_cast<char>(200);
-  damaged.replace(1, 20, "ABCDEFGHIJKLMNOPQRST");
-  putFileBytes("ct_slovnik.slk", damaged);
   openDictionaries();
-
   EXPECT_EQ(entryCount(kTarvikCzech), 1);
-  EXPECT_EQ(readEntry(kTarvikCzech, 0), entry("KO", {"VODA", "", "", "", "PIVO"}));
-  EXPECT_EQ(readEntry(kCzechTarvik, 0), entry("ABCDEFGHIJKLMNOPQRST", {"X"}));
+  EXPECT_EQ(readEntry(kTarvikCzech, 0), entry("ABCDEFGHIJKLMNOPQRST", {"VODA", "", "", "", "PIVO"}));
   EXPECT_EQ(messageOf([] { readEntry(kTarvikCzech, 1); }), "Read beyond end of file: tc_slovnik.slk");
   EXPECT_THROW(readEntry(kTarvikCzech, -1), IoError);
   EXPECT_EQ(std::filesystem::file_size("tc_slovnik.slk"), 127u);
 }
 
 TEST_F(Records, CountersTestEverySlotByItself) {
-  Tslovicko gaps = entry("KO");
-  gaps.vyznam3 = "VODA";
-  Tslovicko ends = entry("RA", {"A"});
-  ends.vyznam5 = "B";
-  fill(kTarvikCzech, {gaps, ends, entry("TA", {"1", "2", "3", "4", "5"})});
+  fill(kTarvikCzech, {entry("KO", {"", "", "VODA"}), entry("RA", {"A", "", "", "", "B"}), entry("TA", {"1", "2", "3", "4", "5"})});
   EXPECT_EQ(countMeanings(kTarvikCzech), 8);
   const long before[][2] = {{-5, 0}, {0, 0}, {1, 1}, {2, 3}, {3, 8}};
   for (const auto& [n, expected] : before) EXPECT_EQ(countMeaningsBefore(kTarvikCzech, n), expected) << n;
   EXPECT_THROW(countMeaningsBefore(kTarvikCzech, 4), IoError);
   // Every selector value but 1 means Czech to Tarvik.
-  EXPECT_EQ(countMeanings(kCzechTarvik), 0);
   writeEntry(7, 0, entry("VODA", {"KO"}));
   EXPECT_EQ(countMeanings(kCzechTarvik), 1);
 }
@@ -80,43 +69,27 @@ TEST_F(Records, EntriesTakenStayAsTheyWereThroughEveryKindOfChange) {
   EXPECT_EQ(*entriesNow(kCzechTarvik), "");
 }
 
-std::vector<std::string> headwords(Dict dict) {
-  std::vector<std::string> words;
-  for (long i = 0; i < entryCount(dict); ++i) words.push_back(readEntry(dict, i).slovo);
-  return words;
-}
-
 using Sorting = StoreTest;
 
-TEST_F(Sorting, OrdersHeadwordsByUnsignedBytesShorterFirst) {
+TEST_F(Sorting, OrdersHeadwordsByUnsignedBytesShorterFirstKeepingEqualOnesInOrder) {
   sortDictionary(kCzechTarvik);
   EXPECT_EQ(std::filesystem::file_size("ct_slovnik.slk"), 0u);
   fill(kCzechTarvik, {entry("\x8E\xC1" "BA"), entry("ZEBRA"), entry("\xC8" "AJ"), entry("ABC"),
                       entry("AB"), entry("A'B")});
   sortDictionary(kCzechTarvik);
-  std::vector<std::string> expected = {"A'B", "AB", "ABC", "ZEBRA", "\x8E\xC1" "BA", "\xC8" "AJ"};
-  EXPECT_EQ(headwords(kCzechTarvik), expected);
-}
-
-TEST_F(Sorting, AgreesWithTheExchangeSortOnManyRecordsKeepingEqualHeadwordsInOrder) {
-  // A plain exchange sort, as the order is defined, on a copy in memory.
+  const char* sorted[] = {"A'B", "AB", "ABC", "ZEBRA", "\x8E\xC1" "BA", "\xC8" "AJ"};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(readEntry(kCzechTarvik, i).slovo, sorted[i]);
+  // Many colliding headwords, against a stable sort of a copy in memory.
   std::vector<Tslovicko> model;
-  unsigned seed = 12345;
-  auto next = [&] { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0x7FFF; };
+  std::minstd_rand next(12345);
   for (int i = 0; i < 300; ++i) {
     std::string word;
     for (unsigned k = 0, len = next() % 4; k < len; ++k) word += "AB'\xC8Z"[next() % 5];
-    model.push_back(entry(word, {std::to_string(i)}));
+    writeEntry(kTarvikCzech, i, model.emplace_back(entry(word, {std::to_string(i)})));
   }
-  for (const Tslovicko& e : model) writeEntry(kTarvikCzech, entryCount(kTarvikCzech), e);
-  for (bool exchanged = true; exchanged;) {
-    exchanged = false;
-    for (std::size_t i = 1; i < model.size(); ++i)
-      if (std::string_view(model[i - 1].slovo) > std::string_view(model[i].slovo)) {
-        std::swap(model[i - 1], model[i]);
-        exchanged = true;
-      }
-  }
+  std::stable_sort(model.begin(), model.end(), [](const Tslovicko& a, const Tslovicko& b) {
+    return std::string_view(a.slovo) < std::string_view(b.slovo);
+  });
   sortDictionary(kTarvikCzech);
   for (std::size_t i = 0; i < model.size(); ++i) ASSERT_EQ(readEntry(kTarvikCzech, i), model[i]) << i;
   EXPECT_FALSE(std::filesystem::exists(kScratchName));
@@ -128,10 +101,9 @@ TEST_F(Deleting, KeepsTheOtherRecordsInOrderAndTheFilePermissions) {
   fill(kCzechTarvik, {entry("A"), entry("C"), entry("B")});
   std::filesystem::permissions("ct_slovnik.slk", std::filesystem::perms(0640));
   putFileBytes(kScratchName, "left over from a crash");
-  std::string before = fileBytes("ct_slovnik.slk");
   deleteEntry(3, kCzechTarvik);
   deleteEntry(-1, kCzechTarvik);
-  EXPECT_EQ(fileBytes("ct_slovnik.slk"), before);
+  EXPECT_EQ(entryCount(kCzechTarvik), 3);
   deleteEntry(1, kCzechTarvik);
   EXPECT_EQ(std::filesystem::status("ct_slovnik.slk").permissions(), std::filesystem::perms(0640));
   EXPECT_FALSE(std::filesystem::exists(kScratchName));
@@ -140,7 +112,6 @@ TEST_F(Deleting, KeepsTheOtherRecordsInOrderAndTheFilePermissions) {
   EXPECT_EQ(fileBytes("ct_slovnik.slk"), rawRecord({"A"}) + rawRecord({"B"}) + rawRecord({"E"}));
   for (int i = 0; i < 3; ++i) deleteEntry(0, kCzechTarvik);
   EXPECT_EQ(std::filesystem::file_size("ct_slovnik.slk"), 0u);
-  EXPECT_EQ(entryCount(kCzechTarvik), 0);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <optional>
+#include <tuple>
 
 #include "store_fixture_test.h"
 
@@ -12,31 +13,25 @@ namespace {
 
 constexpr long kRecord = kRecordSize;
 
-struct Change {
-  const char* name;
-  void (*run)();
-  long roomLeft;  // bytes the disk takes past the 100 records before it is full
-  bool inPlace;   // needs no rewrite, so works in a folder that may not be written
-};
+// roomLeft: the bytes the disk takes past the 100 records before it is full;
+// inPlace: the change needs no rewrite, so works in a folder that may not be written.
+struct Change { void (*run)(); long roomLeft; bool inPlace; };
 
 // The last record appended must not leave part of itself behind; a change
 // that sorts must fail before its new record is written anywhere; the three
 // reverse entries used to be written, each with its sort, one by one.
 const Change kChanges[] = {
-    {"append", [] { writeEntry(kTarvikCzech, 100, entry("ZZ", {"1"})); }, kRecord / 2, true},
-    {"insertion that sorts last", [] { insertWord("ZZ", GivenMeanings{"1"}, kTarvikCzech, false); }, kRecord / 2, true},
-    {"insertion that sorts first", [] { insertWord("AA", GivenMeanings{"1"}, kTarvikCzech, false); }, -50 * kRecord, false},
-    {"insertion with reverse entries", [] { insertWord("KO", GivenMeanings{"A1", "A2", "A3"}, kTarvikCzech, true); },
-     2 * kRecord + 10, false},
-    {"import",
-     [] {
-       std::vector<Tslovicko> entries;
-       for (int i = 0; i < 20; ++i) entries.push_back(entry("Z" + std::to_string(i), {"1"}));
+    {[] { writeEntry(kTarvikCzech, 100, entry("ZZ", {"1"})); }, kRecord / 2, true},
+    {[] { insertWord("ZZ", GivenMeanings{"1"}, kTarvikCzech, false); }, kRecord / 2, true},
+    {[] { insertWord("AA", GivenMeanings{"1"}, kTarvikCzech, false); }, -50 * kRecord, false},
+    {[] { insertWord("KO", GivenMeanings{"A1", "A2", "A3"}, kTarvikCzech, true); }, 2 * kRecord + 10, false},
+    {[] {
+       std::vector<Tslovicko> entries(20);
+       for (int i = 0; i < 20; ++i) entries[i] = entry("Z" + std::to_string(i), {"1"});
        insertEntries(entries, kTarvikCzech);
-     },
-     5 * kRecord, true},
-    {"sort", [] { sortDictionary(kCzechTarvik); }, -50 * kRecord, false},
-    {"deletion", [] { deleteEntry(0, kTarvikCzech); }, -50 * kRecord, false},
+     }, 5 * kRecord, true},
+    {[] { sortDictionary(kCzechTarvik); }, -50 * kRecord, false},
+    {[] { deleteEntry(0, kTarvikCzech); }, -50 * kRecord, false},
 };
 
 // tc_slovnik.slk holds W00..W99 in order, so that A.. sorts first and Z..
@@ -46,11 +41,11 @@ class RefusedChanges : public StoreTest {
   void SetUp() override {
     StoreTest::SetUp();
     for (int i = 0; i < 100; ++i) {
-      writeEntry(kTarvikCzech, i, entry((i < 10 ? "W0" : "W") + std::to_string(i), {"M"}));
-      writeEntry(kCzechTarvik, i, entry((i > 89 ? "W0" : "W") + std::to_string(99 - i), {"M"}));
+      tcStart += rawRecord({(i < 10 ? "W0" : "W") + std::to_string(i), "M"});
+      ctStart = rawRecord({(i < 10 ? "W0" : "W") + std::to_string(i), "M"}) + ctStart;
     }
-    tcStart = fileBytes("tc_slovnik.slk");
-    ctStart = fileBytes("ct_slovnik.slk");
+    putFileBytes("tc_slovnik.slk", tcStart);
+    putFileBytes("ct_slovnik.slk", ctStart);
     ::chmod("tc_slovnik.slk", 0666);
     ::chmod("ct_slovnik.slk", 0666);
   }
@@ -58,18 +53,18 @@ class RefusedChanges : public StoreTest {
   static std::string bytesNow() { return fileBytes("tc_slovnik.slk") + "|" + fileBytes("ct_slovnik.slk"); }
   static std::string shownNow() { return *entriesNow(kTarvikCzech) + "|" + *entriesNow(kCzechTarvik); }
 
-  // Runs every change from the same start and says what went wrong.
+  // Runs every change from the same start and says, by its row, what went wrong.
   std::string complaintsFor(int refusal, bool inPlaceWorks, bool diskFull) {
     const std::string start = tcStart + "|" + ctStart;
     std::string complaints;
     for (const Change& change : kChanges) {
-      if (bytesNow() != start) {
-        closeDictionaries();
-        putFileBytes("tc_slovnik.slk", tcStart);
-        putFileBytes("ct_slovnik.slk", ctStart);
-        openDictionaries();
-      }
-      std::string name = std::string(change.name) + ": ";
+      closeDictionaries();
+      putFileBytes("tc_slovnik.slk", tcStart);
+      putFileBytes("ct_slovnik.slk", ctStart);
+      openDictionaries();
+      auto complain = [&](bool wrong, const std::string& what) {
+        if (wrong) complaints += std::to_string(&change - kChanges) + ": " + what + "\n";
+      };
       int error;
       {
         std::optional<FileSizeLimit> limit;
@@ -77,13 +72,13 @@ class RefusedChanges : public StoreTest {
         error = errorOf(change.run);
       }
       bool refused = !(inPlaceWorks && change.inPlace);
-      if (error != (refused ? refusal : 0)) complaints += name + "error " + std::to_string(error) + "\n";
-      if (refused != (bytesNow() == start)) complaints += name + "files changed or not\n";
-      if (shownNow() != bytesNow()) complaints += name + "the store shows what the files do not hold\n";
-      if (!findWord("w05", kTarvikCzech, false).found) complaints += name + "look-up failed\n";
-      if (std::filesystem::exists(kScratchName)) complaints += name + "scratch file left\n";
-      if (diskFull && (errorOf(change.run) != 0 || bytesNow() == start || shownNow() != bytesNow()))
-        complaints += name + "not done once the disk had room\n";
+      complain(error != (refused ? refusal : 0), "error " + std::to_string(error));
+      complain(refused != (bytesNow() == start), "files changed or not");
+      complain(shownNow() != bytesNow(), "the store shows what the files do not hold");
+      complain(!findWord("w05", kTarvikCzech, false).found, "look-up failed");
+      complain(std::filesystem::exists(kScratchName), "scratch file left");
+      complain(diskFull && (errorOf(change.run) != 0 || bytesNow() == start || shownNow() != bytesNow()),
+               "not done once the disk had room");
     }
     return complaints;
   }
@@ -94,27 +89,17 @@ class RefusedChanges : public StoreTest {
 TEST_F(RefusedChanges, AFullDiskLeavesEveryFileAsItWas) {
   EXPECT_EQ(complaintsFor(EFBIG, false, true), "");
   FileSizeLimit limit(5000);
-  EXPECT_EQ(messageOf([] { deleteEntry(0, kTarvikCzech); }),
-            "File too large: pomocny.slk (the new copy of tc_slovnik.slk)");
+  EXPECT_EQ(messageOf([] { deleteEntry(0, kTarvikCzech); }), "File too large: pomocny.slk (the new copy of tc_slovnik.slk)");
 }
 
-TEST_F(RefusedChanges, FilesThatMayNotBeWrittenServeReadsAndRefuseEveryChange) {
+// Files that may not be written serve reads and refuse every change; in a
+// folder that may not be written only the changes in place succeed.
+TEST_F(RefusedChanges, FilesOrAFolderThatMayNotBeWrittenRefuseWhatNeedsThem) {
   closeDictionaries();
-  ::chmod("tc_slovnik.slk", 0444);
-  ::chmod("ct_slovnik.slk", 0444);
-  expectAsUnprivileged([this] {
-    openDictionaries();
-    return complaintsFor(EACCES, false, false);
-  });
-}
-
-TEST_F(RefusedChanges, InAFolderThatMayNotBeWrittenOnlyChangesInPlaceSucceed) {
-  closeDictionaries();
-  ::chmod(".", 0555);
-  expectAsUnprivileged([this] {
-    openDictionaries();
-    return complaintsFor(EACCES, true, false);
-  });
+  for (auto [files, folder, inPlaceWorks] : {std::tuple{0444, 0777, false}, std::tuple{0666, 0555, true}}) {
+    ::chmod("tc_slovnik.slk", files), ::chmod("ct_slovnik.slk", files), ::chmod(".", folder);
+    expectAsUnprivileged([&] { return openDictionaries(), complaintsFor(EACCES, inPlaceWorks, false); });
+  }
   ::chmod(".", 0777);
 }
 

@@ -8,49 +8,34 @@ std::vector<Tslovicko> records(Dict dict) {
   return result;
 }
 
-using InsertEntry = StoreTest;
+using Inserting = StoreTest;
 
-TEST_F(InsertEntry, UpperCasesAndCombinesWithTheFirstRecordOfItsHeadwordWhenAllFit) {
+TEST_F(Inserting, UpperCasesAndCombinesWithTheFirstRecordOfItsHeadwordWhenAllFit) {
   const std::string a20(20, 'A');
-  const struct {
-    std::vector<Tslovicko> before;
-    Tslovicko inserted;
-    std::vector<Tslovicko> after;
-  } cases[] = {
+  const struct { std::vector<Tslovicko> before; Tslovicko inserted; std::vector<Tslovicko> after; } cases[] = {
       {{}, entry("\x9E\xE1" "ba", {"fro", "", "k'ak"}), {entry("\x8E\xC1" "BA", {"FRO", "", "K'AK"})}},
       // The entry's meanings first, each only once: a known pair changes nothing.
-      {{entry("A"), entry("KO", {"VODA", "", "PIVO"}), entry("RA")},
-       entry("ko", {"", "rybnik"}),
+      {{entry("A"), entry("KO", {"VODA", "", "PIVO"}), entry("RA")}, entry("ko", {"", "rybnik"}),
        {entry("A"), entry("KO", {"RYBNIK", "VODA", "PIVO"}), entry("RA")}},
       {{entry("KO", {"VODA", "PIVO"})}, entry("KO", {"PIVO"}), {entry("KO", {"PIVO", "VODA"})}},
       {{entry("KO", {"PIVO", "VODA"})}, entry("ko", {"pivo", "voda"}), {entry("KO", {"PIVO", "VODA"})}},
       {{entry("A'B", {"X"})}, entry("ab", {"y"}), {entry("AB", {"Y", "X"})}},
       // Too many meanings, or a full record, even with a meaning it has: a new record.
-      {{entry("KO", {"1", "2", "3"})}, entry("ko", {"4", "5", "6"}),
-       {entry("KO", {"1", "2", "3"}), entry("KO", {"4", "5", "6"})}},
-      {{entry("RA", {"1", "2", "3", "4", "5"})}, entry("ra", {"1"}),
-       {entry("RA", {"1", "2", "3", "4", "5"}), entry("RA", {"1"})}},
+      {{entry("KO", {"1", "2", "3"})}, entry("ko", {"4", "5", "6"}), {entry("KO", {"1", "2", "3"}), entry("KO", {"4", "5", "6"})}},
+      {{entry("RA", {"1", "2", "3", "4", "5"})}, entry("ra", {"1"}), {entry("RA", {"1", "2", "3", "4", "5"}), entry("RA", {"1"})}},
       // Fields are cut to twenty characters before comparing.
       {{entry(a20, {a20})}, entry(std::string(25, 'a'), {std::string(25, 'a') + "b"}), {entry(a20, {a20})}},
   };
   for (const auto& c : cases) {
-    closeDictionaries();
-    std::filesystem::remove("ct_slovnik.slk");
-    openDictionaries();
+    while (entryCount(kCzechTarvik) > 0) deleteEntry(0, kCzechTarvik);
     for (const Tslovicko& e : c.before) writeEntry(kCzechTarvik, entryCount(kCzechTarvik), e);
     insertEntry(c.inserted, kCzechTarvik);
     EXPECT_EQ(records(kCzechTarvik), c.after) << c.inserted.slovo;
   }
-}
-
-using InsertWord = StoreTest;
-
-TEST_F(InsertWord, KeepsTheSlotsOfGivenMeaningsAndGoesBackwardsWhenAsked) {
+  // insertWord keeps the slots of the given meanings and goes backwards when asked.
+  while (entryCount(kCzechTarvik) > 0) deleteEntry(0, kCzechTarvik);
   fill(kCzechTarvik, {entry("ZZZ")});
-  GivenMeanings meanings;
-  meanings[2] = "voda";
-  meanings[3] = "";
-  insertWord("ko", meanings, kTarvikCzech, true);
+  insertWord("ko", GivenMeanings{std::nullopt, std::nullopt, "voda", ""}, kTarvikCzech, true);
   // Each reverse entry is sorted in at once: the empty headword first.
   EXPECT_EQ(records(kCzechTarvik), (std::vector{entry("", {"KO"}), entry("VODA", {"KO"}), entry("ZZZ")}));
   insertWord("zz", GivenMeanings{"a"}, kTarvikCzech, false);

@@ -18,13 +18,8 @@ TEST(UpcaseCz, MapsAsciiAndCzechLowerCaseLettersAndLeavesEveryOtherByte) {
   EXPECT_EQ(upcaseCzText("\x9E\xE1" "ba'1 z"), "\x8E\xC1" "BA'1 Z");
 }
 
-struct Case {
-  const char* input;
-  const char* expected;
-};
-
-TEST(PronounceTarvik, FollowsTheRulesInTheirOrder) {
-  const Case cases[] = {
+TEST(PronounceAndSpellTarvik, FollowTheRulesInTheirOrder) {
+  const std::pair<const char*, const char*> pronounced[] = {
       {"SHEEKA", "\x8A\xCDKA"}, {"TA'QUI", "TAKVUI"}, {"ROUNNA", "R\xD9NA"}, {"MAIK", "MAJK"},
       {"EEI", "\xCDJ"},  // the I follows an E consumed by EE
       {"QQ", "KVKV"},    // Q before doubling
@@ -32,16 +27,12 @@ TEST(PronounceTarvik, FollowsTheRulesInTheirOrder) {
       {"EEE", "\xCD" "E"}, {"SHH", "\x8AH"}, {"AII", "AJI"}, {"OI", "OJ"}, {"I", "I"},
       {"ROU", "R\xD9"}, {"RO", "RO"}, {"''", ""}, {"", ""},
       {"\xC8\xC8", "\xC8"},  // doubling applies to any byte
-  };
-  for (const Case& c : cases) EXPECT_EQ(pronounceTarvik(c.input), c.expected) << c.input;
-}
-
-TEST(SpellTarvik, FollowsTheRulesInTheirOrder) {
-  const Case cases[] = {
+  }, spelled[] = {
       {"\x9A\xEDkv", "SHEEQ"}, {"MAJK", "MAIK"}, {"r\xF9\x9E" "e", "ROU\x8E" "E"}, {"A'J", "A'J"},
       {"\xCD\xCD", "EEEE"},    {"KVKV", "QQ"},   {"", ""}, {"J", "J"}, {"oj", "OI"}, {"K", "K"}, {"R", "R"},
   };
-  for (const Case& c : cases) EXPECT_EQ(spellTarvik(c.input), c.expected) << c.input;
+  for (const auto& [in, out] : pronounced) EXPECT_EQ(pronounceTarvik(in), out) << in;
+  for (const auto& [in, out] : spelled) EXPECT_EQ(spellTarvik(in), out) << in;
 }
 
 }  // namespace

@@ -12,20 +12,11 @@ TEST_F(MeaningGrid, GivesAPairThatIsAHeadwordOneColumnAndEveryOtherWordItsOwn) {
                       entry("KO RA", {"\xD8" "EKA"}), entry("TA", {"TY"}), entry("RA TA", {"DEN"})});
   std::string sixty;
   Headings sixtyHeadings;
-  for (int i = 0; i < 30; ++i) {
-    sixty += "ta ko ";
-    sixtyHeadings.insert(sixtyHeadings.end(), {"TA", "KO"});
-  }
+  for (int i = 0; i < 30; ++i) sixty += "ta ko ", sixtyHeadings.insert(sixtyHeadings.end(), {"TA", "KO"});
   const std::pair<std::string, Headings> cases[] = {
-      {"ko ra", {"KO RA"}},
-      {"ko ra ta", {"KO RA", "TA"}},
-      {"ta ra ta", {"TA", "RA TA"}},
-      {"ta ko ta", {"TA", "KO", "TA"}},
-      {"   ko   ra  ta   ", {"KO RA", "TA"}},
-      {"ta ko ", {"TA", "KO"}},
-      {"ta ra ta  ", {"TA", "RA TA"}},
-      {"", {""}},
-      {"   ", {""}},
+      {"ko ra", {"KO RA"}},          {"ko ra ta", {"KO RA", "TA"}},          {"ta ra ta", {"TA", "RA TA"}},
+      {"ta ko ta", {"TA", "KO", "TA"}}, {"   ko   ra  ta   ", {"KO RA", "TA"}}, {"ta ko ", {"TA", "KO"}},
+      {"ta ra ta  ", {"TA", "RA TA"}},  {"", {""}},                            {"   ", {""}},
       {sixty, sixtyHeadings},  // beyond the first twelve too
   };
   for (const auto& [line, expected] : cases) {

@@ -4,16 +4,16 @@
 // holding its own dictionaries.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
-#include <climits>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
+#include <utility>
 #include <string>
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include "dictionary_store.h"
 #include "record_file.h"
@@ -21,14 +21,13 @@
 inline Tslovicko entry(std::string slovo, std::initializer_list<std::string> meanings = {}) {
   Tslovicko e;
   e.slovo = std::move(slovo);
-  int slot = 1;
-  for (const std::string& meaning : meanings) e.vyznam(slot++) = meaning;
+  for (int slot = 1; const std::string& meaning : meanings) e.vyznam(slot++) = meaning;
   return e;
 }
 
 inline std::string fileBytes(const std::string& name) {
   std::ifstream in(name, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 inline void putFileBytes(const std::string& name, const std::string& bytes) {
@@ -38,8 +37,7 @@ inline void putFileBytes(const std::string& name, const std::string& bytes) {
 // The raw bytes of one record, as an independent writer would put them.
 inline std::string rawRecord(std::initializer_list<std::string> fields) {
   std::string record(kRecordSize, '\0');
-  std::size_t at = 0;
-  for (const std::string& field : fields) {
+  for (std::size_t at = 0; const std::string& field : fields) {
     record[at] = static_cast<char>(field.size());
     record.replace(at + 1, field.size(), field);
     at += kFieldSize;
@@ -52,9 +50,7 @@ class InTempDir : public ::testing::Test {
   void SetUp() override {
     char path[] = "/tmp/tarvik-test-XXXXXX";
     ASSERT_NE(::mkdtemp(path), nullptr);
-    dir = path;
-    std::filesystem::permissions(dir, std::filesystem::perms::all);
-    previous = std::filesystem::current_path();
+    std::filesystem::permissions(dir = path, std::filesystem::perms::all);
     std::filesystem::current_path(dir);
   }
   void TearDown() override {
@@ -63,8 +59,7 @@ class InTempDir : public ::testing::Test {
     std::filesystem::remove_all(dir);
   }
 
-  std::filesystem::path dir;
-  std::filesystem::path previous;
+  std::filesystem::path dir, previous = std::filesystem::current_path();
 };
 
 // Dictionaries opened in the temporary folder.
@@ -89,40 +84,34 @@ void expectAsUnprivileged(Body body) {
       {
         if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) std::_Exit(99);
         std::string complaint = body();
-        if (!complaint.empty()) std::fprintf(stderr, "%s\n", complaint.c_str());
+        std::fprintf(stderr, "%s\n", complaint.c_str());
         std::_Exit(complaint.empty() ? 0 : 1);
       },
       ::testing::ExitedWithCode(0), "");
 }
 
-// The errno of the IoError that `operation` throws, 0 when it succeeds.
+// The errno and message of the IoError that `operation` throws; 0 and empty when it succeeds.
 template <typename Operation>
-int errorOf(Operation operation) {
+std::pair<int, std::string> failureOf(Operation operation) {
   try {
     operation();
   } catch (const IoError& e) {
-    return e.code().value();
+    return {e.code().value(), e.what()};
   }
-  return 0;
+  return {0, ""};
 }
 
-// The message of the IoError that `operation` throws, empty when it succeeds.
 template <typename Operation>
-std::string messageOf(Operation operation) {
-  try {
-    operation();
-  } catch (const IoError& e) {
-    return e.what();
-  }
-  return "";
-}
+int errorOf(Operation operation) { return failureOf(operation).first; }
+
+template <typename Operation>
+std::string messageOf(Operation operation) { return failureOf(operation).second; }
 
 // Makes every write beyond `bytes` fail with EFBIG, as a full disk would fail it.
 class FileSizeLimit {
  public:
   explicit FileSizeLimit(rlim_t bytes) {
     ::getrlimit(RLIMIT_FSIZE, &saved);
-    previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit limited{bytes, saved.rlim_max};
     ::setrlimit(RLIMIT_FSIZE, &limited);
   }
@@ -133,5 +122,5 @@ class FileSizeLimit {
 
  private:
   rlimit saved{};
-  void (*previousHandler)(int) = nullptr;
+  void (*previousHandler)(int) = std::signal(SIGXFSZ, SIG_IGN);
 };

@@ -2,32 +2,20 @@
 
 namespace {
 
-class Translation : public StoreTest {
- protected:
-  void SetUp() override {
-    StoreTest::SetUp();
-    fill(kTarvikCzech, {entry("KO", {"VODA"}), entry("RA", {"SLUNCE"}), entry("KO RA", {"\xD8" "EKA"}),
-                        entry("TA,", {"TEDY"}), entry("LU", {"", "MOST"}), entry("SHEE", {"MOST"})});
-  }
-};
+using Translation = StoreTest;
 
 TEST_F(Translation, TranslatesWordByWordTryingTheTwoWordPhraseFirst) {
+  fill(kTarvikCzech, {entry("KO", {"VODA"}), entry("RA", {"SLUNCE"}), entry("KO RA", {"\xD8" "EKA"}),
+                      entry("TA,", {"TEDY"}), entry("LU", {"", "MOST"}), entry("SHEE", {"MOST"})});
   std::string unknown256;
   for (int i = 0; i < 256; ++i) unknown256 += "xx ";
-  const struct {
-    std::string line;
-    const char* result;
-    long untranslated;
-  } cases[] = {
+  const struct { std::string line; const char* result; long untranslated; } cases[] = {
       {"ko ra.ta ko", "\xD8" "EKA.ta VODA ", 1},  // the worked example
-      {"", "", 0},
-      {" ., .", "", 0},
+      {"", "", 0}, {" ., .", "", 0},
       {"Ta'ma", "Ta'ma ", 1},  // an unknown word stays as typed
       // Separators follow their words and runs collapse.
-      {"ra,ko", "SLUNCE,VODA ", 0},
-      {"  ra,  ko..", "SLUNCE,VODA.", 0},
-      {"ko ra ko", "\xD8" "EKA VODA ", 0},
-      {"ko ra, ko", "\xD8" "EKA,VODA ", 0},
+      {"ra,ko", "SLUNCE,VODA ", 0}, {"  ra,  ko..", "SLUNCE,VODA.", 0},
+      {"ko ra ko", "\xD8" "EKA VODA ", 0}, {"ko ra, ko", "\xD8" "EKA,VODA ", 0},
       {"ko.ra", "VODA.SLUNCE ", 0},  // the pair is looked up with its own separator
       {"ta, ko", "TEDY VODA ", 0},  // a phrase ending in a separator is found before the word
       {"lu ra", " SLUNCE ", 0},     // the first meaning slot is the translation even when empty
@@ -40,23 +28,15 @@ TEST_F(Translation, TranslatesWordByWordTryingTheTwoWordPhraseFirst) {
   EXPECT_EQ(translateText(unknown256, kTarvikCzech, false).untranslatedCount, 256);  // does not wrap
   EXPECT_EQ(translateText("\x9A\xED", kTarvikCzech, true).result, "MOST ");
   EXPECT_EQ(translateText("\x9A\xED", kTarvikCzech, false).untranslatedCount, 1);
-}
-
-TEST_F(Translation, PhraseAtTakesTwoWordsOnlyWhenTheyAreAHeadwordAndSkipsLeadingSpaces) {
-  const struct {
-    int n;
-    const char* text;
-    const char* result;
-    int taken;
-  } cases[] = {
+  // phraseAt takes two words only when they are a headword, and skips leading spaces.
+  const struct { int n; const char* text; const char* result; int taken; } phrases[] = {
       {1, "ko   ra ta ", "ko ra", 1}, {2, "ko   ra ta ", "ra", 0}, {3, "ko   ra ta ", "ta", 0},
       {4, "ko   ra ta ", "", 0},      {1, "ko", "ko", 0},          {0, "ko ra", "ko ra", 1},
       {1, "", "", 0},               {1, "   ta ko ", "ta", 0},   {2, "   ta ko ", "ko", 0},
   };
-  for (const auto& c : cases) {
+  for (const auto& c : phrases) {
     PhraseAtResult got = phraseAt(c.n, c.text, kTarvikCzech, false);
-    EXPECT_EQ(got.result, c.result) << c.n << " '" << c.text << "'";
-    EXPECT_EQ(got.taken, c.taken) << c.n << " '" << c.text << "'";
+    EXPECT_EQ(got.result + "|" + std::to_string(got.taken), c.result + ("|" + std::to_string(c.taken))) << c.n << c.text;
   }
   // A trailing run of spaces adds an empty word.
   const std::pair<const char*, int> counts[] = {{"ko ra", 2}, {"  ko ra", 2}, {" ko ra ", 3},
