@@ -13,8 +13,7 @@ class Windows : public QtAppTest {};
 TEST_F(Windows, EnterClicksTheFocusedButtonElseTheDefaultAndEscOnlyACancelButton) {
   Window window("Opravdu", 251, 137);
   auto* box = new QLineEdit(&window);
-  QPushButton* yes = window.addButton("&Ano", QRect(16, 96, 97, 25));
-  QPushButton* no = window.addButton("&Ne", QRect(128, 96, 105, 25));
+  QPushButton *yes = window.addButton("&Ano", QRect(16, 96, 97, 25)), *no = window.addButton("&Ne", QRect(128, 96, 105, 25));
   std::string clicks;
   QObject::connect(yes, &QPushButton::clicked, [&] { clicks += 'y'; });
   QObject::connect(no, &QPushButton::clicked, [&] { clicks += 'n'; });
@@ -59,7 +58,6 @@ TEST_F(Windows, AreActivatedByAShowingOrAMoveFromAnotherOfTheirWindowsAndHiddenO
   ASSERT_TRUE(show(browser));
   EXPECT_EQ(activations.count(), 3);
   EXPECT_FALSE(browser.testAttribute(Qt::WA_QuitOnClose));
-  help.close();
 }
 
 }  // namespace
