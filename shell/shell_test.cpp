@@ -54,6 +54,7 @@ TEST_F(StartUp, ReadsTheHelpShowsTheSplashAndTheMainWindowShowsTheOthers) {
   QTimer::singleShot(0, [&] { (shown = QApplication::activeModalWidget()) ? shown->close() : false; });
   w.okno->Editaceslovnku1->trigger();
   EXPECT_EQ(shown, w.okno_editace.get());
+  EXPECT_EQ(w.pri_otevreni->Timer1->interval(), 1500);
   QTimer::singleShot(10, [&w] { QTest::mouseClick(w.pri_otevreni->Image1, Qt::LeftButton); });
   w.pri_otevreni->showModal();
   EXPECT_FALSE(w.pri_otevreni->isVisible());

@@ -31,6 +31,7 @@ TEST(Cp1250, RefusesWhatItCannotHoldNamingTheCharacter) {
   EXPECT_NE(chinese.error.find("U+6C34"), std::string::npos);
   for (const char* broken : {"\xC3", "\xC3(", "\xC0\x80", "\xED\xA0\x80", "\xFF", "\xF4\x90\x80\x80"})
     EXPECT_FALSE(utf8ToCp1250(broken).ok) << broken;
+  EXPECT_FALSE(utf8ToCp1250(std::string_view("\xC3\xA1", 1)).ok);  // cut short where the text ends
   EXPECT_EQ(utf8ToCp1250("žluťoučký kůň").bytes, "\x9Elu\x9Dou\xE8k\xFD k\xF9\xF2");
 }
 
