@@ -38,9 +38,9 @@ TEST_F(Inserting, UpperCasesAndCombinesWithTheFirstRecordOfItsHeadwordWhenAllFit
   insertWord("ko", GivenMeanings{std::nullopt, std::nullopt, "voda", ""}, kTarvikCzech, true);
   // Each reverse entry is sorted in at once: the empty headword first.
   EXPECT_EQ(records(kCzechTarvik), (std::vector{entry("", {"KO"}), entry("VODA", {"KO"}), entry("ZZZ")}));
-  insertWord("zz", GivenMeanings{"a"}, kTarvikCzech, false);
+  insertWord("zz", GivenMeanings{"a", std::nullopt, std::nullopt, std::nullopt, "e"}, kTarvikCzech, false);
   insertWord("aa", GivenMeanings{}, kTarvikCzech, false);
-  EXPECT_EQ(records(kTarvikCzech), (std::vector{entry("AA"), entry("KO", {"", "", "VODA", ""}), entry("ZZ", {"A"})}));
+  EXPECT_EQ(records(kTarvikCzech), (std::vector{entry("AA"), entry("KO", {"", "", "VODA", ""}), entry("ZZ", {"A", "", "", "", "E"})}));
   EXPECT_EQ(entryCount(kCzechTarvik), 3);
 }
 
