@@ -21,6 +21,24 @@ constexpr std::array<unsigned char, 256> makeUpcaseTable() {
 
 constexpr auto kUpcase = makeUpcaseTable();
 
+constexpr std::array<unsigned char, 256> makeFoldTable() {
+  std::array<unsigned char, 256> table{};
+  for (int c = 0; c < 256; ++c) table[c] = static_cast<unsigned char>(c);
+  // Every Windows-1250 letter whose Unicode decomposition is a plain letter
+  // and marks, beside that plain letter.
+  constexpr std::string_view marked =
+      "\x8A\x8C\x8D\x8E\x8F\x9A\x9C\x9D\x9E\x9F\xA5\xAA\xAF\xB9\xBA\xBC\xBE\xBF\xC0\xC1\xC2\xC3\xC4\xC5\xC6"
+      "\xC7\xC8\xC9\xCA\xCB\xCC\xCD\xCE\xCF\xD1\xD2\xD3\xD4\xD5\xD6\xD8\xD9\xDA\xDB\xDC\xDD\xDE\xE0\xE1\xE2"
+      "\xE3\xE4\xE5\xE6\xE7\xE8\xE9\xEA\xEB\xEC\xED\xEE\xEF\xF1\xF2\xF3\xF4\xF5\xF6\xF8\xF9\xFA\xFB\xFC\xFD\xFE";
+  constexpr std::string_view plain = "SSTZZsstzzASZasLlzRAAAALCCCEEEEIIDNNOOOORUUUUYTraaaalccceeeeiidnnooooruuuuyt";
+  static_assert(marked.size() == plain.size());
+  for (std::size_t i = 0; i < marked.size(); ++i)
+    table[static_cast<unsigned char>(marked[i])] = static_cast<unsigned char>(plain[i]);
+  return table;
+}
+
+constexpr auto kFold = makeFoldTable();
+
 constexpr char kCapitalIAcute = '\xCD';  // Í
 constexpr char kCapitalSCaron = '\x8A';  // Š
 constexpr char kCapitalURing = '\xD9';   // Ů
@@ -39,6 +57,17 @@ std::string upcaseCzText(std::string_view text) {
   std::string result(text);
   for (char& c : result) c = upcaseCz(c);
   return result;
+}
+
+char foldDiacritics(char c) { return static_cast<char>(kFold[static_cast<unsigned char>(c)]); }
+
+std::string foldedKey(std::string_view word) {
+  std::string key;
+  key.reserve(word.size());
+  // Folding first lets upcaseCz reach letters it has no pair for (ä -> a -> A).
+  for (char c : word)
+    if (c != '\'') key += upcaseCz(foldDiacritics(c));
+  return key;
 }
 
 std::string pronounceTarvik(std::string_view word) {

@@ -8,6 +8,14 @@
 char upcaseCz(char c);
 std::string upcaseCzText(std::string_view text);
 
+// A letter with its diacritics taken off (Ž -> Z, ů -> u), for finding words
+// typed on a keyboard without Czech letters; a letter that has no plain form
+// in Windows-1250 (Ł, ß) and every other byte stays.
+char foldDiacritics(char c);
+// The key two spellings share when they differ only in case, diacritics and
+// apostrophes: "Muze", "MŮŽE" and "MU'Ž" all give MUZE.
+std::string foldedKey(std::string_view word);
+
 // How a Czech reader says a Tarvik word (SHEEKA -> ŠÍKA); apostrophes vanish.
 std::string pronounceTarvik(std::string_view word);
 // A Tarvik spelling for a word typed as it sounds (šíkv -> SHEEQ).

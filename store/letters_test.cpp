@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <unicode/normalizer2.h>
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
+
+#include "cp1250.h"
 #include "letters.h"
 
 namespace {
@@ -33,6 +38,26 @@ TEST(PronounceAndSpellTarvik, FollowTheRulesInTheirOrder) {
   };
   for (const auto& [in, out] : pronounced) EXPECT_EQ(pronounceTarvik(in), out) << in;
   for (const auto& [in, out] : spelled) EXPECT_EQ(spellTarvik(in), out) << in;
+}
+
+// The plain letter ICU gives for `byte` (canonical decomposition, marks
+// dropped), or the byte itself where that is no single Windows-1250 letter.
+unsigned char plainLetterByIcu(unsigned char byte) {
+  UErrorCode status = U_ZERO_ERROR;
+  const icu::Normalizer2* nfd = icu::Normalizer2::getNFDInstance(status);
+  icu::UnicodeString parts = nfd->normalize(icu::UnicodeString(static_cast<UChar32>(cp1250ToUnicode(byte))), status);
+  EXPECT_TRUE(U_SUCCESS(status));
+  icu::UnicodeString plain;
+  for (int32_t i = 0; i < parts.length(); i = parts.moveIndex32(i, 1))
+    if (u_charType(parts.char32At(i)) != U_NON_SPACING_MARK) plain.append(parts.char32At(i));
+  if (plain.countChar32() != 1) return byte;
+  return unicodeToCp1250(static_cast<char32_t>(plain.char32At(0))).value_or(byte);
+}
+
+TEST(FoldDiacritics, AgreesWithIcuOnEveryByte) {
+  for (int c = 0; c < 256; ++c)
+    EXPECT_EQ(static_cast<unsigned char>(foldDiacritics(static_cast<char>(c))), plainLetterByIcu(c)) << "byte " << c;
+  EXPECT_EQ(foldedKey("M\xF9'\x9E" "e \xE4\xA3"), "MUZE A\xA3");  // ů ž ä fold, Ł has no plain form
 }
 
 }  // namespace
