@@ -131,7 +131,7 @@ Request toRequest(const CLI::App& app, const RawOptions& raw, const std::vector<
   // The check let any case through ("CP1250"), and left the value as typed.
   request.encoding = CLI::detail::to_lower(raw.encoding) == "cp1250" ? Encoding::kCp1250 : Encoding::kUtf8;
   request.dict = raw.dict == "ct" ? kCzechTarvik : kTarvikCzech;
-  request.byPronunciation = !raw.noPronunciation;
+  request.lookup.byPronunciation = !raw.noPronunciation;
   request.reverse = raw.reverse;
   request.arguments = gatherArguments(*sub, command, afterDashes);
   return request;

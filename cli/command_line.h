@@ -16,7 +16,7 @@ struct Request {
   std::string dir;  // empty: the current folder
   Encoding encoding = Encoding::kUtf8;
   Dict dict = kTarvikCzech;
-  bool byPronunciation = true;
+  LookupOptions lookup{.byPronunciation = true};
   bool reverse = false;
   std::vector<std::string> arguments;  // in the order given, "--" removed
 };

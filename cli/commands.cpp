@@ -56,7 +56,7 @@ void takeIndex(Job& job) {
 int translate(const Job& job) {
   long untranslated = 0;
   for (const std::string& line : job.lines) {
-    LineTranslation translation = translateText(line, job.request.dict, job.request.byPronunciation);
+    LineTranslation translation = translateText(line, job.request.dict, job.request.lookup);
     print(job, translation.result);
     untranslated += translation.untranslatedCount;
   }
@@ -66,7 +66,7 @@ int translate(const Job& job) {
 }
 
 int grid(const Job& job) {
-  for (const GridColumn& column : meaningColumns(job.texts[0], job.request.dict, job.request.byPronunciation)) {
+  for (const GridColumn& column : meaningColumns(job.texts[0], job.request.dict, job.request.lookup)) {
     std::string line = column[0];
     for (int row = 1; row < kGridRows; ++row) line += '\t' + column[row];
     print(job, line);
@@ -75,7 +75,7 @@ int grid(const Job& job) {
 }
 
 int lookup(const Job& job) {
-  FoundWord found = findWord(job.texts[0], job.request.dict, job.request.byPronunciation);
+  FoundWord found = findWord(job.texts[0], job.request.dict, job.request.lookup);
   if (!found.found) return kExitNotFound;
   Tslovicko entry = readEntry(job.request.dict, found.position - 1);
   return print(job, std::to_string(found.position) + '\t' + recordFields(entry.slovo, found.meanings));

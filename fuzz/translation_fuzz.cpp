@@ -52,12 +52,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   int words = countWords(text);
   require(words >= 1 && words <= static_cast<int>(text.size()) + 1, "countWords counts from one");
-  PhraseAtResult item = phraseAt(n, text, kTarvikCzech, byPronunciation);
+  PhraseAtResult item = phraseAt(n, text, kTarvikCzech, LookupOptions{.byPronunciation = byPronunciation});
   require(item.taken == 0 || item.taken == 1, "a phrase takes one more word or none");
   require(item.result.size() <= text.size(), "phraseAt gives a piece of the text");
   if (item.taken == 1) require(item.result.find(' ') != std::string::npos, "a phrase is two words");
 
-  std::vector<GridColumn> columns = meaningColumns(text, kTarvikCzech, byPronunciation);
+  std::vector<GridColumn> columns = meaningColumns(text, kTarvikCzech, LookupOptions{.byPronunciation = byPronunciation});
   require(!columns.empty() && columns.size() <= static_cast<std::size_t>(words) + kGridResetColumns,
           "the grid has a column per item and its spare ones");
   return 0;

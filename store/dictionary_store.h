@@ -55,16 +55,62 @@ std::shared_ptr<const std::string> entriesNow(Dict dict);
 
 // Lookups. Queries are upper-cased with upcaseCz and apostrophes are ignored
 // on both sides. Positions count records from 1; 0 is "not found".
+//
+// Beyond the headword as stored, a look-up may try, each only when asked and
+// only after everything before it found nothing: the pronunciation (a Tarvik
+// headword pronounced as the word is written), the word without diacritics
+// ("zena" finds ŽENA) and Czech word forms ("muže" finds MUŽ). With all of
+// them off a look-up is exactly the headword look-up.
+struct LookupOptions {
+  bool byPronunciation = false;
+  bool forms = false;
+  bool ignoreDiacritics = false;
+};
+enum class FoundBy : std::uint8_t { exact, pronunciation, diacritics, form };
 struct FoundWord {
   bool found = false;
   long position = 0;
   std::array<std::string, kMeaningCount> meanings;
+  FoundBy how = FoundBy::exact;
+  std::string baseForm;  // the base form that was found, when how == form
 };
-// The first record in file order whose headword is `word`, or, with
-// byPronunciation, whose headword is pronounced as `word` is written.
-FoundWord findWord(std::string_view word, Dict dict, bool byPronunciation);
+// "exact", "pronunciation", "diacritics" or "form of MUŽ".
+std::string describeFound(FoundBy how, std::string_view baseForm);
+// The first record in file order found by the first way of `options` that
+// finds any.
+FoundWord findWord(std::string_view word, Dict dict, const LookupOptions& options);
+inline FoundWord findWord(std::string_view word, Dict dict, bool byPronunciation) {
+  return findWord(word, dict, LookupOptions{.byPronunciation = byPronunciation});
+}
+// Every record found by that same first way, in file order (MUŽ and MŮŽE
+// for "muze").
+struct FoundEntry {
+  long position = 0;
+  FoundBy how = FoundBy::exact;
+  std::string baseForm;
+};
+std::vector<FoundEntry> findAllWords(std::string_view word, Dict dict, const LookupOptions& options);
 // The first record in file order whose headword starts with `word`.
 long findPrefix(std::string_view word, Dict dict);
+
+// The headwords nearest to `word` by edit distance, at most 2, best first
+// (then in file order), at most 10, one per headword. Apostrophes do not
+// count, nor a letter written twice; in the Tarvik dictionary two spellings
+// that sound alike are as near as their pronunciations.
+struct Suggestion {
+  long position = 0;
+  std::string headword;
+  int distance = 0;
+};
+constexpr int kMaxSuggestionDistance = 2;
+constexpr std::size_t kMaxSuggestions = 10;
+std::vector<Suggestion> suggestWords(std::string_view word, Dict dict);
+
+// Every record with a meaning that holds `text` as a whole word or a run of
+// whole words, in file order. The forms and diacritics options widen what a
+// word of `text` matches; pronunciation plays no part.
+std::vector<FoundEntry> searchMeanings(std::string_view text, Dict dict, const LookupOptions& options);
+
 // Adds an entry, upper-cased: into the first record of the same headword when
 // all meanings fit there, else as a new record at the end. Does not sort.
 void insertEntry(Tslovicko entry, Dict dict);
@@ -87,13 +133,18 @@ struct LineTranslation {
   std::string result;
   long untranslatedCount = 0;
 };
-LineTranslation translateText(std::string_view text, Dict dict, bool byPronunciation);
+// With markUnknown, each word left untranslated gets a "*" before it.
+LineTranslation translateText(std::string_view text, Dict dict, const LookupOptions& options,
+                              bool markUnknown = false);
+inline LineTranslation translateText(std::string_view text, Dict dict, bool byPronunciation) {
+  return translateText(text, dict, LookupOptions{.byPronunciation = byPronunciation});
+}
 
 struct PhraseAtResult {
   std::string result;  // the n-th word, or it and the next word joined by one space
   int taken = 0;       // 1 when the two words form a phrase of the dictionary
 };
-PhraseAtResult phraseAt(int n, std::string_view text, Dict dict, bool byPronunciation);
+PhraseAtResult phraseAt(int n, std::string_view text, Dict dict, const LookupOptions& options);
 int countWords(std::string_view text);
 
 // Writes every filled meaning as "HEADWORD - MEANING" to tc_slovnik.txt or

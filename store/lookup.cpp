@@ -14,10 +14,10 @@ std::string queryKey(std::string_view word) {
 
 }  // namespace
 
-FoundWord findInIndex(DictionaryIndex& index, std::string_view word, bool byPronunciation) {
+FoundWord findInIndex(DictionaryIndex& index, std::string_view word, const LookupOptions& options) {
   std::string key = queryKey(word);
   long first = index.findStored(key);
-  if (byPronunciation) {
+  if (options.byPronunciation) {
     long bySound = index.findPronounced(key);
     if (bySound >= 0 && (first < 0 || bySound < first)) first = bySound;
   }
@@ -30,8 +30,8 @@ FoundWord findInIndex(DictionaryIndex& index, std::string_view word, bool byPron
   return answer;
 }
 
-FoundWord findWord(std::string_view word, Dict dict, bool byPronunciation) {
-  return findInIndex(currentIndex(dict), word, byPronunciation);
+FoundWord findWord(std::string_view word, Dict dict, const LookupOptions& options) {
+  return findInIndex(currentIndex(dict), word, options);
 }
 
 long findPrefix(std::string_view word, Dict dict) {

@@ -26,20 +26,20 @@ inline int meaningColumnWidth(std::string_view text) {
 // colCount, setColCount (a count below 1 taken as 1), cell, setCell,
 // colWidth and setColWidth; cells outside the column count keep their text.
 template <typename Grid>
-void fillMeaningGrid(Grid& grid, std::string_view line, Dict dict, bool byPronunciation) {
+void fillMeaningGrid(Grid& grid, std::string_view line, Dict dict, const LookupOptions& options) {
   std::string spaced = std::string(line) + ' ';
   int words = countWords(line);
   int base = 1;
   // The column count stays one ahead of the items filled. The spare column
   // goes at the end, and one more when the last item was a phrase.
   for (int i = 1; i - 1 < words;) {
-    PhraseAtResult item = phraseAt(i, spaced, dict, byPronunciation);
+    PhraseAtResult item = phraseAt(i, spaced, dict, options);
     grid.setColCount(countWords(spaced) - base + 1);
     std::string heading = upcaseCzText(item.result);
     int col = i - base;
     grid.setCell(col, 0, heading);
     grid.setColWidth(col, meaningColumnWidth(heading));
-    FoundWord found = findWord(heading, dict, byPronunciation);
+    FoundWord found = findWord(heading, dict, options);
     for (int row = 1; row < kGridRows; ++row) {
       const std::string& meaning = found.meanings[row - 1];
       grid.setCell(col, row, meaning);
@@ -55,4 +55,4 @@ void fillMeaningGrid(Grid& grid, std::string_view line, Dict dict, bool byPronun
 using GridColumn = std::array<std::string, kGridRows>;
 
 // The columns a freshly reset grid shows after a step over `line`.
-std::vector<GridColumn> meaningColumns(std::string_view line, Dict dict, bool byPronunciation);
+std::vector<GridColumn> meaningColumns(std::string_view line, Dict dict, const LookupOptions& options);

@@ -56,4 +56,4 @@ class HeldChanges {
 
 // A look-up in an index already made current, for the callers that look up
 // many words in one operation.
-FoundWord findInIndex(DictionaryIndex& index, std::string_view word, bool byPronunciation);
+FoundWord findInIndex(DictionaryIndex& index, std::string_view word, const LookupOptions& options);

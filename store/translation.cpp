@@ -11,7 +11,7 @@ std::string_view withoutLeadingSpaces(std::string_view text) {
 
 }  // namespace
 
-LineTranslation translateText(std::string_view text, Dict dict, bool byPronunciation) {
+LineTranslation translateText(std::string_view text, Dict dict, const LookupOptions& options, bool markUnknown) {
   LineTranslation line;
   DictionaryIndex& index = currentIndex(dict);
   std::string extended(text);
@@ -32,7 +32,7 @@ LineTranslation translateText(std::string_view text, Dict dict, bool byPronuncia
     }
     // Try the two-word phrase before the single word, so that an entry for the
     // phrase wins over the entry for its first word.
-    FoundWord phrase = findInIndex(index, held + heldSeparator + word, byPronunciation);
+    FoundWord phrase = findInIndex(index, held + heldSeparator + word, options);
     if (phrase.found) {
       line.result += phrase.meanings[0];
       line.result += x;
@@ -40,10 +40,11 @@ LineTranslation translateText(std::string_view text, Dict dict, bool byPronuncia
       word.clear();
       continue;
     }
-    FoundWord single = findInIndex(index, held, byPronunciation);
+    FoundWord single = findInIndex(index, held, options);
     if (single.found) {
       line.result += single.meanings[0];
     } else {
+      if (markUnknown) line.result += '*';
       line.result += held;
       ++line.untranslatedCount;
     }
@@ -55,7 +56,7 @@ LineTranslation translateText(std::string_view text, Dict dict, bool byPronuncia
   return line;
 }
 
-PhraseAtResult phraseAt(int n, std::string_view text, Dict dict, bool byPronunciation) {
+PhraseAtResult phraseAt(int n, std::string_view text, Dict dict, const LookupOptions& options) {
   PhraseAtResult answer;
   std::string_view rest = withoutLeadingSpaces(text);
   for (int skipped = 1; skipped < n && !rest.empty(); ++skipped) {
@@ -69,7 +70,7 @@ PhraseAtResult phraseAt(int n, std::string_view text, Dict dict, bool byPronunci
   if (rest.empty()) return answer;
   std::string_view second = rest.substr(0, std::min(rest.find(' '), rest.size()));
   std::string joined = answer.result + ' ' + std::string(second);
-  if (findWord(joined, dict, byPronunciation).found) {
+  if (findWord(joined, dict, options).found) {
     answer.result = std::move(joined);
     answer.taken = 1;
   }

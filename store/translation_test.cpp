@@ -35,7 +35,7 @@ TEST_F(Translation, TranslatesWordByWordTryingTheTwoWordPhraseFirst) {
       {1, "", "", 0},               {1, "   ta ko ", "ta", 0},   {2, "   ta ko ", "ko", 0},
   };
   for (const auto& c : phrases) {
-    PhraseAtResult got = phraseAt(c.n, c.text, kTarvikCzech, false);
+    PhraseAtResult got = phraseAt(c.n, c.text, kTarvikCzech, LookupOptions{});
     EXPECT_EQ(got.result + "|" + std::to_string(got.taken), c.result + ("|" + std::to_string(c.taken))) << c.n << c.text;
   }
   // A trailing run of spaces adds an empty word.

@@ -73,6 +73,7 @@ class Tokno : public QMainWindow {
 
   Dict direction() const { return Doetiny1->isChecked() ? kTarvikCzech : kCzechTarvik; }
   bool byPronunciation() const { return Podlev1->isChecked(); }
+  LookupOptions lookupOptions() const { return {.byPronunciation = byPronunciation()}; }
 
   Memo* Vstup;
   StringGrid* vyberslov;

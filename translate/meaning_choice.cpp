@@ -13,7 +13,7 @@ void Tokno::resetGrid() {
 }
 
 void Tokno::vybyrani() {
-  fillMeaningGrid(*vyberslov, Vstup->line(walk.currentLine), direction(), byPronunciation());
+  fillMeaningGrid(*vyberslov, Vstup->line(walk.currentLine), direction(), lookupOptions());
   updateProgress();
 }
 
