@@ -26,32 +26,48 @@ void DictionaryIndex::load(std::string records, const FileStamp& stamp) {
 }
 
 void DictionaryIndex::dropTables() {
-  storedReady = pronouncedReady = prefixesReady = false;
+  for (KeyedRecords& table : tables) table.ready = false;
+  prefixesReady = soundOrderReady = meaningWordsReady = false;
 }
 
-void DictionaryIndex::ensureStored() {
-  if (storedReady) return;
-  stored.clear();
-  stored.reserve(count(), count() * 8);
-  for (std::uint32_t i = 0; i < count(); ++i) stored.push(storedFormOf(record(i)));
-  storedFirst.build(stored);
-  storedReady = true;
+std::string DictionaryIndex::keyOf(KeyKind kind, std::uint32_t index, const char* rec) const {
+  switch (kind) {
+    case kStoredKey:
+      return storedFormOf(rec);
+    case kPronouncedKey:
+      return pronounceTarvik(tables[kStoredKey].keys.at(index));
+    default:
+      return foldedKey(fieldText(rec, 0));
+  }
 }
 
-void DictionaryIndex::ensurePronounced() {
-  if (pronouncedReady) return;
-  ensureStored();
-  pronounced.clear();
-  pronounced.reserve(count(), count() * 8);
+DictionaryIndex::KeyedRecords& DictionaryIndex::ensure(KeyKind kind) {
+  KeyedRecords& table = tables[kind];
+  if (table.ready) return table;
+  // Pronunciations are made from the stored forms.
+  if (kind == kPronouncedKey) ensure(kStoredKey);
+  table.keys.clear();
   // A key can outgrow its headword (Q becomes KV) but never 2 * 20 bytes.
-  for (std::uint32_t i = 0; i < count(); ++i) pronounced.push(pronounceTarvik(stored.at(i)));
-  pronouncedFirst.build(pronounced);
-  pronouncedReady = true;
+  table.keys.reserve(count(), count() * 8);
+  for (std::uint32_t i = 0; i < count(); ++i) table.keys.push(keyOf(kind, i, record(i)));
+  table.first.build(table.keys);
+  table.ready = true;
+  return table;
+}
+
+std::vector<std::uint32_t> DictionaryIndex::findAll(KeyKind kind, std::string_view key) {
+  std::vector<std::uint32_t> all;
+  long first = findFirst(kind, key);
+  if (first < 0) return all;
+  const KeyArena& keys = tables[kind].keys;
+  for (std::uint32_t i = static_cast<std::uint32_t>(first); i < keys.size(); ++i)
+    if (keys.at(i) == key) all.push_back(i);
+  return all;
 }
 
 void DictionaryIndex::ensurePrefixes() {
   if (prefixesReady) return;
-  ensureStored();
+  const KeyArena& stored = ensure(kStoredKey).keys;
   byStored = stableOrder(count(), [&](std::uint32_t a, std::uint32_t b) { return stored.at(a) < stored.at(b); });
   rebuildPrefixTree();
   prefixesReady = true;
@@ -65,19 +81,9 @@ void DictionaryIndex::rebuildPrefixTree() {
     smallestRecord[i] = std::min(smallestRecord[2 * i], smallestRecord[2 * i + 1]);
 }
 
-long DictionaryIndex::findStored(std::string_view key) {
-  ensureStored();
-  return storedFirst.find(key, stored);
-}
-
-long DictionaryIndex::findPronounced(std::string_view key) {
-  ensurePronounced();
-  return pronouncedFirst.find(key, pronounced);
-}
-
 long DictionaryIndex::findPrefix(std::string_view key) {
   ensurePrefixes();
-  auto formOf = [&](std::uint32_t record) { return stored.at(record); };
+  auto formOf = [&](std::uint32_t record) { return tables[kStoredKey].keys.at(record); };
   auto first = std::lower_bound(byStored.begin(), byStored.end(), key,
                                 [&](std::uint32_t r, std::string_view k) { return formOf(r) < k; });
   auto last = std::partition_point(first, byStored.end(),
@@ -98,6 +104,7 @@ long DictionaryIndex::prefixRangeMin(std::size_t lo, std::size_t hi) const {
 
 void DictionaryIndex::written(std::uint32_t index, const char* newRecord, const FileStamp& stamp) {
   builtFrom = stamp;
+  soundOrderReady = meaningWordsReady = false;
   if (content.use_count() > 1) {
     // A window is showing the records held now; they must stay as they are.
     auto copy = std::make_shared<std::string>();
@@ -105,39 +112,37 @@ void DictionaryIndex::written(std::uint32_t index, const char* newRecord, const 
     copy->append(*content);
     content = std::move(copy);
   }
+  const KeyArena& stored = tables[kStoredKey].keys;
+  auto byForm = [&](std::uint32_t r, std::string_view k) { return stored.at(r) < k; };
   if (index == count()) {
     content->append(newRecord, kRecordSize);
-    if (storedReady) {
-      stored.push(storedFormOf(newRecord));
-      storedFirst.addIfAbsent(index, stored);
-    }
-    if (pronouncedReady) {
-      pronounced.push(pronounceTarvik(stored.at(index)));
-      pronouncedFirst.addIfAbsent(index, pronounced);
+    for (int kind = 0; kind < kKeyKinds; ++kind) {
+      KeyedRecords& table = tables[kind];
+      if (!table.ready) continue;
+      table.keys.push(keyOf(static_cast<KeyKind>(kind), index, newRecord));
+      table.first.addIfAbsent(index, table.keys);
     }
     if (prefixesReady) {
       // Among equal stored forms the order does not matter: the tree gives the smallest.
-      auto at = std::lower_bound(byStored.begin(), byStored.end(), stored.at(index),
-                                 [&](std::uint32_t r, std::string_view k) { return stored.at(r) < k; });
-      byStored.insert(at, index);
+      byStored.insert(std::lower_bound(byStored.begin(), byStored.end(), stored.at(index), byForm), index);
       rebuildPrefixTree();
     }
     return;
   }
-  std::string newForm = storedFormOf(newRecord);
-  bool sameForm = storedFormOf(record(index)) == newForm;
+  bool sameHeadword = fieldText(record(index), 0) == fieldText(newRecord, 0);
   content->replace(index * kRecordSize, kRecordSize, newRecord, kRecordSize);
-  if (sameForm || !storedReady) return;
+  if (sameHeadword) return;
   if (prefixesReady) {
     // Take the record out of the order under its old form, put it back under the new one.
-    auto sameRecord = std::find(byStored.begin(), byStored.end(), index);
-    byStored.erase(sameRecord);
-    auto at = std::lower_bound(byStored.begin(), byStored.end(), std::string_view(newForm),
-                               [&](std::uint32_t r, std::string_view k) { return stored.at(r) < k; });
-    byStored.insert(at, index);
+    byStored.erase(std::find(byStored.begin(), byStored.end(), index));
+    std::string newForm = storedFormOf(newRecord);
+    byStored.insert(std::lower_bound(byStored.begin(), byStored.end(), std::string_view(newForm), byForm), index);
   }
-  rekey(stored, storedFirst, index, newForm);
-  if (pronouncedReady) rekey(pronounced, pronouncedFirst, index, pronounceTarvik(newForm));
+  // Pronunciations follow the stored forms, so those are rekeyed first.
+  for (int kind = 0; kind < kKeyKinds; ++kind) {
+    KeyedRecords& table = tables[kind];
+    if (table.ready) rekey(table.keys, table.first, index, keyOf(static_cast<KeyKind>(kind), index, newRecord));
+  }
   if (prefixesReady) rebuildPrefixTree();
 }
 
@@ -170,7 +175,8 @@ void DictionaryIndex::reordered(std::string records, const std::vector<std::uint
   content = std::make_shared<std::string>(std::move(records));
   builtFrom = stamp;
   loaded = true;
-  if (oneMovedBack && storedReady) {
+  soundOrderReady = meaningWordsReady = false;
+  if (oneMovedBack) {
     moveRecord(hi - 1, lo);
   } else {
     dropTables();
@@ -181,14 +187,11 @@ void DictionaryIndex::reordered(std::string records, const std::vector<std::uint
 // place on. Only an earlier place can make it the first of its keys.
 void DictionaryIndex::moveRecord(std::uint32_t from, std::uint32_t to) {
   auto renumber = [&](std::uint32_t r) { return r == from ? to : (r >= to && r < from ? r + 1 : r); };
-  stored.move(from, to);
-  storedFirst.renumber(renumber);
-  if (static_cast<std::uint32_t>(storedFirst.find(stored.at(to), stored)) > to) storedFirst.set(to, stored);
-  if (pronouncedReady) {
-    pronounced.move(from, to);
-    pronouncedFirst.renumber(renumber);
-    if (static_cast<std::uint32_t>(pronouncedFirst.find(pronounced.at(to), pronounced)) > to)
-      pronouncedFirst.set(to, pronounced);
+  for (KeyedRecords& table : tables) {
+    if (!table.ready) continue;
+    table.keys.move(from, to);
+    table.first.renumber(renumber);
+    if (static_cast<std::uint32_t>(table.first.find(table.keys.at(to), table.keys)) > to) table.first.set(to, table.keys);
   }
   if (prefixesReady) {
     // Stored forms did not change, so each record keeps its place in this order.
@@ -198,6 +201,7 @@ void DictionaryIndex::moveRecord(std::uint32_t from, std::uint32_t to) {
 }
 
 std::size_t DictionaryIndex::memoryUsed() const {
-  return content->capacity() + stored.memoryUsed() + storedFirst.memoryUsed() + pronounced.memoryUsed() +
-         pronouncedFirst.memoryUsed() + (byStored.capacity() + smallestRecord.capacity()) * sizeof(std::uint32_t);
+  std::size_t used = content->capacity() + (byStored.capacity() + smallestRecord.capacity()) * sizeof(std::uint32_t);
+  for (const KeyedRecords& table : tables) used += table.keys.memoryUsed() + table.first.memoryUsed();
+  return used;
 }

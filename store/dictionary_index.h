@@ -7,14 +7,20 @@
 // one state of the file, named by its FileStamp; the store's own writes keep
 // it current, and any other change of the file drops it.
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "key_table.h"
 #include "record_file.h"
+
+// The words of a meaning or a searched text: runs of bytes between spaces
+// and punctuation; apostrophes alone make no word.
+std::vector<std::string_view> wordsOf(std::string_view text);
 
 class DictionaryIndex {
  public:
@@ -33,10 +39,28 @@ class DictionaryIndex {
   std::shared_ptr<const std::string> snapshot() const { return content; }
 
   // 0-based record numbers, -1 when nothing matches. `key` is a query key:
-  // upper-cased, apostrophes removed.
-  long findStored(std::string_view key);
-  long findPronounced(std::string_view key);
+  // upper-cased, apostrophes removed; for findFolded, a foldedKey.
+  long findStored(std::string_view key) { return findFirst(kStoredKey, key); }
+  long findPronounced(std::string_view key) { return findFirst(kPronouncedKey, key); }
+  long findFolded(std::string_view key) { return findFirst(kFoldedKey, key); }
   long findPrefix(std::string_view key);
+  // Every record with the key, in file order.
+  enum KeyKind { kStoredKey, kPronouncedKey, kFoldedKey, kKeyKinds };
+  std::vector<std::uint32_t> findAll(KeyKind kind, std::string_view key);
+
+  // Records whose stored form is within `bound` edits of `key`, with their
+  // distance, in no particular order.
+  struct Near {
+    std::uint32_t record;
+    int distance;
+  };
+  std::vector<Near> nearStored(std::string_view key, int bound);
+  // The same over the pronunciations of the headwords with diacritics folded
+  // away (SHEEKA sounds ŠÍKA, kept as SIKA).
+  std::vector<Near> nearPronounced(std::string_view key, int bound);
+
+  // Records with a meaning word whose foldedKey is `key`, ascending.
+  const std::vector<std::uint32_t>& withMeaningWord(std::string_view key);
 
   // The store wrote `record` at `index` (index == count() appends).
   void written(std::uint32_t index, const char* record, const FileStamp& stamp);
@@ -46,9 +70,17 @@ class DictionaryIndex {
   std::size_t memoryUsed() const;
 
  private:
-  void ensureStored();
-  void ensurePronounced();
+  struct KeyedRecords {
+    KeyArena keys;
+    FirstRecordTable first;
+    bool ready = false;
+  };
+  std::string keyOf(KeyKind kind, std::uint32_t index, const char* record) const;
+  KeyedRecords& ensure(KeyKind kind);
+  long findFirst(KeyKind kind, std::string_view key) { return ensure(kind).first.find(key, ensure(kind).keys); }
   void ensurePrefixes();
+  void ensureSoundOrder();
+  void ensureMeaningWords();
   void dropTables();
   void moveRecord(std::uint32_t from, std::uint32_t to);
   void rebuildPrefixTree();
@@ -60,17 +92,19 @@ class DictionaryIndex {
   bool loaded = false;
 
   // Each table is built on first use and kept up to date after that.
-  KeyArena stored;
-  FirstRecordTable storedFirst;
-  bool storedReady = false;
-
-  KeyArena pronounced;
-  FirstRecordTable pronouncedFirst;
-  bool pronouncedReady = false;
+  std::array<KeyedRecords, kKeyKinds> tables;
 
   // Records ordered by stored form, and a segment tree of the smallest record
   // number over them: the records with a prefix are one run of that order.
   std::vector<std::uint32_t> byStored;
   std::vector<std::uint32_t> smallestRecord;
   bool prefixesReady = false;
+
+  // Built on first use and dropped by any change: these serve the searches
+  // a person starts, not the look-ups of a translation.
+  KeyArena foldedSound;
+  std::vector<std::uint32_t> bySound;
+  bool soundOrderReady = false;
+  std::unordered_map<std::string, std::vector<std::uint32_t>> meaningWords;
+  bool meaningWordsReady = false;
 };

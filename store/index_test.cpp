@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 #include <random>
+#include <set>
 #include <span>
 
 #include "store_fixture_test.h"
@@ -43,8 +44,65 @@ class IndexAgainstScan : public StoreTest {
   Tslovicko randomEntry() {
     Tslovicko e = entry(upcaseCzText(randomWord(5)));
     for (int slot = 1; slot <= 5; ++slot)
-      if (random() % 2) e.vyznam(slot) = std::to_string(random() % 1000);
+      if (random() % 2) e.vyznam(slot) = randomWord(9);
     return e;
+  }
+
+  static int distance(std::string_view a, std::string_view b) {
+    std::vector<int> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j) row[j] = static_cast<int>(j);
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+      int diagonal = row[0];
+      row[0] = static_cast<int>(i);
+      for (std::size_t j = 1; j <= b.size(); ++j)
+        diagonal = std::exchange(row[j], std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])}));
+    }
+    return row[b.size()];
+  }
+
+  // The searches beyond the look-up, against scans of the same records.
+  void expectSearchesAgree(const std::vector<ScanRecord>& records, const std::string& word, const std::string& key) {
+    auto firstWhere = [&](auto matches) {
+      auto hit = std::ranges::find_if(records, matches);
+      return hit == records.end() ? 0 : hit - records.begin() + 1;
+    };
+    long exact = firstWhere([&](auto& r) { return r[0] == key; });
+    long folded = firstWhere([&](auto& r) { return foldedKey(r[0]) == foldedKey(word); });
+    FoundWord got = findWord(word, kTarvikCzech, LookupOptions{.forms = true, .ignoreDiacritics = true});
+    ASSERT_EQ(got.position, exact ? exact : folded) << word;
+    if (got.found) ASSERT_EQ(got.how, exact ? FoundBy::exact : FoundBy::diacritics) << word;
+
+    std::vector<std::pair<int, long>> near;
+    std::set<std::string> seen;
+    std::string sound = foldedKey(pronounceTarvik(key));
+    for (long i = 0; i < static_cast<long>(records.size()); ++i) {
+      int d = std::min(distance(key, records[i][0]), 1 + distance(sound, foldedKey(pronounceTarvik(records[i][0]))));
+      if (d <= 2 && seen.insert(records[i][0]).second) near.emplace_back(d, i + 1);
+    }
+    std::ranges::sort(near);
+    near.resize(std::min<std::size_t>(near.size(), 10));
+    std::vector<std::pair<int, long>> suggested;
+    for (const Suggestion& s : suggestWords(word, kTarvikCzech)) suggested.emplace_back(s.distance, s.position);
+    ASSERT_EQ(suggested, near) << word;
+
+    // Meanings hold words between spaces; one space between them in the search.
+    auto spaced = [](std::string_view text, bool fold) {
+      std::string out = " ";
+      for (char c : text)
+        if (c != '\'' && !(c == ' ' && out.back() == ' ')) out += fold ? upcaseCz(foldDiacritics(c)) : upcaseCz(c);
+      return out.back() == ' ' ? out : out + ' ';
+    };
+    for (bool fold : {false, true}) {
+      std::vector<long> expected, positions;
+      std::string searched = spaced(word, fold);
+      for (long i = 0; i < static_cast<long>(records.size()) && searched != " "; ++i)
+        if (std::any_of(records[i].begin() + 1, records[i].end(),
+                        [&](auto& m) { return spaced(m, fold).find(searched) != std::string::npos; }))
+          expected.push_back(i + 1);
+      for (const FoundEntry& e : searchMeanings(word, kTarvikCzech, LookupOptions{.ignoreDiacritics = fold}))
+        positions.push_back(e.position);
+      ASSERT_EQ(positions, expected) << word << " folded " << fold;
+    }
   }
 
   void expectAgreement(int queries) {
@@ -68,6 +126,7 @@ class IndexAgainstScan : public StoreTest {
         ASSERT_TRUE(std::ranges::equal(got.meanings, std::span(meanings).subspan(1))) << word;
       }
       ASSERT_EQ(findPrefix(word, kTarvikCzech), positionOf([&](auto& r) { return r[0].starts_with(key); })) << word;
+      expectSearchesAgree(records, word, key);
     }
   }
 };

@@ -1,6 +1,8 @@
-// Finding a word: whole, by pronunciation, and by the start of the headword.
+// Finding a word: whole, by pronunciation, without diacritics, by its base
+// form, and by the start of the headword.
 
 #include "open_dictionaries.h"
+#include "word_forms.h"
 
 namespace {
 
@@ -12,26 +14,93 @@ std::string queryKey(std::string_view word) {
   return key;
 }
 
-}  // namespace
+// Czech is inflected, Tarvik is not: the Tarvik headwords have no forms.
+LookupOptions forHeadwordsOf(Dict dict, LookupOptions options) {
+  if (dict == kTarvikCzech) options.forms = false;
+  return options;
+}
 
-FoundWord findInIndex(DictionaryIndex& index, std::string_view word, const LookupOptions& options) {
+// Hunspell takes single words; a phrase has no base form.
+bool isOneWord(std::string_view word) {
+  return !word.empty() && word.find_first_of(" .,") == std::string_view::npos;
+}
+
+struct Hit {
+  long record = -1;
+  FoundBy how = FoundBy::exact;
+  std::string baseForm;
+};
+
+Hit firstHit(DictionaryIndex& index, std::string_view word, const LookupOptions& options) {
   std::string key = queryKey(word);
-  long first = index.findStored(key);
+  long exact = index.findStored(key);
   if (options.byPronunciation) {
     long bySound = index.findPronounced(key);
-    if (bySound >= 0 && (first < 0 || bySound < first)) first = bySound;
+    if (bySound >= 0 && (exact < 0 || bySound < exact)) return {bySound, FoundBy::pronunciation};
   }
+  if (exact >= 0) return {exact, FoundBy::exact};
+  if (options.ignoreDiacritics) {
+    long folded = index.findFolded(foldedKey(word));
+    if (folded >= 0) return {folded, FoundBy::diacritics};
+  }
+  if (options.forms && isOneWord(word)) {
+    for (const std::string& base : baseFormsOf(word, options.ignoreDiacritics)) {
+      long found = index.findStored(queryKey(base));
+      if (found < 0 && options.ignoreDiacritics) found = index.findFolded(foldedKey(base));
+      if (found >= 0) return {found, FoundBy::form, std::string(fieldText(index.record(found), 0))};
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string describeFound(FoundBy how, std::string_view baseForm) {
+  switch (how) {
+    case FoundBy::exact:
+      return "exact";
+    case FoundBy::pronunciation:
+      return "pronunciation";
+    case FoundBy::diacritics:
+      return "diacritics";
+    default:
+      return "form of " + std::string(baseForm);
+  }
+}
+
+FoundWord findInIndex(DictionaryIndex& index, std::string_view word, const LookupOptions& options) {
+  Hit hit = firstHit(index, word, options);
   FoundWord answer;
-  if (first < 0) return answer;
-  const char* record = index.record(static_cast<std::uint32_t>(first));
+  if (hit.record < 0) return answer;
+  const char* record = index.record(static_cast<std::uint32_t>(hit.record));
   answer.found = true;
-  answer.position = first + 1;
+  answer.position = hit.record + 1;
   for (int slot = 1; slot <= kMeaningCount; ++slot) answer.meanings[slot - 1] = fieldText(record, slot);
+  answer.how = hit.how;
+  answer.baseForm = std::move(hit.baseForm);
   return answer;
 }
 
 FoundWord findWord(std::string_view word, Dict dict, const LookupOptions& options) {
-  return findInIndex(currentIndex(dict), word, options);
+  return findInIndex(currentIndex(dict), word, forHeadwordsOf(dict, options));
+}
+
+std::vector<FoundEntry> findAllWords(std::string_view word, Dict dict, const LookupOptions& options) {
+  DictionaryIndex& index = currentIndex(dict);
+  Hit hit = firstHit(index, word, forHeadwordsOf(dict, options));
+  std::vector<FoundEntry> all;
+  if (hit.record < 0) return all;
+  // The way that found the first record finds the others: every record with
+  // its key (for a form, the key of the headword it found).
+  DictionaryIndex::KeyKind kind = DictionaryIndex::kStoredKey;
+  std::string key = queryKey(hit.how == FoundBy::form ? std::string_view(hit.baseForm) : word);
+  if (hit.how == FoundBy::pronunciation) kind = DictionaryIndex::kPronouncedKey;
+  if (hit.how == FoundBy::diacritics) {
+    kind = DictionaryIndex::kFoldedKey;
+    key = foldedKey(key);
+  }
+  for (std::uint32_t record : index.findAll(kind, key)) all.push_back({record + 1L, hit.how, hit.baseForm});
+  return all;
 }
 
 long findPrefix(std::string_view word, Dict dict) {

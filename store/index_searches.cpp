@@ -1,0 +1,118 @@
+// The searches a person starts by hand: headwords near a mistyped word, and
+// the words inside meanings. Their tables are built on first use and dropped
+// by any change of the dictionary.
+
+#include <algorithm>
+
+#include "dictionary_index.h"
+#include "letters.h"
+#include "stable_order.h"
+
+namespace {
+
+bool isWordSeparator(char c) {
+  static constexpr std::string_view separators = " \t.,;:!?()[]{}\"/\\-\x84\x93\x94\x96\x97";
+  return separators.find(c) != std::string_view::npos;
+}
+
+// The edit distance of `query` to every key of `order`, sorted, walked as a
+// trie: keys that share a prefix share the rows of the distance table for it,
+// and a prefix already more than `bound` edits away skips every key that
+// starts with it.
+template <typename KeyAt>
+std::vector<DictionaryIndex::Near> walkNear(std::string_view query, int bound, const std::vector<std::uint32_t>& order,
+                                            KeyAt keyAt) {
+  std::vector<DictionaryIndex::Near> near;
+  const std::size_t width = query.size() + 1;
+  std::vector<int> rows(width);
+  for (std::size_t j = 0; j < width; ++j) rows[j] = static_cast<int>(j);
+  std::string_view previous;
+  std::size_t i = 0;
+  while (i < order.size()) {
+    std::string_view key = keyAt(order[i]);
+    std::size_t depth = 0, known = rows.size() / width - 1;
+    while (depth < std::min({previous.size(), key.size(), known}) && previous[depth] == key[depth]) ++depth;
+    rows.resize((depth + 1) * width);
+    previous = key;
+    bool pruned = false;
+    for (; depth < key.size() && !pruned; ++depth) {
+      rows.resize((depth + 2) * width);
+      const int* above = &rows[depth * width];
+      int* row = &rows[(depth + 1) * width];
+      row[0] = static_cast<int>(depth + 1);
+      int best = row[0];
+      for (std::size_t j = 1; j < width; ++j) {
+        row[j] = std::min({above[j] + 1, row[j - 1] + 1, above[j - 1] + (query[j - 1] != key[depth] ? 1 : 0)});
+        best = std::min(best, row[j]);
+      }
+      if (best > bound) {
+        std::string_view stem = key.substr(0, depth + 1);
+        i = std::partition_point(order.begin() + static_cast<long>(i), order.end(),
+                                 [&](std::uint32_t r) { return keyAt(r).starts_with(stem); }) -
+            order.begin();
+        pruned = true;
+      }
+    }
+    if (pruned) continue;
+    int distance = rows[key.size() * width + query.size()];
+    if (distance <= bound) near.push_back({order[i], distance});
+    ++i;
+  }
+  return near;
+}
+
+}  // namespace
+
+std::vector<std::string_view> wordsOf(std::string_view text) {
+  std::vector<std::string_view> words;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    while (i < text.size() && isWordSeparator(text[i])) ++i;
+    std::size_t start = i;
+    while (i < text.size() && !isWordSeparator(text[i])) ++i;
+    std::string_view word = text.substr(start, i - start);
+    // Apostrophes do not count, so a word of nothing else is no word.
+    if (word.find_first_not_of('\'') != std::string_view::npos) words.push_back(word);
+  }
+  return words;
+}
+
+std::vector<DictionaryIndex::Near> DictionaryIndex::nearStored(std::string_view key, int bound) {
+  ensurePrefixes();
+  const KeyArena& stored = tables[kStoredKey].keys;
+  return walkNear(key, bound, byStored, [&](std::uint32_t r) { return stored.at(r); });
+}
+
+void DictionaryIndex::ensureSoundOrder() {
+  if (soundOrderReady) return;
+  const KeyArena& stored = ensure(kStoredKey).keys;
+  foldedSound.clear();
+  foldedSound.reserve(count(), count() * 8);
+  for (std::uint32_t i = 0; i < count(); ++i) foldedSound.push(foldedKey(pronounceTarvik(stored.at(i))));
+  bySound = stableOrder(count(), [&](std::uint32_t a, std::uint32_t b) { return foldedSound.at(a) < foldedSound.at(b); });
+  soundOrderReady = true;
+}
+
+std::vector<DictionaryIndex::Near> DictionaryIndex::nearPronounced(std::string_view key, int bound) {
+  ensureSoundOrder();
+  return walkNear(key, bound, bySound, [&](std::uint32_t r) { return foldedSound.at(r); });
+}
+
+void DictionaryIndex::ensureMeaningWords() {
+  if (meaningWordsReady) return;
+  meaningWords.clear();
+  for (std::uint32_t i = 0; i < count(); ++i)
+    for (int slot = 1; slot <= kMeaningCount; ++slot)
+      for (std::string_view word : wordsOf(fieldText(record(i), slot))) {
+        std::vector<std::uint32_t>& records = meaningWords[foldedKey(word)];
+        if (records.empty() || records.back() != i) records.push_back(i);
+      }
+  meaningWordsReady = true;
+}
+
+const std::vector<std::uint32_t>& DictionaryIndex::withMeaningWord(std::string_view key) {
+  static const std::vector<std::uint32_t> none;
+  ensureMeaningWords();
+  auto hit = meaningWords.find(std::string(key));
+  return hit == meaningWords.end() ? none : hit->second;
+}
