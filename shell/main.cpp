@@ -9,6 +9,7 @@
 #include "io_error.h"
 #include "program_windows.h"
 #include "start_up.h"
+#include "word_forms_loading.h"
 
 int main(int argc, char** argv) {
   Application app(argc, argv);
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
   windows->okno->show();
   int status = app.exec();
   windows.reset();
+  finishWordFormsLoading();
   shutDownModules();
   return status;
 }

@@ -23,6 +23,14 @@ void reportError(const std::exception& error) {
                         QString::fromLocal8Bit(error.what()));
 }
 
+void reportProblem(const QString& message) {
+  if (customReporter()) {
+    customReporter()(message.toStdString());
+    return;
+  }
+  QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(), message);
+}
+
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 
 bool Application::notify(QObject* receiver, QEvent* event) {

@@ -17,6 +17,9 @@ using ErrorReporter = std::function<void(const std::string& message)>;
 void setErrorReporter(ErrorReporter reporter);
 
 void reportError(const std::exception& error);
+// Something the user should know that stops nothing, such as data missing
+// for an option; the reporter for tests gets it in UTF-8.
+void reportProblem(const QString& message);
 
 template <typename Handler>
 void runGuarded(Handler&& handler) {

@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
 #include <QString>
+#include <QTemporaryDir>
 #include <QtTest/QTest>
 #include <ostream>
 #include <string>
@@ -37,13 +39,15 @@ class QtAppTest : public ::testing::Test {
 };
 
 // A window test over `Base` (a temporary folder, open dictionaries): the
-// error messages the user would see are collected in `errors` instead.
+// error messages the user would see are collected in `errors` instead, and
+// the choices kept between runs start empty, away from the user's own.
 template <typename Base = ::testing::Test>
 class WindowTest : public Base {
  protected:
   void SetUp() override {
     Base::SetUp();
     qtApp();
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
     setErrorReporter([this](const std::string& message) { errors.push_back(message); });
   }
   void TearDown() override {
@@ -52,6 +56,7 @@ class WindowTest : public Base {
   }
 
   std::vector<std::string> errors;
+  QTemporaryDir settingsDir;
 };
 
 // QTest::keyClicks sends only Latin-1 (it goes through toLatin1()), so Czech

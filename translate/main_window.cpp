@@ -7,6 +7,7 @@
 #include "cp1250.h"
 #include "jpeg_image.h"
 #include "qt_text.h"
+#include "stored_choices.h"
 
 QIcon toolPicture(int index) {
   static const char* const kNames[] = {"tb0_new",  "tb1_open",       "tb2_save",     "tb3_step",
@@ -135,6 +136,13 @@ void Tokno::createMenus() {
   Podlev1 = menuItem(slovnik, "Hledat i podle výslovnosti");
   Podlev1->setCheckable(true);
   Podlev1->setChecked(true);
+  wordFormsItem = menuItem(slovnik, "Hledat i tvary slov");
+  withoutDiacriticsItem = menuItem(slovnik, "Hledat i bez diakritiky");
+  for (auto [item, key] :
+       {std::pair{wordFormsItem, kWordFormsChoice}, std::pair{withoutDiacriticsItem, kWithoutDiacriticsChoice}}) {
+    item->setCheckable(true);
+    item->setChecked(storedChoice(key));
+  }
   slovnik->addSeparator();
   Doetiny1 = menuItem(slovnik, "Do češtiny");
   Dotarviktiny1 = menuItem(slovnik, "Do tarvikštiny");
@@ -162,6 +170,8 @@ void Tokno::connectHandlers() {
   onMenuItem(Ulozitdotextovhosouboru1, this, &Tokno::Ulozitdotextovhosouboru1Click);
   onMenuItem(UloitCTslovnkdotextsouboru1, this, &Tokno::UloitCTslovnkdotextsouboru1Click);
   onMenuItem(Podlev1, this, &Tokno::Podlev1Click);
+  onMenuItem(wordFormsItem, this, &Tokno::wordFormsItemClick);
+  onMenuItem(withoutDiacriticsItem, this, &Tokno::withoutDiacriticsItemClick);
   onMenuItem(Doetiny1, this, &Tokno::Doetiny1Click);
   onMenuItem(Dotarviktiny1, this, &Tokno::Dotarviktiny1Click);
   onMenuItem(Npovda1, this, &Tokno::Npovda1Click);

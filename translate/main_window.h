@@ -27,6 +27,10 @@ struct TranslationWalk {
   int percentDone = 0;
 };
 
+// Keys of the look-up choices kept between runs.
+constexpr const char* kWordFormsChoice = "lookup/wordForms";
+constexpr const char* kWithoutDiacriticsChoice = "lookup/withoutDiacritics";
+
 // Picture `index` of the main window's eight tool-bar pictures.
 QIcon toolPicture(int index);
 
@@ -46,6 +50,8 @@ class Tokno : public QMainWindow {
   void UloitCTslovnkdotextsouboru1Click();
   void Editaceslovnku1Click();
   void Podlev1Click();
+  void wordFormsItemClick();
+  void withoutDiacriticsItemClick();
   void Doetiny1Click();
   void Dotarviktiny1Click();
   void ToolButton9Click();
@@ -73,7 +79,11 @@ class Tokno : public QMainWindow {
 
   Dict direction() const { return Doetiny1->isChecked() ? kTarvikCzech : kCzechTarvik; }
   bool byPronunciation() const { return Podlev1->isChecked(); }
-  LookupOptions lookupOptions() const { return {.byPronunciation = byPronunciation()}; }
+  LookupOptions lookupOptions() const {
+    return {.byPronunciation = byPronunciation(),
+            .forms = wordFormsItem->isChecked(),
+            .ignoreDiacritics = withoutDiacriticsItem->isChecked()};
+  }
 
   Memo* Vstup;
   StringGrid* vyberslov;
@@ -98,6 +108,8 @@ class Tokno : public QMainWindow {
   QAction* Ulozitdotextovhosouboru1;
   QAction* UloitCTslovnkdotextsouboru1;
   QAction* Podlev1;
+  QAction* wordFormsItem;
+  QAction* withoutDiacriticsItem;
   QAction* Doetiny1;
   QAction* Dotarviktiny1;
   QAction* Npovda1;
@@ -112,6 +124,9 @@ class Tokno : public QMainWindow {
   // Given by the shell once every window exists.
   OtherWindows* others = nullptr;
   DemoBrowser* demoBrowser = nullptr;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 
  private:
   void createControls(QWidget* client);

@@ -1,10 +1,12 @@
 // The main window's commands besides translating: texts in and out,
-// direction, pronunciation, the dictionary exports and the editor.
+// direction, the look-up options, the dictionary exports and the editor.
 
 #include "cp1250.h"
 #include "file_dialogs.h"
 #include "text_file.h"
 #include "main_window.h"
+#include "stored_choices.h"
+#include "word_forms_loading.h"
 
 namespace {
 
@@ -65,6 +67,26 @@ void Tokno::UloitCTslovnkdotextsouboru1Click() {
 }
 
 void Tokno::Podlev1Click() { Podlev1->setChecked(!Podlev1->isChecked()); }
+
+void Tokno::wordFormsItemClick() {
+  const bool on = !wordFormsItem->isChecked();
+  wordFormsItem->setChecked(on);
+  storeChoice(kWordFormsChoice, on);
+  if (on) loadWordFormsInBackground();
+}
+
+void Tokno::withoutDiacriticsItemClick() {
+  const bool on = !withoutDiacriticsItem->isChecked();
+  withoutDiacriticsItem->setChecked(on);
+  storeChoice(kWithoutDiacriticsChoice, on);
+}
+
+// Word forms remembered from the last run load once the window is up, never
+// before it: the start of the program does not wait for them.
+void Tokno::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (wordFormsItem->isChecked()) loadWordFormsInBackground();
+}
 
 // The direction is the tick of the menu items; the tool button, its hint and
 // the status panel mirror it. The button's picture is the button's own.

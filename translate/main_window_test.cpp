@@ -12,6 +12,7 @@
 #include "qt_text.h"
 #include "store_fixture_test.h"
 #include "main_window.h"
+#include "word_forms.h"
 
 namespace {
 
@@ -119,6 +120,30 @@ TEST_F(MainWindow, PlaceholdersGoOnAClickAndComeBackAsNewAndTheDirectionSwitches
   EXPECT_EQ(window->StatusBar1->panelText(1), cp1250Text("Do češtiny"));
   window->Podlev1->trigger();
   EXPECT_FALSE(window->byPronunciation());
+}
+
+// "Hledat i bez diakritiky" and "Hledat i tvary slov" reach the translation
+// and are kept for the next start. Word forms without their data are
+// told about once.
+TEST_F(MainWindow, LookupOptionsReachTheTranslationAndLastToTheNextStart) {
+  fill(kCzechTarvik, {entry("\x8E" "ENA", {"DELLA"})});
+  useHunspellData((dir / "missing").string());
+  window->Dotarviktiny1->trigger();
+  type("zena voda");
+  window->rychleprelozit();
+  EXPECT_EQ(output(), "zena KO \r\n");
+  window->withoutDiacriticsItem->trigger();
+  window->wordFormsItem->trigger();
+  window->rychleprelozit();
+  EXPECT_EQ(output(), "DELLA KO \r\n");
+  ASSERT_TRUE(QTest::qWaitFor([this] { return !errors.empty(); }));
+  EXPECT_NE(errors[0].find("sudo apt install hunspell-cs"), std::string::npos);
+  window->wordFormsItem->trigger();
+  window->wordFormsItem->trigger();
+  window = std::make_unique<Tokno>();
+  window->show();
+  EXPECT_TRUE(window->lookupOptions().forms && window->lookupOptions().ignoreDiacritics);
+  EXPECT_EQ(errors.size(), 1u);
 }
 
 // Answers the next file dialog with `path` as soon as it is shown.
