@@ -1,5 +1,8 @@
 // The browser's handlers: the direction, the lookup with its listing, the
-// search as the user types, and the pronunciation of the selected row.
+// search as the user types, the pronunciation of the selected row, and a
+// record chosen in another window.
+
+#include <utility>
 
 #include "cp1250.h"
 #include "browser_window.h"
@@ -62,3 +65,17 @@ void Tukaz_slovnik::clicknavypis() {
 }
 
 void Tukaz_slovnik::zavritClick() { close(); }
+
+void Tukaz_slovnik::lookUpOnActivation() {
+  if (!std::exchange(entryShown, false)) prelozitClick();
+}
+
+void Tukaz_slovnik::showEntry(Dict dict, long position) {
+  (dict == kTarvikCzech ? docestiny : dotarvikstiny)->setChecked(true);
+  najit->setText(toQt(readEntry(dict, position - 1).slovo));
+  prelozitClick();
+  selectEntry(position);
+  clicknavypis();
+  entryShown = !isActiveWindow();
+  showModeless();
+}

@@ -9,30 +9,6 @@ constexpr int kClientWidth = 407;
 constexpr int kClientHeight = 249;
 constexpr int kStatusHeight = 19;
 
-template <typename Button>
-Button* choice(QWidget* parent, const char* captionUtf8, const QRect& place, bool checked) {
-  auto* button = new Button(QString::fromUtf8(captionUtf8), parent);
-  button->setGeometry(place);
-  button->setChecked(checked);
-  return button;
-}
-
-// Tab stops at the selected one of a radio pair, and the arrow keys move the
-// selection within it. Left to itself, Qt keeps the stop on whichever button
-// last had the focus, so before the pair was first focused, Tab entered it at
-// the first button in the chain, selected or not, and went on past the other.
-void tabStopOnSelected(QRadioButton* first, QRadioButton* second) {
-  auto follow = [first, second] {
-    for (QRadioButton* button : {first, second}) {
-      Qt::FocusPolicy policy = button->focusPolicy();
-      button->setFocusPolicy(button->isChecked() ? Qt::FocusPolicy(policy | Qt::TabFocus)
-                                                 : Qt::FocusPolicy(policy & ~Qt::TabFocus));
-    }
-  };
-  QObject::connect(first, &QRadioButton::toggled, first, follow);
-  follow();
-}
-
 }  // namespace
 
 Tukaz_slovnik::Tukaz_slovnik(QWidget* parent) : Window("Slovník", kClientWidth, kClientHeight, parent) {
@@ -72,7 +48,7 @@ void Tukaz_slovnik::createControls() {
 
   QWidget* order[] = {najit, prelozit, zavrit, dotarvikstiny, docestiny, vypis_slovicek, okamzite, podlevyslovnosti};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
-  tabStopOnSelected(dotarvikstiny, docestiny);
+  makeRadioPair(dotarvikstiny, docestiny);
 }
 
 void Tukaz_slovnik::connectHandlers() {
@@ -82,5 +58,5 @@ void Tukaz_slovnik::connectHandlers() {
   onSelected(dotarvikstiny, this, &Tukaz_slovnik::zaskrtnuti);
   onSelected(docestiny, this, &Tukaz_slovnik::zaskrtnuti);
   onEvent(vypis_slovicek, &ModelGrid::clicked, this, &Tukaz_slovnik::clicknavypis);
-  onEvent(this, &Window::activated, this, &Tukaz_slovnik::prelozitClick);
+  onEvent(this, &Window::activated, this, &Tukaz_slovnik::lookUpOnActivation);
 }

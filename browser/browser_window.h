@@ -29,6 +29,11 @@ class Tukaz_slovnik : public Window {
   void stiskklavesy();
   void clicknavypis();
   void zavritClick();
+  void lookUpOnActivation();
+
+  // Shows the browser on `dict` with the record at `position` (counted from
+  // 1) selected and its headword in the search box.
+  void showEntry(Dict dict, long position);
 
   Dict direction() const { return docestiny->isChecked() ? kTarvikCzech : kCzechTarvik; }
 
@@ -55,4 +60,8 @@ class Tukaz_slovnik : public Window {
   void selectEntry(long position);
 
   MeaningList* slova;
+  // Set by showEntry for the activation that follows its showing, whose
+  // look-up of the headword would select the first record holding it, or
+  // one that merely sounds like it, instead of the record chosen.
+  bool entryShown = false;
 };

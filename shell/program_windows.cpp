@@ -28,14 +28,17 @@ Windows::Windows() {
   Otazka = std::make_unique<TOtazka>();
   pri_otevreni = std::make_unique<Tpri_otevreni>();
   napoveda = std::make_unique<Tnapoveda>();
+  hledat = std::make_unique<SearchWindow>();
   demoBrowser = std::make_unique<BrowserForDemo>(*ukaz_slovnik);
   okno->others = this;
   okno->demoBrowser = demoBrowser.get();
   okno_editace->insertion = okno_vlozeni.get();
   napoveda->startDemo = [this] { okno->startDemo(); };
+  hledat->showInBrowser = [this](Dict dict, long position) { ukaz_slovnik->showEntry(dict, position); };
 }
 
 Windows::~Windows() {
+  hledat.reset();
   napoveda.reset();
   pri_otevreni.reset();
   Otazka.reset();
@@ -53,3 +56,5 @@ void Windows::showHelp() { napoveda->showModeless(); }
 void Windows::showEditor() { okno_editace->showModal(); }
 
 void Windows::showAbout() { about->showModal(); }
+
+void Windows::showSearch(Dict dict, const LookupOptions& options) { hledat->showFor(dict, options); }

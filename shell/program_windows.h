@@ -1,6 +1,6 @@
 #pragma once
 
-// The program's eight windows, owned here and connected to one another: a
+// The program's nine windows, owned here and connected to one another: a
 // window asks for another only through what the shell gives it.
 
 #include <memory>
@@ -13,6 +13,7 @@
 #include "main_window.h"
 #include "other_windows.h"
 #include "question_window.h"
+#include "search_window.h"
 #include "splash_window.h"
 
 // The browser as the main window's demonstration drives it.
@@ -44,6 +45,7 @@ class Windows final : public OtherWindows {
   void showHelp() override;
   void showEditor() override;
   void showAbout() override;
+  void showSearch(Dict dict, const LookupOptions& options) override;
 
   std::unique_ptr<Tokno> okno;
   std::unique_ptr<Tokno_vlozeni> okno_vlozeni;
@@ -53,6 +55,7 @@ class Windows final : public OtherWindows {
   std::unique_ptr<TOtazka> Otazka;
   std::unique_ptr<Tpri_otevreni> pri_otevreni;
   std::unique_ptr<Tnapoveda> napoveda;
+  std::unique_ptr<SearchWindow> hledat;
 
  private:
   std::unique_ptr<BrowserForDemo> demoBrowser;

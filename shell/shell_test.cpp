@@ -42,6 +42,9 @@ TEST_F(StartUp, ReadsTheHelpShowsTheSplashAndTheMainWindowShowsTheOthers) {
   w.ukaz_slovnik->close();
   w.okno->ToolButton8->click();
   EXPECT_TRUE(w.ukaz_slovnik->isVisible());
+  w.okno->Dotarviktiny1->trigger();
+  w.okno->searchItem->trigger();
+  EXPECT_TRUE(w.hledat->isVisible() && w.hledat->czechTarvik->isChecked());
   w.okno->Npovda1->trigger();
   EXPECT_TRUE(w.napoveda->isVisible());
   w.napoveda->zavrit->click();

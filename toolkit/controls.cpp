@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include <QButtonGroup>
 #include <QFontDatabase>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -55,6 +56,21 @@ void condenseToFit(QLabel* label) {
     if (metrics.horizontalAdvance(label->text()) <= room) break;
   }
   label->setFont(font);
+}
+
+void makeRadioPair(QRadioButton* first, QRadioButton* second) {
+  auto* pair = new QButtonGroup(first->parent());
+  pair->addButton(first);
+  pair->addButton(second);
+  auto follow = [first, second] {
+    for (QRadioButton* button : {first, second}) {
+      Qt::FocusPolicy policy = button->focusPolicy();
+      button->setFocusPolicy(button->isChecked() ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                                 : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+    }
+  };
+  QObject::connect(first, &QRadioButton::toggled, first, follow);
+  follow();
 }
 
 void fixClientSize(QWidget* window, int width, int height) {

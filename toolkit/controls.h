@@ -54,6 +54,25 @@ void onSelected(QRadioButton* button, Receiver* receiver, void (Receiver::*handl
   });
 }
 
+// A check box or radio button at its place in its window, named by its
+// caption for screen readers.
+template <typename Button>
+Button* choice(QWidget* parent, const char* captionUtf8, const QRect& place, bool checked) {
+  auto* button = new Button(QString::fromUtf8(captionUtf8), parent);
+  button->setAccessibleName(button->text());
+  button->setGeometry(place);
+  button->setChecked(checked);
+  return button;
+}
+
+// Makes the two buttons a pair of their own, apart from other radio buttons
+// of their window: selecting one unselects the other only. Tab stops at the
+// selected one, and the arrow keys move the selection within the pair. Left
+// to itself, Qt keeps the stop on whichever button last had the focus, so
+// before the pair was first focused, Tab entered it at the first button in
+// the chain, selected or not, and went on past the other.
+void makeRadioPair(QRadioButton* first, QRadioButton* second);
+
 // A gauge showing 0 to 100 as a bar with the value as a percentage.
 class Gauge : public QProgressBar {
  public:

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <utility>
 
 #include "grid_look.h"
 #include "qt_text.h"
@@ -98,8 +99,12 @@ void ModelGrid::mousePressEvent(QMouseEvent* event) {
   selection.press(pressed.column(), pressed.row() + 1);
 }
 
-// The second press of a double click is a click of its own.
-void ModelGrid::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+// The second press of a double click is a click of its own, and the
+// release that ends it chooses the row.
+void ModelGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+  mousePressEvent(event);
+  doubleClicked = selection.isChoosing();
+}
 
 void ModelGrid::mouseMoveEvent(QMouseEvent* event) {
   if (!selection.isChoosing()) return;
@@ -115,10 +120,18 @@ void ModelGrid::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void ModelGrid::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) selection.release();
+  if (event->button() != Qt::LeftButton) return;
+  const bool choosing = selection.isChoosing();
+  selection.release();
+  if (std::exchange(doubleClicked, false) && choosing) emit chosen();
 }
 
 void ModelGrid::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && selectedRow() != 0) {
+    emit chosen();
+    return;
+  }
   if (!selection.moveByKey(*event)) QWidget::keyPressEvent(event);
 }
 

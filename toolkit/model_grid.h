@@ -12,7 +12,9 @@
 // without rows has none, and the program may choose none. clicked() follows
 // each move of the selected cell as GridSelection tells it; a drag marks a
 // range and leaves the pressed cell selected. A change of the model keeps
-// the selected cell where it can and never notifies.
+// the selected cell where it can and never notifies. Enter on the selected
+// row, or a double click on a row, chooses it: chosen() follows, after the
+// click's clicked().
 
 #include <QTableView>
 #include <string>
@@ -47,6 +49,7 @@ class ModelGrid : public QTableView {
 
  signals:
   void clicked();
+  void chosen();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -59,4 +62,5 @@ class ModelGrid : public QTableView {
  private:
   std::vector<QMetaObject::Connection> modelChanges;
   GridSelection selection;
+  bool doubleClicked = false;
 };

@@ -84,6 +84,7 @@ void Window::showModal() { exec(); }
 
 QPushButton* Window::addButton(const char* captionUtf8, const QRect& geometry) {
   auto* button = new QPushButton(QString::fromUtf8(captionUtf8), this);
+  button->setAccessibleName(button->text());
   button->setGeometry(geometry);
   button->setAutoDefault(false);
   return button;

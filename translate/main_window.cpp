@@ -130,6 +130,7 @@ void Tokno::createMenus() {
 
   QMenu* slovnik = menuBar()->addMenu(QString::fromUtf8("Slovník"));
   Slovnk2 = menuItem(slovnik, "Slovník", QKeySequence(Qt::CTRL | Qt::Key_S));
+  searchItem = menuItem(slovnik, "Hledat…", QKeySequence(Qt::CTRL | Qt::Key_F));
   Editaceslovnku1 = menuItem(slovnik, "Editace slovníku");
   Ulozitdotextovhosouboru1 = menuItem(slovnik, "Ulozit T-Č slovník do text. souboru");
   UloitCTslovnkdotextsouboru1 = menuItem(slovnik, "Uložit Č-T slovník do text. souboru");
@@ -170,6 +171,7 @@ void Tokno::connectHandlers() {
   onMenuItem(Ulozitdotextovhosouboru1, this, &Tokno::Ulozitdotextovhosouboru1Click);
   onMenuItem(UloitCTslovnkdotextsouboru1, this, &Tokno::UloitCTslovnkdotextsouboru1Click);
   onMenuItem(Podlev1, this, &Tokno::Podlev1Click);
+  onMenuItem(searchItem, this, &Tokno::searchItemClick);
   onMenuItem(wordFormsItem, this, &Tokno::wordFormsItemClick);
   onMenuItem(withoutDiacriticsItem, this, &Tokno::withoutDiacriticsItemClick);
   onMenuItem(Doetiny1, this, &Tokno::Doetiny1Click);

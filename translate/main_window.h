@@ -50,6 +50,7 @@ class Tokno : public QMainWindow {
   void UloitCTslovnkdotextsouboru1Click();
   void Editaceslovnku1Click();
   void Podlev1Click();
+  void searchItemClick();
   void wordFormsItemClick();
   void withoutDiacriticsItemClick();
   void Doetiny1Click();
@@ -108,6 +109,7 @@ class Tokno : public QMainWindow {
   QAction* Ulozitdotextovhosouboru1;
   QAction* UloitCTslovnkdotextsouboru1;
   QAction* Podlev1;
+  QAction* searchItem;
   QAction* wordFormsItem;
   QAction* withoutDiacriticsItem;
   QAction* Doetiny1;

@@ -68,6 +68,8 @@ void Tokno::UloitCTslovnkdotextsouboru1Click() {
 
 void Tokno::Podlev1Click() { Podlev1->setChecked(!Podlev1->isChecked()); }
 
+void Tokno::searchItemClick() { others->showSearch(direction(), lookupOptions()); }
+
 void Tokno::wordFormsItemClick() {
   const bool on = !wordFormsItem->isChecked();
   wordFormsItem->setChecked(on);

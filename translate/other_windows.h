@@ -4,11 +4,15 @@
 // window and hands the main window these two views of the others, so that
 // translating needs neither the browser nor the dictionary maintenance.
 
+#include "dictionary_store.h"
+
 class OtherWindows {
  public:
   // Beside the main window.
   virtual void showBrowser() = 0;
   virtual void showHelp() = 0;
+  // "Hledat", starting from the translation's dictionary and options.
+  virtual void showSearch(Dict dict, const LookupOptions& options) = 0;
   // Each returns when its window is closed.
   virtual void showEditor() = 0;
   virtual void showAbout() = 0;

@@ -1,0 +1,167 @@
+#include "search_window.h"
+
+#include <algorithm>
+
+#include "cp1250.h"
+#include "qt_text.h"
+#include "word_forms_loading.h"
+
+namespace {
+
+constexpr int kClientWidth = 457;
+constexpr int kClientHeight = 300;
+constexpr int kStatusHeight = 19;
+
+std::string howFound(FoundBy how, std::string_view baseForm) {
+  switch (how) {
+    case FoundBy::exact:
+      return cp1250Text("přesně");
+    case FoundBy::pronunciation:
+      return cp1250Text("podle výslovnosti");
+    case FoundBy::diacritics:
+      return cp1250Text("bez diakritiky");
+    default:
+      return cp1250Text("tvar slova ") + std::string(baseForm);
+  }
+}
+
+// The filled meanings of a record, one after another.
+std::string meaningsOf(const char* record) {
+  std::string all;
+  for (int slot = 1; slot <= kMeaningCount; ++slot) {
+    std::string_view meaning = fieldText(record, slot);
+    if (meaning.empty()) continue;
+    if (!all.empty()) all += ", ";
+    all += meaning;
+  }
+  return all;
+}
+
+void name(QWidget* control, const char* accessibleName) {
+  control->setAccessibleName(QString::fromUtf8(accessibleName));
+}
+
+}  // namespace
+
+SearchWindow::SearchWindow(QWidget* parent) : Window("Hledat", kClientWidth, kClientHeight, parent) {
+  placeAt(380, 200);
+  createControls();
+  connectHandlers();
+}
+
+void SearchWindow::createControls() {
+  text = new EditBox(this);
+  text->setGeometry(8, 8, 441, 21);
+  name(text, "Hledaný text");
+
+  found = new QStandardItemModel(0, 3, this);
+  found->setHorizontalHeaderLabels({"Heslo", QString::fromUtf8("Významy"), "Nalezeno"});
+  results = new ModelGrid(this);
+  results->setModel(found);
+  results->setGeometry(8, 36, 441, 170);
+  results->setRowHeights(16);
+  results->setColWidth(0, 115);
+  results->setColWidth(1, 167);
+  results->setColWidth(2, 140);
+  name(results, "Nalezená hesla");
+
+  tarvikCzech = choice<QRadioButton>(this, "Tarviksko-český", QRect(8, 212, 120, 19), true);
+  czechTarvik = choice<QRadioButton>(this, "Česko-tarvikský", QRect(128, 212, 120, 19), false);
+  headwords = choice<QRadioButton>(this, "Hesla", QRect(272, 212, 72, 19), true);
+  meanings = choice<QRadioButton>(this, "Významy", QRect(344, 212, 80, 19), false);
+  wordForms = choice<QCheckBox>(this, "Hledat i tvary slov", QRect(8, 236, 140, 19), false);
+  withoutDiacritics = choice<QCheckBox>(this, "Hledat i bez diakritiky", QRect(156, 236, 170, 19), false);
+  fitCaptions({tarvikCzech, czechTarvik, headwords, meanings});
+  fitCaptions({wordForms, withoutDiacritics});
+  zavrit = addButton("Zavřít", QRect(360, 236, 89, 25));
+  setCancelButton(zavrit);
+
+  StatusBar1 = new StatusPanels({kClientWidth}, this);
+  StatusBar1->setGeometry(0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight);
+  name(StatusBar1, "Stav");
+
+  QWidget* order[] = {text,     results,   tarvikCzech,       czechTarvik, headwords,
+                      meanings, wordForms, withoutDiacritics, zavrit};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  makeRadioPair(tarvikCzech, czechTarvik);
+  makeRadioPair(headwords, meanings);
+}
+
+void SearchWindow::connectHandlers() {
+  onEvent(text, &EditBox::changed, this, &SearchWindow::search);
+  onEvent(text, &QLineEdit::returnPressed, this, &SearchWindow::search);
+  for (QRadioButton* button : {tarvikCzech, czechTarvik, headwords, meanings})
+    onSelected(button, this, &SearchWindow::search);
+  onEvent(wordForms, &QCheckBox::toggled, this, &SearchWindow::search);
+  onEvent(withoutDiacritics, &QCheckBox::toggled, this, &SearchWindow::search);
+  onEvent(results, &ModelGrid::chosen, this, &SearchWindow::showChosen);
+  QObject::connect(zavrit, &QPushButton::clicked, this, &Window::close);
+  onEvent(this, &Window::activated, this, &SearchWindow::searchAgain);
+}
+
+void SearchWindow::showFor(Dict dict, const LookupOptions& options) {
+  byPronunciation = options.byPronunciation;
+  (dict == kTarvikCzech ? tarvikCzech : czechTarvik)->setChecked(true);
+  wordForms->setChecked(options.forms);
+  withoutDiacritics->setChecked(options.ignoreDiacritics);
+  text->selectAll();
+  text->setFocus();
+  showModeless();
+}
+
+void SearchWindow::search() {
+  if (list()) results->setSelectedRow(1);
+}
+
+void SearchWindow::searchAgain() {
+  const int row = results->selectedRow();
+  if (list()) results->setSelectedRow(std::max(row, 1));
+}
+
+bool SearchWindow::list() {
+  found->setRowCount(0);
+  positions.clear();
+  // The data loads off this thread; the search runs again once it is there.
+  if (wordForms->isChecked() && !loadWordFormsInBackground(this, [this] { search(); })) {
+    StatusBar1->setPanelText(0, cp1250Text("Načítají se tvary slov…"));
+    return false;
+  }
+  const std::string word = text->content();
+  if (word.find_first_not_of(' ') == std::string::npos) {
+    StatusBar1->setPanelText(0, "");
+    return true;
+  }
+  const Dict dict = dictionary();
+  std::vector<FoundEntry> entries =
+      headwords->isChecked() ? findAllWords(word, dict, options()) : searchMeanings(word, dict, options());
+  const std::shared_ptr<const std::string> records = entriesNow(dict);
+  for (const FoundEntry& entry : entries) addRow(*records, entry.position, howFound(entry.how, entry.baseForm));
+  if (!entries.empty()) {
+    StatusBar1->setPanelText(0, "Nalezeno: " + std::to_string(entries.size()));
+    return true;
+  }
+  // Headwords near the text, not meanings: a mistyped headword is the miss
+  // they can mend.
+  std::vector<Suggestion> near;
+  if (headwords->isChecked()) near = suggestWords(word, dict);
+  for (const Suggestion& s : near)
+    addRow(*records, s.position, cp1250Text("možná (vzdálenost ") + std::to_string(s.distance) + ")");
+  const std::string count = std::to_string(near.size());
+  StatusBar1->setPanelText(0, near.empty() ? "Nenalezeno" : cp1250Text("Nenalezeno, podobná hesla: ") + count);
+  return true;
+}
+
+void SearchWindow::addRow(const std::string& records, long position, const std::string& how) {
+  // A record written after the search looked is not in the snapshot.
+  const std::size_t at = kRecordSize * static_cast<std::size_t>(position - 1);
+  if (at + kRecordSize > records.size()) return;
+  const char* record = records.data() + at;
+  found->appendRow({new QStandardItem(toQt(fieldText(record, 0))), new QStandardItem(toQt(meaningsOf(record))),
+                    new QStandardItem(toQt(how))});
+  positions.push_back(position);
+}
+
+void SearchWindow::showChosen() {
+  const int row = results->selectedRow();
+  if (row != 0 && showInBrowser) showInBrowser(dictionary(), positions[row - 1]);
+}
