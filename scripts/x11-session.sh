@@ -119,12 +119,13 @@ measure_main_window() {
   grid_top=$((menu_height + 134))
 }
 
-# Starts the program through the launcher with a new data folder and waits
-# for the main window, after the splash.
+# Starts the program through the launcher with a new data folder and
+# settings, or those of the last start when $1 is "again", and waits for the
+# main window, after the splash.
 start_program() {
-  home=$(mktemp -d "$work/home.XXXXXX")
+  [ "${1:-}" = again ] || home=$(mktemp -d "$work/home.XXXXXX")
   data=$home/tarvik-slovnik
-  XDG_DATA_HOME=$home "$launcher" >"$work/program.log" 2>&1 &
+  XDG_DATA_HOME=$home XDG_CONFIG_HOME=$home/config "$launcher" >"$work/program.log" 2>&1 &
   app=$!
   echo "$app" >"$work/app.pid"
   main=$(await '^Tarviksko-český slovník' 15) || return 1
