@@ -95,7 +95,7 @@ std::vector<FoundEntry> searchMeanings(std::string_view text, Dict dict, const L
   // Candidates: the records holding some key of the first word.
   std::vector<std::uint32_t> candidates;
   for (const std::string& key : searched[0].keys) {
-    const std::vector<std::uint32_t>& records = index.withMeaningWord(foldedKey(key));
+    std::vector<std::uint32_t> records = index.withMeaningWord(key);
     candidates.insert(candidates.end(), records.begin(), records.end());
   }
   std::ranges::sort(candidates);
