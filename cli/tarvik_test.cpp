@@ -104,6 +104,18 @@ TEST_F(Tarvik, EachReadingCommandPrintsItsFormat) {
   });
 }
 
+// Czech to Tarvik: MUŽ is DROM and ŽENA is LU, and back. How a word was
+// found is an eighth field of lookup only when asked for.
+TEST_F(Tarvik, SearchesBeyondTheHeadwordPrintTheirFormats) {
+  runOk({"insert", "--dict", "ct", "--reverse", "muž", "drom"});
+  runOk({"insert", "--dict", "ct", "--reverse", "žena", "lu"});
+  expectRuns({
+      {{"lookup", "--dict", "ct", "zena"}, "", 1, "", ""},
+      {{"lookup", "--dict", "ct", "--ignore-diacritics", "zena"}, "", 0, "2\tŽENA\tLU\t\t\t\t\tdiacritics\n", ""},
+      {{"lookup", "--dict", "ct", "--ignore-diacritics", "muž"}, "", 0, "1\tMUŽ\tDROM\t\t\t\t\texact\n", ""},
+  });
+}
+
 // The dictionaries hold Windows-1250 whatever the encoding of the terminal.
 TEST_F(Tarvik, ArgumentsStreamsAndFilesTakeEitherEncoding) {
   runOk({"insert", "čaj", "zelený"});
