@@ -29,6 +29,12 @@ int print(const Job& job, const std::string& bytes) {
   return kExitDone;
 }
 
+// A record as list shows it: INDEX (from 0) and every field.
+void printRecord(const Job& job, long index) {
+  Tslovicko entry = readEntry(job.request.dict, index);
+  print(job, std::to_string(index) + '\t' + recordFields(entry.slovo, meaningsOf(entry)));
+}
+
 void takeEntries(Job& job) {
   readInputLines(job);
   job.entries = parseImportLines(job.lines, job.request.arguments[0]);
@@ -85,6 +91,18 @@ int lookup(const Job& job) {
   return print(job, line);
 }
 
+int suggest(const Job& job) {
+  std::vector<Suggestion> suggestions = suggestWords(job.texts[0], job.request.dict);
+  for (const Suggestion& s : suggestions)
+    print(job, std::to_string(s.position) + '\t' + s.headword + '\t' + std::to_string(s.distance));
+  return suggestions.empty() ? kExitNotFound : kExitDone;
+}
+
+int search(const Job& job) {
+  std::vector<FoundEntry> found = searchMeanings(job.texts[0], job.request.dict, job.request.lookup);
+  for (const FoundEntry& entry : found) printRecord(job, entry.position - 1);
+  return found.empty() ? kExitNotFound : kExitDone;
+}
 
 int prefix(const Job& job) {
   long position = findPrefix(job.texts[0], job.request.dict);
@@ -94,10 +112,7 @@ int prefix(const Job& job) {
 
 int list(const Job& job) {
   long count = entryCount(job.request.dict);
-  for (long i = 0; i < count; ++i) {
-    Tslovicko entry = readEntry(job.request.dict, i);
-    print(job, std::to_string(i) + '\t' + recordFields(entry.slovo, meaningsOf(entry)));
-  }
+  for (long i = 0; i < count; ++i) printRecord(job, i);
   return kExitDone;
 }
 
@@ -176,6 +191,18 @@ const std::vector<Command> kCommands = {
      "status 1.",
      {{"WORD", "the word or two-word phrase to find", "the word", true, false}},
      kDict | kPronunciation | kIgnoreDiacritics | kForms, nullptr, lookup},
+    {"suggest", "Suggest headwords near a word",
+     "Prints POSITION (from 1)<TAB>HEADWORD<TAB>DISTANCE for up to ten headwords at most\n"
+     "two edits from WORD, nearest first. Case, apostrophes and a letter written twice do\n"
+     "not count; in the Tarvik dictionary a spelling that sounds alike is near too. None:\n"
+     "nothing is printed, exit status 1.",
+     {{"WORD", "the word as typed, perhaps mistyped", "the word", true, false}}, kDict, nullptr, suggest},
+    {"search", "Find records whose meanings hold a text",
+     "Prints, as list does, every record with a meaning that holds TEXT as whole words,\n"
+     "in file order. Case and apostrophes do not matter; --ignore-diacritics and --forms\n"
+     "let each word of TEXT match as lookup would. None: nothing is printed, exit status 1.",
+     {{"TEXT", "a word or words of a meaning", "the text", true, false}},
+     kDict | kIgnoreDiacritics | kForms, nullptr, search},
     {"prefix", "Find the first headword starting with a text",
      "Prints POSITION (from 1)<TAB>HEADWORD of the first record whose headword starts\n"
      "with TEXT. Not found: nothing is printed, exit status 1.",

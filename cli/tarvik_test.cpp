@@ -76,7 +76,7 @@ TEST_F(Tarvik, RunsThatNeedNoDictionaryCreateNone) {
   EXPECT_EQ(folderContents(), (std::set<std::string>{"in.txt", "odd"}));
 
   std::string help = runOk({"--help"});
-  for (const char* word : {"translate", "grid", "lookup", "prefix", "list", "count", "insert", "delete", "export",
+  for (const char* word : {"translate", "grid", "lookup", "suggest", "search", "prefix", "list", "count", "insert", "delete", "export",
                            "import", "pronounce", "spell", "upcase", "--encoding", "--dir"})
     EXPECT_NE(help.find(word), std::string::npos) << word;
   EXPECT_NE(runOk({"insert", "--help"}).find("insert [OPTIONS] HEADWORD [MEANING...]"), std::string::npos);
@@ -113,6 +113,12 @@ TEST_F(Tarvik, SearchesBeyondTheHeadwordPrintTheirFormats) {
       {{"lookup", "--dict", "ct", "zena"}, "", 1, "", ""},
       {{"lookup", "--dict", "ct", "--ignore-diacritics", "zena"}, "", 0, "2\tŽENA\tLU\t\t\t\t\tdiacritics\n", ""},
       {{"lookup", "--dict", "ct", "--ignore-diacritics", "muž"}, "", 0, "1\tMUŽ\tDROM\t\t\t\t\texact\n", ""},
+      {{"suggest", "--dict", "ct", "zenu"}, "", 0, "2\tŽENA\t2\n", ""},
+      {{"suggest", "nicotaxzdalekaanijinak"}, "", 1, "", ""},
+      {{"--encoding", "cp1250", "suggest", "--dict", "ct", "\x81\xFF"}, "", 1, "", ""},
+      {{"search", "žena"}, "", 0, "1\tLU\tŽENA\t\t\t\t\n", ""},
+      {{"search", "--ignore-diacritics", "ZENA"}, "", 0, "1\tLU\tŽENA\t\t\t\t\n", ""},
+      {{"search", ""}, "", 1, "", ""},
   });
 }
 
