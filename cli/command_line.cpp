@@ -17,6 +17,7 @@ struct RawOptions {
   bool reverse = false;
   bool forms = false;
   bool ignoreDiacritics = false;
+  bool markUnknown = false;
 };
 
 const char* const kGeneralHelp =
@@ -68,6 +69,8 @@ void addCommand(CLI::App& app, const Command& command, RawOptions& raw) {
                   "also find a Czech word by its base form (\"muže\" finds MUŽ), from tvary.txt\n"
                   "in the dictionary folder (\"FORM - BASE FORM\" lines) and Hunspell's Czech\n"
                   "dictionary (Debian package hunspell-cs)");
+  if (command.options & kMarkUnknown)
+    sub->add_flag("--mark-unknown", raw.markUnknown, "put * before each word left untranslated");
   // Counts are checked after parsing, once arguments after "--" have joined.
   for (const Argument& argument : command.arguments) {
     CLI::Option* option = sub->add_option(argument.name)->description(argument.description);
@@ -144,6 +147,7 @@ Request toRequest(const CLI::App& app, const RawOptions& raw, const std::vector<
   request.lookup = {.byPronunciation = !raw.noPronunciation, .forms = raw.forms,
                     .ignoreDiacritics = raw.ignoreDiacritics};
   request.reverse = raw.reverse;
+  request.markUnknown = raw.markUnknown;
   request.arguments = gatherArguments(*sub, command, afterDashes);
   return request;
 }

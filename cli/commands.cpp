@@ -63,7 +63,7 @@ void takeIndex(Job& job) {
 int translate(const Job& job) {
   long untranslated = 0;
   for (const std::string& line : job.lines) {
-    LineTranslation translation = translateText(line, job.request.dict, job.request.lookup);
+    LineTranslation translation = translateText(line, job.request.dict, job.request.lookup, job.request.markUnknown);
     print(job, translation.result);
     untranslated += translation.untranslatedCount;
   }
@@ -171,9 +171,10 @@ const std::vector<Command> kCommands = {
      "Translates FILE, or standard input, word by word, two-word phrases first. Each input\n"
      "line gives one output line. Standard error then says \"Text byl přeložen celý\" when\n"
      "every word was found, else \"Text nebyl přeložen celý nebo vůbec\"; the exit status\n"
-     "is 0 either way. Words are found as lookup finds them.",
+     "is 0 either way. Words are found as lookup finds them; with --mark-unknown each word\n"
+     "left untranslated gets a * before it.",
      {{"FILE", "plain text file in --encoding; standard input when left out", nullptr, false, false}},
-     kDict | kPronunciation | kIgnoreDiacritics | kForms, readInputLines, translate},
+     kDict | kPronunciation | kIgnoreDiacritics | kForms | kMarkUnknown, readInputLines, translate},
     {"grid", "Show the meaning grid of a line",
      "Prints one line per column of the meaning grid for LINE: ITEM<TAB>M1<TAB>..<TAB>M5.\n"
      "Two words that form a phrase of the dictionary share one column; a word the\n"

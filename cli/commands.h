@@ -26,6 +26,7 @@ enum CommandOption : unsigned {
   kReverse = 4,
   kForms = 8,
   kIgnoreDiacritics = 16,
+  kMarkUnknown = 32,
 };
 
 struct Command {

@@ -119,6 +119,8 @@ TEST_F(Tarvik, SearchesBeyondTheHeadwordPrintTheirFormats) {
       {{"search", "žena"}, "", 0, "1\tLU\tŽENA\t\t\t\t\n", ""},
       {{"search", "--ignore-diacritics", "ZENA"}, "", 0, "1\tLU\tŽENA\t\t\t\t\n", ""},
       {{"search", ""}, "", 1, "", ""},
+      {{"translate", "--mark-unknown"}, "lu pes drom\n", 0, "ŽENA *pes MUŽ \n",
+       "Text nebyl přeložen celý nebo vůbec\n"},
   });
 }
 
