@@ -3,6 +3,7 @@
 // command's output once, and failures that leave no file behind. What a
 // look-up finds is the store's business and is tested there.
 
+#include <cstdlib>
 #include <filesystem>
 #include <set>
 
@@ -122,6 +123,28 @@ TEST_F(Tarvik, SearchesBeyondTheHeadwordPrintTheirFormats) {
       {{"translate", "--mark-unknown"}, "lu pes drom\n", 0, "ŽENA *pes MUŽ \n",
        "Text nebyl přeložen celý nebo vůbec\n"},
   });
+}
+
+// Forms from the store's small Hunspell dictionary (MUŽE is a form of MUŽ)
+// and from tvary.txt, whose damaged line is reported after each run. A
+// missing Hunspell dictionary is reported once, and tvary.txt still serves.
+TEST_F(Tarvik, FormsComeWithTheirWarnings) {
+  runOk({"insert", "--dict", "ct", "--reverse", "muž", "drom"});
+  writeBytes(folder + "/tvary.txt", "CHLAPA - MU\x8E\r\nbroken\r\n");
+  std::string damaged = "tarvik: tvary.txt, line 2: expected \"FORM - BASE\"; the line is left out\n";
+  ::setenv("TARVIK_HUNSPELL_CS", TARVIK_TEST_HUNSPELL, 1);
+  expectRuns({
+      {{"--encoding", "cp1250", "lookup", "--dict", "ct", "--forms", "mu\x9E" "e"}, "", 0,
+       "1\tMU\x8E\tDROM\t\t\t\t\tform of MU\x8E\n", damaged},
+      {{"search", "--forms", "muže"}, "", 0, "0\tDROM\tMUŽ\t\t\t\t\n", damaged},
+      {{"translate", "--dict", "ct", "--forms"}, "muže\n", 0, "DROM \n", "Text byl přeložen celý\n" + damaged},
+  });
+  ::setenv("TARVIK_HUNSPELL_CS", "/nowhere/cs", 1);
+  expectRuns({{{"lookup", "--dict", "ct", "--forms", "chlapa"}, "", 0, "1\tMUŽ\tDROM\t\t\t\t\tform of MUŽ\n",
+               "tarvik: Czech word forms need Hunspell's Czech dictionary, but /nowhere/cs.aff cannot be read (File "
+               "not found). Install it with \"sudo apt install hunspell-cs\", or set TARVIK_HUNSPELL_CS to another "
+               "one.\n" + damaged}});
+  ::unsetenv("TARVIK_HUNSPELL_CS");
 }
 
 // The dictionaries hold Windows-1250 whatever the encoding of the terminal.
