@@ -67,7 +67,7 @@ void addCommand(CLI::App& app, const Command& command, RawOptions& raw) {
   if (command.options & kForms)
     sub->add_flag("--forms", raw.forms,
                   "also find a Czech word by its base form (\"muže\" finds MUŽ), from tvary.txt\n"
-                  "in the dictionary folder (\"FORM - BASE FORM\" lines) and Hunspell's Czech\n"
+                  "in the dictionary folder (\"FORM - BASE\" lines) and Hunspell's Czech\n"
                   "dictionary (Debian package hunspell-cs)");
   if (command.options & kMarkUnknown)
     sub->add_flag("--mark-unknown", raw.markUnknown, "put * before each word left untranslated");
