@@ -93,7 +93,8 @@ std::vector<FoundEntry> findAllWords(std::string_view word, Dict dict, const Loo
 // The first record in file order whose headword starts with `word`.
 long findPrefix(std::string_view word, Dict dict);
 
-// The headwords nearest to `word` by edit distance, at most 2, best first
+// The headwords nearest to `word` (none for an empty word) by edit distance,
+// at most 2, best first
 // (then in file order), at most 10, one per headword. Apostrophes do not
 // count, nor a letter written twice; in the Tarvik dictionary two spellings
 // that sound alike are as near as their pronunciations.

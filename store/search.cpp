@@ -62,8 +62,9 @@ std::optional<std::string> matchIn(std::string_view meaning, const std::vector<W
 std::vector<Suggestion> suggestWords(std::string_view word, Dict dict) {
   DictionaryIndex& index = currentIndex(dict);
   std::string key = storedKey(word);
-  // A headword more than 20 bytes away cannot be 2 edits near.
-  if (key.size() > kFieldCapacity + kMaxSuggestionDistance) return {};
+  // Nothing typed is nothing to correct; a word more than 20 bytes long
+  // cannot be 2 edits near a headword.
+  if (key.empty() || key.size() > kFieldCapacity + kMaxSuggestionDistance) return {};
   std::vector<DictionaryIndex::Near> near = index.nearStored(key, kMaxSuggestionDistance);
   if (dict == kTarvikCzech) {
     // A spelling that sounds alike is one edit away, plus how far the sounds are.
