@@ -194,9 +194,9 @@ const std::vector<Command> kCommands = {
      kDict | kPronunciation | kIgnoreDiacritics | kForms, nullptr, lookup},
     {"suggest", "Suggest headwords near a word",
      "Prints POSITION (from 1)<TAB>HEADWORD<TAB>DISTANCE for up to ten headwords at most\n"
-     "two edits from WORD, nearest first. Case, apostrophes and a letter written twice do\n"
-     "not count; in the Tarvik dictionary a spelling that sounds alike is near too. None:\n"
-     "nothing is printed, exit status 1.",
+     "two edits from WORD, nearest first. Case and apostrophes do not count and a letter\n"
+     "written twice is one edit; in the Tarvik dictionary a spelling that sounds alike is\n"
+     "one edit too. None: nothing is printed, exit status 1.",
      {{"WORD", "the word as typed, perhaps mistyped", "the word", true, false}}, kDict, nullptr, suggest},
     {"search", "Find records whose meanings hold a text",
      "Prints, as list does, every record with a meaning that holds TEXT as whole words,\n"
