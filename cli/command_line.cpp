@@ -15,12 +15,15 @@ struct RawOptions {
   std::string dict = "tc";
   bool noPronunciation = false;
   bool reverse = false;
+  bool forms = false;
+  bool ignoreDiacritics = false;
+  bool markUnknown = false;
 };
 
 const char* const kGeneralHelp =
     "Dictionaries: tc_slovnik.slk (Tarvik to Czech) and ct_slovnik.slk (Czech to Tarvik)\n"
     "in the --dir folder; missing ones are created empty.\n"
-    "Options of a command (--dict, --no-pronunciation, --reverse) go after its name.\n"
+    "Options of a command (--dict, --forms and the others) go after its name.\n"
     "Output: one line per result, fields separated by one TAB.\n"
     "Exit status: 0 done, 1 not found, 2 usage or encoding error, 3 input/output error.";
 
@@ -58,6 +61,16 @@ void addCommand(CLI::App& app, const Command& command, RawOptions& raw) {
   if (command.options & kReverse)
     sub->add_flag("--reverse", raw.reverse,
                   "also insert each meaning into the other dictionary");
+  if (command.options & kIgnoreDiacritics)
+    sub->add_flag("--ignore-diacritics", raw.ignoreDiacritics,
+                  "also find a word written without diacritics (\"zena\" finds ŽENA)");
+  if (command.options & kForms)
+    sub->add_flag("--forms", raw.forms,
+                  "also find a Czech word by its base form (\"muže\" finds MUŽ), from tvary.txt\n"
+                  "in the dictionary folder (\"FORM - BASE\" lines) and Hunspell's Czech\n"
+                  "dictionary (Debian package hunspell-cs)");
+  if (command.options & kMarkUnknown)
+    sub->add_flag("--mark-unknown", raw.markUnknown, "put * before each word left untranslated");
   // Counts are checked after parsing, once arguments after "--" have joined.
   for (const Argument& argument : command.arguments) {
     CLI::Option* option = sub->add_option(argument.name)->description(argument.description);
@@ -131,8 +144,10 @@ Request toRequest(const CLI::App& app, const RawOptions& raw, const std::vector<
   // The check let any case through ("CP1250"), and left the value as typed.
   request.encoding = CLI::detail::to_lower(raw.encoding) == "cp1250" ? Encoding::kCp1250 : Encoding::kUtf8;
   request.dict = raw.dict == "ct" ? kCzechTarvik : kTarvikCzech;
-  request.lookup.byPronunciation = !raw.noPronunciation;
+  request.lookup = {.byPronunciation = !raw.noPronunciation, .forms = raw.forms,
+                    .ignoreDiacritics = raw.ignoreDiacritics};
   request.reverse = raw.reverse;
+  request.markUnknown = raw.markUnknown;
   request.arguments = gatherArguments(*sub, command, afterDashes);
   return request;
 }

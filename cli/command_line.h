@@ -18,6 +18,7 @@ struct Request {
   Dict dict = kTarvikCzech;
   LookupOptions lookup{.byPronunciation = true};
   bool reverse = false;
+  bool markUnknown = false;
   std::vector<std::string> arguments;  // in the order given, "--" removed
 };
 

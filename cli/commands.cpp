@@ -10,6 +10,7 @@
 #include "io_error.h"
 #include "job.h"
 #include "meaning_grid.h"
+#include "word_forms.h"
 
 namespace {
 
@@ -26,6 +27,12 @@ std::array<std::string, kMeaningCount> meaningsOf(const Tslovicko& entry) {
 int print(const Job& job, const std::string& bytes) {
   printLine(bytes, job.request.encoding);
   return kExitDone;
+}
+
+// A record as list shows it: INDEX (from 0) and every field.
+void printRecord(const Job& job, long index) {
+  Tslovicko entry = readEntry(job.request.dict, index);
+  print(job, std::to_string(index) + '\t' + recordFields(entry.slovo, meaningsOf(entry)));
 }
 
 void takeEntries(Job& job) {
@@ -56,7 +63,7 @@ void takeIndex(Job& job) {
 int translate(const Job& job) {
   long untranslated = 0;
   for (const std::string& line : job.lines) {
-    LineTranslation translation = translateText(line, job.request.dict, job.request.lookup);
+    LineTranslation translation = translateText(line, job.request.dict, job.request.lookup, job.request.markUnknown);
     print(job, translation.result);
     untranslated += translation.untranslatedCount;
   }
@@ -78,7 +85,23 @@ int lookup(const Job& job) {
   FoundWord found = findWord(job.texts[0], job.request.dict, job.request.lookup);
   if (!found.found) return kExitNotFound;
   Tslovicko entry = readEntry(job.request.dict, found.position - 1);
-  return print(job, std::to_string(found.position) + '\t' + recordFields(entry.slovo, found.meanings));
+  std::string line = std::to_string(found.position) + '\t' + recordFields(entry.slovo, found.meanings);
+  if (job.request.lookup.forms || job.request.lookup.ignoreDiacritics)
+    line += '\t' + describeFound(found.how, found.baseForm);
+  return print(job, line);
+}
+
+int suggest(const Job& job) {
+  std::vector<Suggestion> suggestions = suggestWords(job.texts[0], job.request.dict);
+  for (const Suggestion& s : suggestions)
+    print(job, std::to_string(s.position) + '\t' + s.headword + '\t' + std::to_string(s.distance));
+  return suggestions.empty() ? kExitNotFound : kExitDone;
+}
+
+int search(const Job& job) {
+  std::vector<FoundEntry> found = searchMeanings(job.texts[0], job.request.dict, job.request.lookup);
+  for (const FoundEntry& entry : found) printRecord(job, entry.position - 1);
+  return found.empty() ? kExitNotFound : kExitDone;
 }
 
 int prefix(const Job& job) {
@@ -89,10 +112,7 @@ int prefix(const Job& job) {
 
 int list(const Job& job) {
   long count = entryCount(job.request.dict);
-  for (long i = 0; i < count; ++i) {
-    Tslovicko entry = readEntry(job.request.dict, i);
-    print(job, std::to_string(i) + '\t' + recordFields(entry.slovo, meaningsOf(entry)));
-  }
+  for (long i = 0; i < count; ++i) printRecord(job, i);
   return kExitDone;
 }
 
@@ -137,6 +157,13 @@ void enterFolder(const std::string& dir) {
   throwIoError(code, dir);
 }
 
+// Hunspell's data is loaded before the work, so that a missing dictionary
+// is reported once, up front. The run goes on: the forms of tvary.txt come
+// without it, and the other ways of finding need none.
+void prepareForms(const Job& job) {
+  if (job.request.lookup.forms && !prepareWordForms()) reportError(wordFormsProblem(), job.request.encoding);
+}
+
 }  // namespace
 
 const std::vector<Command> kCommands = {
@@ -144,9 +171,10 @@ const std::vector<Command> kCommands = {
      "Translates FILE, or standard input, word by word, two-word phrases first. Each input\n"
      "line gives one output line. Standard error then says \"Text byl přeložen celý\" when\n"
      "every word was found, else \"Text nebyl přeložen celý nebo vůbec\"; the exit status\n"
-     "is 0 either way.",
+     "is 0 either way. Words are found as lookup finds them; with --mark-unknown each word\n"
+     "left untranslated gets a * before it.",
      {{"FILE", "plain text file in --encoding; standard input when left out", nullptr, false, false}},
-     kDict | kPronunciation, readInputLines, translate},
+     kDict | kPronunciation | kIgnoreDiacritics | kForms | kMarkUnknown, readInputLines, translate},
     {"grid", "Show the meaning grid of a line",
      "Prints one line per column of the meaning grid for LINE: ITEM<TAB>M1<TAB>..<TAB>M5.\n"
      "Two words that form a phrase of the dictionary share one column; a word the\n"
@@ -157,9 +185,25 @@ const std::vector<Command> kCommands = {
      "Prints POSITION (from 1)<TAB>HEADWORD<TAB>M1<TAB>..<TAB>M5 of the first record for\n"
      "WORD. Case and apostrophes do not matter, and a Tarvik headword is also found by\n"
      "how it is pronounced (SHEE by \"shee\" and by its Czech spelling) unless\n"
-     "--no-pronunciation is given. Not found: nothing is printed, exit status 1.",
+     "--no-pronunciation is given. Then, each only when nothing was found yet, come the\n"
+     "word without diacritics with --ignore-diacritics and its base forms with --forms;\n"
+     "either option adds an eighth field saying how the word was found: exact,\n"
+     "pronunciation, diacritics or \"form of MUŽ\". Not found: nothing is printed, exit\n"
+     "status 1.",
      {{"WORD", "the word or two-word phrase to find", "the word", true, false}},
-     kDict | kPronunciation, nullptr, lookup},
+     kDict | kPronunciation | kIgnoreDiacritics | kForms, nullptr, lookup},
+    {"suggest", "Suggest headwords near a word",
+     "Prints POSITION (from 1)<TAB>HEADWORD<TAB>DISTANCE for up to ten headwords at most\n"
+     "two edits from WORD, nearest first. Case and apostrophes do not count and a letter\n"
+     "written twice is one edit; in the Tarvik dictionary a spelling that sounds alike is\n"
+     "one edit too. None: nothing is printed, exit status 1.",
+     {{"WORD", "the word as typed, perhaps mistyped", "the word", true, false}}, kDict, nullptr, suggest},
+    {"search", "Find records whose meanings hold a text",
+     "Prints, as list does, every record with a meaning that holds TEXT as whole words,\n"
+     "in file order. Case and apostrophes do not matter; --ignore-diacritics and --forms\n"
+     "let each word of TEXT match as lookup would. None: nothing is printed, exit status 1.",
+     {{"TEXT", "a word or words of a meaning", "the text", true, false}},
+     kDict | kIgnoreDiacritics | kForms, nullptr, search},
     {"prefix", "Find the first headword starting with a text",
      "Prints POSITION (from 1)<TAB>HEADWORD of the first record whose headword starts\n"
      "with TEXT. Not found: nothing is printed, exit status 1.",
@@ -214,8 +258,11 @@ int runJob(const Job& job) {
   const Command& command = *job.request.command;
   if (!(command.options & kDict)) return command.run(job);
   enterFolder(job.request.dir);
+  prepareForms(job);
   openDictionaries();
   int code = command.run(job);
   closeDictionaries();
+  if (job.request.lookup.forms)
+    for (const std::string& warning : takeWordFormsWarnings()) reportError(warning, job.request.encoding);
   return code;
 }

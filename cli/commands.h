@@ -18,8 +18,16 @@ struct Argument {
   bool repeated;  // only the last argument may be
 };
 
-// kDict: takes --dict, and runs in --dir with the dictionaries open.
-enum CommandOption : unsigned { kDict = 1, kPronunciation = 2, kReverse = 4 };
+// kDict: takes --dict, and runs in --dir with the dictionaries open. The
+// others each add the option of the same name.
+enum CommandOption : unsigned {
+  kDict = 1,
+  kPronunciation = 2,
+  kReverse = 4,
+  kForms = 8,
+  kIgnoreDiacritics = 16,
+  kMarkUnknown = 32,
+};
 
 struct Command {
   const char* name;
@@ -28,7 +36,7 @@ struct Command {
   std::vector<Argument> arguments;
   unsigned options;         // CommandOption flags
   void (*prepare)(Job&);    // nullptr, or more checks and the input file; no dictionary is open
-  int (*run)(const Job&);   // kExitDone, or kExitNotFound for a lookup that found nothing
+  int (*run)(const Job&);   // kExitDone, or kExitNotFound when a search found nothing
 };
 
 extern const std::vector<Command> kCommands;

@@ -3,6 +3,7 @@
 // command's output once, and failures that leave no file behind. What a
 // look-up finds is the store's business and is tested there.
 
+#include <cstdlib>
 #include <filesystem>
 #include <set>
 
@@ -76,7 +77,7 @@ TEST_F(Tarvik, RunsThatNeedNoDictionaryCreateNone) {
   EXPECT_EQ(folderContents(), (std::set<std::string>{"in.txt", "odd"}));
 
   std::string help = runOk({"--help"});
-  for (const char* word : {"translate", "grid", "lookup", "prefix", "list", "count", "insert", "delete", "export",
+  for (const char* word : {"translate", "grid", "lookup", "suggest", "search", "prefix", "list", "count", "insert", "delete", "export",
                            "import", "pronounce", "spell", "upcase", "--encoding", "--dir"})
     EXPECT_NE(help.find(word), std::string::npos) << word;
   EXPECT_NE(runOk({"insert", "--help"}).find("insert [OPTIONS] HEADWORD [MEANING...]"), std::string::npos);
@@ -102,6 +103,48 @@ TEST_F(Tarvik, EachReadingCommandPrintsItsFormat) {
       {{"count"}, "", 0, "4\t4\n", ""},
       {{"count", "--dict", "ct"}, "", 0, "0\t0\n", ""},
   });
+}
+
+// Czech to Tarvik: MUŽ is DROM and ŽENA is LU, and back. How a word was
+// found is an eighth field of lookup only when asked for.
+TEST_F(Tarvik, SearchesBeyondTheHeadwordPrintTheirFormats) {
+  runOk({"insert", "--dict", "ct", "--reverse", "muž", "drom"});
+  runOk({"insert", "--dict", "ct", "--reverse", "žena", "lu"});
+  expectRuns({
+      {{"lookup", "--dict", "ct", "zena"}, "", 1, "", ""},
+      {{"lookup", "--dict", "ct", "--ignore-diacritics", "zena"}, "", 0, "2\tŽENA\tLU\t\t\t\t\tdiacritics\n", ""},
+      {{"lookup", "--dict", "ct", "--ignore-diacritics", "muž"}, "", 0, "1\tMUŽ\tDROM\t\t\t\t\texact\n", ""},
+      {{"suggest", "--dict", "ct", "zenu"}, "", 0, "2\tŽENA\t2\n", ""},
+      {{"suggest", "nicotaxzdalekaanijinak"}, "", 1, "", ""},
+      {{"--encoding", "cp1250", "suggest", "--dict", "ct", "\x81\xFF"}, "", 1, "", ""},
+      {{"search", "žena"}, "", 0, "1\tLU\tŽENA\t\t\t\t\n", ""},
+      {{"search", "--ignore-diacritics", "ZENA"}, "", 0, "1\tLU\tŽENA\t\t\t\t\n", ""},
+      {{"search", ""}, "", 1, "", ""},
+      {{"translate", "--mark-unknown"}, "lu pes drom\n", 0, "ŽENA *pes MUŽ \n",
+       "Text nebyl přeložen celý nebo vůbec\n"},
+  });
+}
+
+// Forms from the store's small Hunspell dictionary (MUŽE is a form of MUŽ)
+// and from tvary.txt, whose damaged line is reported after each run. A
+// missing Hunspell dictionary is reported once, and tvary.txt still serves.
+TEST_F(Tarvik, FormsComeWithTheirWarnings) {
+  runOk({"insert", "--dict", "ct", "--reverse", "muž", "drom"});
+  writeBytes(folder + "/tvary.txt", "CHLAPA - MU\x8E\r\nbroken\r\n");
+  std::string damaged = "tarvik: tvary.txt, line 2: expected \"FORM - BASE\"; the line is left out\n";
+  ::setenv("TARVIK_HUNSPELL_CS", TARVIK_TEST_HUNSPELL, 1);
+  expectRuns({
+      {{"--encoding", "cp1250", "lookup", "--dict", "ct", "--forms", "mu\x9E" "e"}, "", 0,
+       "1\tMU\x8E\tDROM\t\t\t\t\tform of MU\x8E\n", damaged},
+      {{"search", "--forms", "muže"}, "", 0, "0\tDROM\tMUŽ\t\t\t\t\n", damaged},
+      {{"translate", "--dict", "ct", "--forms"}, "muže\n", 0, "DROM \n", "Text byl přeložen celý\n" + damaged},
+  });
+  ::setenv("TARVIK_HUNSPELL_CS", "/nowhere/cs", 1);
+  expectRuns({{{"lookup", "--dict", "ct", "--forms", "chlapa"}, "", 0, "1\tMUŽ\tDROM\t\t\t\t\tform of MUŽ\n",
+               "tarvik: Czech word forms need Hunspell's Czech dictionary, but /nowhere/cs.aff cannot be read (File "
+               "not found). Install it with \"sudo apt install hunspell-cs\", or set TARVIK_HUNSPELL_CS to another "
+               "one.\n" + damaged}});
+  ::unsetenv("TARVIK_HUNSPELL_CS");
 }
 
 // The dictionaries hold Windows-1250 whatever the encoding of the terminal.

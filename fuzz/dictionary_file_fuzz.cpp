@@ -38,6 +38,19 @@ void checkLookups(const std::vector<Tslovicko>& records, const std::string& quer
 
   require(findPrefix(query, kTarvikCzech) == scanFirst(records, [&](const std::string& s) { return s.starts_with(key); }),
           "findPrefix gives the first record starting with the text");
+
+  FoundWord folded = findWord(query, kTarvikCzech, LookupOptions{.ignoreDiacritics = true});
+  require(folded.position == (exact.found ? exact.position : scanFirst(records, [&](const std::string& s) {
+                                return foldedKey(s) == foldedKey(query);
+                              })),
+          "without diacritics, the first record that folds alike");
+  std::vector<Suggestion> near = suggestWords(query, kTarvikCzech);
+  require(near.size() <= kMaxSuggestions, "at most ten suggestions");
+  for (std::size_t i = 0; i < near.size(); ++i)
+    require(near[i].distance <= kMaxSuggestionDistance && (i == 0 || near[i - 1].distance <= near[i].distance),
+            "suggestions are near, best first");
+  for (const FoundEntry& found : searchMeanings(query, kTarvikCzech, LookupOptions{.ignoreDiacritics = true}))
+    require(found.position >= 1 && found.position <= static_cast<long>(records.size()), "found records exist");
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "key_table.h"
@@ -59,8 +59,9 @@ class DictionaryIndex {
   // away (SHEEKA sounds ŠÍKA, kept as SIKA).
   std::vector<Near> nearPronounced(std::string_view key, int bound);
 
-  // Records with a meaning word whose foldedKey is `key`, ascending.
-  const std::vector<std::uint32_t>& withMeaningWord(std::string_view key);
+  // Records with a meaning word that folds as `word` does (foldedKey),
+  // ascending; now and then one more, which the caller checks anyway.
+  std::vector<std::uint32_t> withMeaningWord(std::string_view word);
 
   // The store wrote `record` at `index` (index == count() appends).
   void written(std::uint32_t index, const char* record, const FileStamp& stamp);
@@ -105,6 +106,6 @@ class DictionaryIndex {
   KeyArena foldedSound;
   std::vector<std::uint32_t> bySound;
   bool soundOrderReady = false;
-  std::unordered_map<std::string, std::vector<std::uint32_t>> meaningWords;
+  std::vector<std::pair<std::uint64_t, std::uint32_t>> meaningWords;  // word's hash, record
   bool meaningWordsReady = false;
 };

@@ -94,9 +94,10 @@ std::vector<FoundEntry> findAllWords(std::string_view word, Dict dict, const Loo
 long findPrefix(std::string_view word, Dict dict);
 
 // The headwords nearest to `word` by edit distance, at most 2, best first
-// (then in file order), at most 10, one per headword. Apostrophes do not
-// count, nor a letter written twice; in the Tarvik dictionary two spellings
-// that sound alike are as near as their pronunciations.
+// (then in file order), at most 10, one per headword; none for an empty word.
+// Apostrophes do not count and a letter written twice is one edit; in the
+// Tarvik dictionary a spelling that sounds alike is one edit, plus how far
+// apart the sounds are.
 struct Suggestion {
   long position = 0;
   std::string headword;

@@ -98,21 +98,34 @@ std::vector<DictionaryIndex::Near> DictionaryIndex::nearPronounced(std::string_v
   return walkNear(key, bound, bySound, [&](std::uint32_t r) { return foldedSound.at(r); });
 }
 
+// The same for every spelling foldedKey joins; a hash of it would do
+// without building the key.
+std::uint64_t foldedHash(std::string_view word) {
+  std::uint64_t hash = 14695981039346656037ULL;
+  for (char c : word)
+    if (c != '\'') hash = (hash ^ static_cast<unsigned char>(upcaseCz(foldDiacritics(c)))) * 1099511628211ULL;
+  return hash;
+}
+
 void DictionaryIndex::ensureMeaningWords() {
   if (meaningWordsReady) return;
+  // Sorted pairs rather than a map of lists: a million records hold millions
+  // of words, and one sort of plain numbers is far quicker than as many lists.
   meaningWords.clear();
+  meaningWords.reserve(count() * 3);
   for (std::uint32_t i = 0; i < count(); ++i)
     for (int slot = 1; slot <= kMeaningCount; ++slot)
-      for (std::string_view word : wordsOf(fieldText(record(i), slot))) {
-        std::vector<std::uint32_t>& records = meaningWords[foldedKey(word)];
-        if (records.empty() || records.back() != i) records.push_back(i);
-      }
+      for (std::string_view word : wordsOf(fieldText(record(i), slot))) meaningWords.push_back({foldedHash(word), i});
+  std::sort(meaningWords.begin(), meaningWords.end());
   meaningWordsReady = true;
 }
 
-const std::vector<std::uint32_t>& DictionaryIndex::withMeaningWord(std::string_view key) {
-  static const std::vector<std::uint32_t> none;
+std::vector<std::uint32_t> DictionaryIndex::withMeaningWord(std::string_view word) {
   ensureMeaningWords();
-  auto hit = meaningWords.find(std::string(key));
-  return hit == meaningWords.end() ? none : hit->second;
+  std::uint64_t hash = foldedHash(word);
+  auto first = std::lower_bound(meaningWords.begin(), meaningWords.end(), std::pair<std::uint64_t, std::uint32_t>(hash, 0));
+  std::vector<std::uint32_t> records;
+  for (auto at = first; at != meaningWords.end() && at->first == hash; ++at)
+    if (records.empty() || records.back() != at->second) records.push_back(at->second);
+  return records;
 }

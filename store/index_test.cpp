@@ -77,7 +77,7 @@ class IndexAgainstScan : public StoreTest {
     std::string sound = foldedKey(pronounceTarvik(key));
     for (long i = 0; i < static_cast<long>(records.size()); ++i) {
       int d = std::min(distance(key, records[i][0]), 1 + distance(sound, foldedKey(pronounceTarvik(records[i][0]))));
-      if (d <= 2 && seen.insert(records[i][0]).second) near.emplace_back(d, i + 1);
+      if (d <= 2 && !key.empty() && seen.insert(records[i][0]).second) near.emplace_back(d, i + 1);
     }
     std::ranges::sort(near);
     near.resize(std::min<std::size_t>(near.size(), 10));

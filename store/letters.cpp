@@ -4,22 +4,25 @@
 
 namespace {
 
-constexpr std::array<unsigned char, 256> makeUpcaseTable() {
+// Windows-1250 puts Czech capitals at irregular distances from their
+// lower-case letters, so each pair is listed: lower case, then capital.
+constexpr unsigned char kCzechPairs[][2] = {
+    {0x9A, 0x8A}, {0x9D, 0x8D}, {0x9E, 0x8E}, {0xE1, 0xC1}, {0xE8, 0xC8},
+    {0xE9, 0xC9}, {0xEC, 0xCC}, {0xED, 0xCD}, {0xEF, 0xCF}, {0xF2, 0xD2},
+    {0xF3, 0xD3}, {0xF8, 0xD8}, {0xF9, 0xD9}, {0xFA, 0xDA}, {0xFD, 0xDD},
+};
+
+constexpr std::array<unsigned char, 256> makeCaseTable(bool toUpper) {
   std::array<unsigned char, 256> table{};
   for (int c = 0; c < 256; ++c) table[c] = static_cast<unsigned char>(c);
-  for (int c = 'a'; c <= 'z'; ++c) table[c] = static_cast<unsigned char>(c - 0x20);
-  // Windows-1250 puts Czech capitals at irregular distances from their
-  // lower-case letters, so each pair is listed.
-  constexpr unsigned char pairs[][2] = {
-      {0x9A, 0x8A}, {0x9D, 0x8D}, {0x9E, 0x8E}, {0xE1, 0xC1}, {0xE8, 0xC8},
-      {0xE9, 0xC9}, {0xEC, 0xCC}, {0xED, 0xCD}, {0xEF, 0xCF}, {0xF2, 0xD2},
-      {0xF3, 0xD3}, {0xF8, 0xD8}, {0xF9, 0xD9}, {0xFA, 0xDA}, {0xFD, 0xDD},
-  };
-  for (const auto& pair : pairs) table[pair[0]] = pair[1];
+  const int from = toUpper ? 'a' : 'A';
+  for (int c = from; c < from + 26; ++c) table[c] = static_cast<unsigned char>(c ^ 0x20);
+  for (const auto& pair : kCzechPairs) table[pair[toUpper ? 0 : 1]] = pair[toUpper ? 1 : 0];
   return table;
 }
 
-constexpr auto kUpcase = makeUpcaseTable();
+constexpr auto kUpcase = makeCaseTable(true);
+constexpr auto kDowncase = makeCaseTable(false);
 
 constexpr std::array<unsigned char, 256> makeFoldTable() {
   std::array<unsigned char, 256> table{};
@@ -56,6 +59,14 @@ char upcaseCz(char c) { return static_cast<char>(kUpcase[static_cast<unsigned ch
 std::string upcaseCzText(std::string_view text) {
   std::string result(text);
   for (char& c : result) c = upcaseCz(c);
+  return result;
+}
+
+char downcaseCz(char c) { return static_cast<char>(kDowncase[static_cast<unsigned char>(c)]); }
+
+std::string downcaseCzText(std::string_view text) {
+  std::string result(text);
+  for (char& c : result) c = downcaseCz(c);
   return result;
 }
 

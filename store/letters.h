@@ -7,6 +7,10 @@
 // letters become capitals; every other byte stays as it is.
 char upcaseCz(char c);
 std::string upcaseCzText(std::string_view text);
+// The way back (A-Z and the fifteen Czech capitals), only for Hunspell, whose
+// Czech dictionary is in lower case.
+char downcaseCz(char c);
+std::string downcaseCzText(std::string_view text);
 
 // A letter with its diacritics taken off (Ž -> Z, ů -> u), for finding words
 // typed on a keyboard without Czech letters; a letter that has no plain form

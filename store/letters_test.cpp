@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(UpcaseCz, MapsAsciiAndCzechLowerCaseLettersAndLeavesEveryOtherByte) {
+TEST(UpcaseCz, MapsAsciiAndCzechLettersBothWaysAndLeavesEveryOtherByte) {
   // Czech capitals sit at irregular distances; ä, ö, ü, ľ, ß and the rest stay.
   const std::string lower = "\x9A\x9D\x9E\xE1\xE8\xE9\xEC\xED\xEF\xF2\xF3\xF8\xF9\xFA\xFD";
   const std::string upper = "\x8A\x8D\x8E\xC1\xC8\xC9\xCC\xCD\xCF\xD2\xD3\xD8\xD9\xDA\xDD";
@@ -19,8 +19,14 @@ TEST(UpcaseCz, MapsAsciiAndCzechLowerCaseLettersAndLeavesEveryOtherByte) {
                    : czech != std::string::npos ? static_cast<unsigned char>(upper[czech])
                                                 : c;
     EXPECT_EQ(static_cast<unsigned char>(upcaseCz(static_cast<char>(c))), expected) << "byte " << c;
+    std::size_t capital = upper.find(static_cast<char>(c));
+    expected = c >= 'A' && c <= 'Z'           ? c + 0x20
+               : capital != std::string::npos ? static_cast<unsigned char>(lower[capital])
+                                              : c;
+    EXPECT_EQ(static_cast<unsigned char>(downcaseCz(static_cast<char>(c))), expected) << "byte " << c;
   }
   EXPECT_EQ(upcaseCzText("\x9E\xE1" "ba'1 z"), "\x8E\xC1" "BA'1 Z");
+  EXPECT_EQ(downcaseCzText("\x8E\xC1" "BA'1 z"), "\x9E\xE1" "ba'1 z");
 }
 
 TEST(PronounceAndSpellTarvik, FollowTheRulesInTheirOrder) {

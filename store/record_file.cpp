@@ -67,14 +67,10 @@ void RecordFile::close() {
   fd.reset();
 }
 
-namespace {
-
 FileStamp stampOf(const struct stat& st) {
   return {st.st_dev, st.st_ino, st.st_size,
           static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec};
 }
-
-}  // namespace
 
 FileStamp RecordFile::refresh() {
   requireOpen();

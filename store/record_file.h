@@ -19,6 +19,7 @@ struct FileStamp {
   long long modifiedNs = 0;
   bool operator==(const FileStamp&) const = default;
 };
+FileStamp stampOf(const struct stat& st);
 
 // One dictionary file of fixed-size records, reached by a name relative to the
 // current directory at the moment it is opened. This is the only code of the

@@ -62,8 +62,9 @@ std::optional<std::string> matchIn(std::string_view meaning, const std::vector<W
 std::vector<Suggestion> suggestWords(std::string_view word, Dict dict) {
   DictionaryIndex& index = currentIndex(dict);
   std::string key = storedKey(word);
-  // A headword more than 20 bytes away cannot be 2 edits near.
-  if (key.size() > kFieldCapacity + kMaxSuggestionDistance) return {};
+  // Nothing typed is nothing to correct; a word more than 20 bytes long
+  // cannot be 2 edits near a headword.
+  if (key.empty() || key.size() > kFieldCapacity + kMaxSuggestionDistance) return {};
   std::vector<DictionaryIndex::Near> near = index.nearStored(key, kMaxSuggestionDistance);
   if (dict == kTarvikCzech) {
     // A spelling that sounds alike is one edit away, plus how far the sounds are.
@@ -95,7 +96,7 @@ std::vector<FoundEntry> searchMeanings(std::string_view text, Dict dict, const L
   // Candidates: the records holding some key of the first word.
   std::vector<std::uint32_t> candidates;
   for (const std::string& key : searched[0].keys) {
-    const std::vector<std::uint32_t>& records = index.withMeaningWord(foldedKey(key));
+    std::vector<std::uint32_t> records = index.withMeaningWord(key);
     candidates.insert(candidates.end(), records.begin(), records.end());
   }
   std::ranges::sort(candidates);

@@ -1,4 +1,6 @@
+#include "cp1250.h"
 #include "store_fixture_test.h"
+#include "word_forms.h"
 
 namespace {
 
@@ -44,4 +46,39 @@ TEST_F(Translation, TranslatesWordByWordTryingTheTwoWordPhraseFirst) {
   for (const auto& [text, words] : counts) EXPECT_EQ(countWords(text), words) << "'" << text << "'";
 }
 
+// Each way beyond the headword only when asked and only after everything
+// before it missed; the first record in file order answers.
+TEST_F(Translation, FindsWhatTheUserMeansInItsOrder) {
+  useHunspellData(TARVIK_TEST_HUNSPELL);
+  putFileBytes(kIrregularFormsFileName, "PSA - PES\r\n");
+  fill(kCzechTarvik, {entry(cp1250Text("MŮŽE"), {"MOZ"}), entry(cp1250Text("MUŽ"), {"DROM"}),
+                      entry(cp1250Text("ŽENA"), {"DANA"}), entry("HORA", {"TOR"}), entry("PES", {"KUN"}),
+                      entry("MUZE", {"SEN"})});
+  const LookupOptions none, plain{.ignoreDiacritics = true}, forms{.forms = true}, both{.forms = true, .ignoreDiacritics = true};
+  auto found = [](const char* word, const LookupOptions& options, Dict dict = kCzechTarvik) {
+    FoundWord f = findWord(cp1250Text(word), dict, options);
+    return f.found ? std::to_string(f.position) + " " + describeFound(f.how, cp1250ToUtf8(f.baseForm)) : "-";
+  };
+  EXPECT_EQ(found("muze", both), "6 exact");
+  EXPECT_EQ(found("mŭz", none), "-");
+  EXPECT_EQ(found("zena", none), "-");
+  EXPECT_EQ(found("zena", plain), "3 diacritics");
+  EXPECT_EQ(found("mUž", plain), "2 exact");
+  EXPECT_EQ(found("muže", plain), "1 diacritics");  // MŮŽE folds as MUZE does and comes first
+  EXPECT_EQ(found("muže", forms), "2 form of MUŽ");
+  EXPECT_EQ(found("horami", forms), "4 form of HORA");
+  EXPECT_EQ(found("psa", forms), "5 form of PES");
+  EXPECT_EQ(found("zeny", forms), "-");
+  EXPECT_EQ(found("zeny", both), "3 form of ŽENA");
+  EXPECT_EQ(found("muže", forms, kTarvikCzech), "-");  // Tarvik has no word forms
+  std::vector<long> positions;
+  for (const FoundEntry& e : findAllWords(cp1250Text("můze"), kCzechTarvik, plain)) positions.push_back(e.position);
+  EXPECT_EQ(positions, (std::vector<long>{1, 6}));
+
+  LineTranslation line = translateText(cp1250Text("horami zeny, kdo"), kCzechTarvik, both, true);
+  EXPECT_EQ(line.result, "TOR DANA,*kdo ");
+  EXPECT_EQ(line.untranslatedCount, 1);
+}
+
 }  // namespace
+

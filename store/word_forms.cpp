@@ -1,7 +1,280 @@
 #include "word_forms.h"
 
-bool prepareWordForms() { return false; }
-std::string wordFormsProblem() { return {}; }
-std::vector<std::string> baseFormsOf(std::string_view, bool) { return {}; }
-std::vector<std::string> takeWordFormsWarnings() { return {}; }
-void useHunspellData(std::string) {}
+#include <fcntl.h>
+#include <hunspell.hxx>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <unordered_map>
+
+#include "cp1250.h"
+#include "io_error.h"
+#include "letters.h"
+#include "posix_file.h"
+#include "record_file.h"
+#include "text_file.h"
+
+namespace {
+
+constexpr const char* kSystemHunspellData = "/usr/share/hunspell/cs_CZ";
+constexpr const char* kHunspellDataVariable = "TARVIK_HUNSPELL_CS";
+
+// No Czech word is this long. Hunspell refuses longer words anyway, and the
+// bound keeps the spellings with diacritics put back few for any input.
+constexpr std::size_t kLongestWord = 40;
+// At 10-20 µs a spell check, 256 spellings cost a few milliseconds, once per
+// word thanks to the cache; they reach every spelling with up to three
+// diacritics put back in a word of ordinary length.
+constexpr std::size_t kMaxSpellings = 256;
+// A text repeats its words, so a few thousand answers keep a translation from
+// asking Hunspell twice; the cache starts anew when full.
+constexpr std::size_t kMaxCachedWords = 4096;
+
+using Bases = std::vector<std::string>;
+
+void addOnce(Bases& bases, std::string base) {
+  if (std::find(bases.begin(), bases.end(), base) == bases.end()) bases.push_back(std::move(base));
+}
+
+// The irregular-forms file as last read, keyed by the upper-cased form and
+// by the form without diacritics.
+struct IrregularForms {
+  std::string path;  // empty when there is no file
+  FileStamp stamp;
+  std::unordered_map<std::string, Bases> byForm, byFoldedForm;
+};
+
+// Everything behind one mutex: Hunspell keeps scratch state in its
+// dictionary object, so even look-ups must not run side by side.
+struct State {
+  std::string hunspellBase;  // set by useHunspellData; empty: the environment's or the system's
+  enum class Load { notTried, loaded, failed } load = Load::notTried;
+  std::unique_ptr<Hunspell> hunspell;
+  bool dictionaryInUtf8 = true;  // else in Windows-1250
+  std::string problem;
+  std::unordered_map<std::string, Bases> stemCache;
+  IrregularForms irregular;
+  std::vector<std::string> warnings;
+};
+
+std::mutex stateMutex;
+State state;
+
+std::string_view trimmed(std::string_view text) {
+  std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+void readIrregularForms(const std::string& path, const struct stat& st) {
+  IrregularForms& forms = state.irregular;
+  std::vector<std::string> lines;
+  try {
+    if (!S_ISREG(st.st_mode)) throw IoError(EINVAL, "Not a regular file: " + path);
+    lines = readTextFile(path);
+  } catch (const IoError& e) {
+    // The forms only widen a look-up: a file that cannot be read must not
+    // stop the look-up itself.
+    state.warnings.push_back(std::string(e.what()) + "; no irregular word forms are used");
+    return;
+  }
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    std::string_view line = lines[i];
+    if (trimmed(line).empty()) continue;
+    std::size_t split = line.find(" - ");
+    std::string form = split == std::string_view::npos ? "" : upcaseCzText(trimmed(line.substr(0, split)));
+    std::string base = split == std::string_view::npos ? "" : upcaseCzText(trimmed(line.substr(split + 3)));
+    if (form.empty() || base.empty()) {
+      state.warnings.push_back(path + ", line " + std::to_string(i + 1) +
+                               ": expected \"FORM - BASE\"; the line is left out");
+      continue;
+    }
+    forms.byFoldedForm[foldedKey(form)].push_back(base);
+    forms.byForm[std::move(form)].push_back(std::move(base));
+  }
+}
+
+// The folder's own file, else the one installed with the program; read again
+// whenever the file changed since it was read.
+void refreshIrregularForms() {
+  std::string path = kIrregularFormsFileName;
+  struct stat st {};
+  if (!statByName(path, &st)) {
+    path = TARVIK_INSTALLED_FORMS;
+    if (!statByName(path, &st)) path.clear();
+  }
+  FileStamp stamp = path.empty() ? FileStamp{} : stampOf(st);
+  if (path == state.irregular.path && stamp == state.irregular.stamp) return;
+  state.irregular = IrregularForms{path, stamp, {}, {}};
+  if (!path.empty()) readIrregularForms(path, st);
+}
+
+void addIrregularBases(Bases& bases, const std::unordered_map<std::string, Bases>& table, const std::string& key) {
+  auto found = table.find(key);
+  if (found == table.end()) return;
+  for (const std::string& base : found->second) addOnce(bases, base);
+}
+
+std::string missingDataProblem(const std::string& path, int code) {
+  return "Czech word forms need Hunspell's Czech dictionary, but " + path + " cannot be read (" +
+         failureText(code) + "). Install it with \"sudo apt install hunspell-cs\", or set " +
+         kHunspellDataVariable + " to another one.";
+}
+
+void loadHunspell() {
+  std::string base = state.hunspellBase;
+  const char* fromEnvironment = std::getenv(kHunspellDataVariable);
+  if (base.empty()) base = fromEnvironment && *fromEnvironment ? fromEnvironment : kSystemHunspellData;
+  const std::string aff = base + ".aff", dic = base + ".dic";
+  // Hunspell itself takes a missing file for an empty dictionary.
+  for (const std::string& path : {aff, dic}) {
+    if (!openFile(path, O_RDONLY).isOpen()) {
+      state.problem = missingDataProblem(path, errno);
+      state.load = State::Load::failed;
+      return;
+    }
+  }
+  auto hunspell = std::make_unique<Hunspell>(aff.c_str(), dic.c_str());
+  const std::string& encoding = hunspell->get_dict_encoding();
+  bool utf8 = encoding == "UTF-8" || encoding == "utf-8";
+  if (!utf8 && encoding.find("1250") == std::string::npos) {
+    state.problem = aff + " is in the encoding " + encoding +
+                    "; Czech word forms can use only a dictionary in UTF-8 or Windows-1250.";
+    state.load = State::Load::failed;
+    return;
+  }
+  state.hunspell = std::move(hunspell);
+  state.dictionaryInUtf8 = utf8;
+  state.problem.clear();
+  state.load = State::Load::loaded;
+}
+
+std::string toDictionary(const std::string& spelling) {
+  return state.dictionaryInUtf8 ? cp1250ToUtf8(spelling) : spelling;
+}
+
+// nullopt for a word that Windows-1250 cannot spell.
+std::optional<std::string> fromDictionary(const std::string& word) {
+  if (!state.dictionaryInUtf8) return word;
+  Utf8Decoded decoded = utf8ToCp1250(word);
+  if (!decoded.ok) return std::nullopt;
+  return std::move(decoded.bytes);
+}
+
+// Adds Hunspell's stems of a lower-case spelling. Names are in the dictionary
+// with a capital, which a lower-case spelling does not match, so the
+// spelling with a capital is asked too.
+void addStems(Bases& bases, std::string spelling) {
+  for (int capital = 0; capital < 2; ++capital) {
+    if (capital) spelling[0] = upcaseCz(spelling[0]);
+    for (const std::string& stem : state.hunspell->stem(toDictionary(spelling)))
+      if (std::optional<std::string> bytes = fromDictionary(stem)) addOnce(bases, upcaseCzText(*bytes));
+  }
+}
+
+// The Czech letters with diacritics that a plain lower-case letter stands
+// for when typed without them.
+std::string_view marksOf(char plain) {
+  switch (plain) {
+    case 'a': return "\xE1";      // á
+    case 'c': return "\xE8";      // č
+    case 'd': return "\xEF";      // ď
+    case 'e': return "\xE9\xEC";  // é ě
+    case 'i': return "\xED";      // í
+    case 'n': return "\xF2";      // ň
+    case 'o': return "\xF3";      // ó
+    case 'r': return "\xF8";      // ř
+    case 's': return "\x9A";      // š
+    case 't': return "\x9D";      // ť
+    case 'u': return "\xFA\xF9";  // ú ů
+    case 'y': return "\xFD";      // ý
+    case 'z': return "\x9E";      // ž
+    default: return {};
+  }
+}
+
+// Every spelling of `word` with exactly `marks` more diacritics at positions
+// from `from` on, until there are kMaxSpellings.
+void addMarkedSpellings(std::string& word, std::size_t from, int marks, std::vector<std::string>& spellings) {
+  if (marks == 0) {
+    spellings.push_back(word);
+    return;
+  }
+  for (std::size_t i = from; i < word.size() && spellings.size() < kMaxSpellings; ++i) {
+    const char plain = word[i];
+    for (char marked : marksOf(plain)) {
+      word[i] = marked;
+      addMarkedSpellings(word, i + 1, marks - 1, spellings);
+    }
+    word[i] = plain;
+  }
+}
+
+// Fewer diacritics first: a word rarely has more than three, and the cap
+// must not spend itself on unlikely spellings of a long word.
+std::vector<std::string> spellingsWithDiacritics(std::string word) {
+  std::vector<std::string> spellings;
+  for (int marks = 1; spellings.size() < kMaxSpellings; ++marks) {
+    std::size_t before = spellings.size();
+    addMarkedSpellings(word, 0, marks, spellings);
+    if (spellings.size() == before) break;
+  }
+  if (spellings.size() > kMaxSpellings) spellings.resize(kMaxSpellings);
+  return spellings;
+}
+
+const Bases& hunspellBases(const std::string& lower, bool ignoreDiacritics) {
+  std::string key = lower + (ignoreDiacritics ? '\1' : '\0');
+  auto cached = state.stemCache.find(key);
+  if (cached != state.stemCache.end()) return cached->second;
+  if (state.stemCache.size() >= kMaxCachedWords) state.stemCache.clear();
+  Bases bases;
+  addStems(bases, lower);
+  if (ignoreDiacritics)
+    for (const std::string& spelling : spellingsWithDiacritics(lower))
+      if (state.hunspell->spell(toDictionary(spelling))) addStems(bases, spelling);
+  return state.stemCache.emplace(std::move(key), std::move(bases)).first->second;
+}
+
+}  // namespace
+
+bool prepareWordForms() {
+  std::lock_guard lock(stateMutex);
+  if (state.load != State::Load::loaded) loadHunspell();
+  return state.load == State::Load::loaded;
+}
+
+std::string wordFormsProblem() {
+  std::lock_guard lock(stateMutex);
+  return state.problem;
+}
+
+std::vector<std::string> baseFormsOf(std::string_view word, bool ignoreDiacritics) {
+  std::lock_guard lock(stateMutex);
+  const std::string upper = upcaseCzText(word);
+  Bases bases;
+  refreshIrregularForms();
+  addIrregularBases(bases, state.irregular.byForm, upper);
+  if (ignoreDiacritics) addIrregularBases(bases, state.irregular.byFoldedForm, foldedKey(upper));
+  if (state.load == State::Load::notTried) loadHunspell();
+  if (state.load == State::Load::loaded && !word.empty() && word.size() <= kLongestWord)
+    for (const std::string& base : hunspellBases(downcaseCzText(word), ignoreDiacritics)) addOnce(bases, base);
+  std::erase(bases, upper);
+  return bases;
+}
+
+std::vector<std::string> takeWordFormsWarnings() {
+  std::lock_guard lock(stateMutex);
+  refreshIrregularForms();
+  return std::exchange(state.warnings, {});
+}
+
+void useHunspellData(std::string base) {
+  std::lock_guard lock(stateMutex);
+  state = State{};
+  state.hunspellBase = std::move(base);
+}

@@ -11,28 +11,40 @@
 #include <vector>
 
 // The irregular forms the user keeps beside the dictionaries, in the export
-// format: "PSA - PES" (the form, then its base form), Windows-1250.
+// format: "PSA - PES" (the form, then its base form), Windows-1250. Where the
+// current folder has none, the copy installed with the program serves. The
+// file is read again whenever it changes; a damaged line is left out with a
+// warning, and a file that cannot be read gives a warning and no forms.
 constexpr const char* kIrregularFormsFileName = "tvary.txt";
 
-// Loads Hunspell's Czech dictionary unless it is loaded: at most once, and
-// safe to call from any thread (a window calls it off its own thread). False
-// when the data is missing; wordFormsProblem() then says what to install.
+// Loads Hunspell's Czech dictionary (about 300 ms) unless it is loaded; safe
+// to call from any thread (a window calls it off its own thread), and every
+// function here waits for a load under way. False when the data is missing
+// or unusable; wordFormsProblem() then says what to install. baseFormsOf
+// tries the load once, prepareWordForms again after each failure, so that a
+// dictionary installed meanwhile is taken up.
 bool prepareWordForms();
+// Empty unless the last load failed.
 std::string wordFormsProblem();
 
 // The base forms of `word`, best first, each once, never the word itself:
 // those the irregular-forms file gives, then Hunspell's stems. With
 // ignoreDiacritics, after those come the base forms of the spellings of
-// `word` with diacritics put back that Hunspell knows ("zeny" -> ŽENA), and
-// irregular forms match without diacritics too.
+// `word` with diacritics put back that Hunspell knows ("zeny" -> ŽENA, up to
+// 256 spellings, fewest diacritics first), and irregular forms match without
+// diacritics too. Without Hunspell's data only the irregular forms come.
+// Hunspell's answers are kept, so a word asked again costs microseconds. A
+// damaged or unreadable irregular-forms file never makes it throw.
 std::vector<std::string> baseFormsOf(std::string_view word, bool ignoreDiacritics);
 
 // Lines of the irregular-forms file that could not be read, each naming its
-// file and line number, not yet reported; asking takes them.
+// file and line number, not yet reported, the file as it is now; asking
+// takes them.
 std::vector<std::string> takeWordFormsWarnings();
 
 // For tests and the command line's own checks: Hunspell's data as
-// `base`.aff and `base`.dic instead of the system's Czech dictionary (also
-// set by the environment variable TARVIK_HUNSPELL_CS), dropping what was
-// loaded.
+// `base`.aff and `base`.dic instead of the system's Czech dictionary
+// /usr/share/hunspell/cs_CZ (also set by the environment variable
+// TARVIK_HUNSPELL_CS; an empty `base` goes back to those), dropping what was
+// loaded and read. The dictionary must be in UTF-8 or Windows-1250.
 void useHunspellData(std::string base);

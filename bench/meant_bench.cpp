@@ -1,0 +1,186 @@
+// Speed of finding what the user means at a million records: without
+// diacritics, by word form, near a mistyped word, and inside meanings. Run
+// through scripts/bench. The Czech headwords come from Hunspell's Czech
+// dictionary (hunspell-cs), padded with made-up words to the size asked.
+
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+
+#include "cp1250.h"
+#include "dictionary_store.h"
+#include "generator.h"
+#include "letters.h"
+#include "word_forms.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kCzechData = "/usr/share/hunspell/cs_CZ";
+
+// The base words of Hunspell's Czech dictionary, upper-cased Windows-1250.
+std::vector<std::string> czechWords() {
+  std::vector<std::string> words;
+  std::ifstream in(std::string(kCzechData) + ".dic");
+  std::string line;
+  std::getline(in, line);  // the count
+  while (std::getline(in, line)) {
+    Utf8Decoded word = utf8ToCp1250(line.substr(0, line.find('/')));
+    if (word.ok && !word.bytes.empty() && word.bytes.size() <= kFieldCapacity)
+      words.push_back(upcaseCzText(word.bytes));
+  }
+  return words;
+}
+
+fs::path folder() { return fs::temp_directory_path() / ("tarvik-meant-bench-" + std::to_string(::getpid())); }
+
+struct Prepared {
+  std::vector<Tslovicko> czech;   // Czech to Tarvik, real Czech headwords first
+  std::vector<Tslovicko> tarvik;  // Tarvik to Czech, made up
+};
+
+// Both dictionaries of `records` records each, written and opened.
+const Prepared& openedWith(std::size_t records) {
+  static std::map<std::size_t, Prepared> cache;
+  auto [at, fresh] = cache.try_emplace(records);
+  Prepared& p = at->second;
+  if (fresh) {
+    WordGenerator random(11);
+    std::set<std::string> seen;
+    for (std::string& word : czechWords())
+      if (p.czech.size() < records && seen.insert(word).second) p.czech.push_back({.slovo = word, .vyznam1 = random.tarvikWord()});
+    while (p.czech.size() < records) p.czech.push_back({.slovo = random.czechWord(), .vyznam1 = random.tarvikWord()});
+    std::stable_sort(p.czech.begin(), p.czech.end(),
+                     [](const Tslovicko& a, const Tslovicko& b) { return std::string_view(a.slovo) < b.slovo; });
+    p.tarvik = makeDictionary(records, 5);
+  }
+  closeDictionaries();
+  fs::create_directories(folder() / std::to_string(records));
+  fs::current_path(folder() / std::to_string(records));
+  if (fresh) {
+    writeDictionaryFile("ct_slovnik.slk", p.czech);
+    writeDictionaryFile("tc_slovnik.slk", p.tarvik);
+  }
+  openDictionaries();
+  return p;
+}
+
+std::string withoutDiacritics(const std::string& word) {
+  std::string plain;
+  for (char c : word) plain += foldDiacritics(c);
+  return plain;
+}
+
+// Czech words as a real text has them: the fortunes' words, inflected.
+std::vector<std::string> czechTextWords() {
+  std::vector<std::string> words;
+  std::ifstream in("/usr/share/games/fortunes/cs/citace");
+  std::string token;
+  while (in >> token && words.size() < 20000) {
+    Utf8Decoded word = utf8ToCp1250(token);
+    if (!word.ok) continue;
+    std::string letters;
+    for (char c : word.bytes)
+      if (static_cast<unsigned char>(c) >= 0x80 || std::isalpha(static_cast<unsigned char>(c))) letters += c;
+    if (!letters.empty()) words.push_back(letters);
+  }
+  return words;
+}
+
+void findWithoutDiacritics(benchmark::State& state) {
+  const Prepared& p = openedWith(static_cast<std::size_t>(state.range(0)));
+  std::vector<std::string> words;
+  WordGenerator random(3);
+  for (int i = 0; i < 4096; ++i) words.push_back(withoutDiacritics(p.czech[random.next() % p.czech.size()].slovo));
+  LookupOptions options{.ignoreDiacritics = true};
+  findWord("", kCzechTarvik, options);
+  std::size_t i = 0, found = 0;
+  for (auto _ : state) found += findWord(words[i++ % words.size()], kCzechTarvik, options).found;
+  state.counters["found%"] = 100.0 * static_cast<double>(found) / static_cast<double>(state.iterations());
+}
+BENCHMARK(findWithoutDiacritics)->Arg(1000000)->Repetitions(3);
+
+void loadWordForms(benchmark::State& state) {
+  for (auto _ : state) {
+    useHunspellData(kCzechData);
+    if (!prepareWordForms()) state.SkipWithError("hunspell-cs is not installed");
+  }
+}
+BENCHMARK(loadWordForms)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
+
+// Every word of the text that is no headword as it stands, once: each
+// look-up stems a word it has not seen.
+void findByWordForm(benchmark::State& state) {
+  openedWith(static_cast<std::size_t>(state.range(0)));
+  std::vector<std::string> words = czechTextWords();
+  std::erase_if(words, [](const std::string& word) { return findWord(word, kCzechTarvik, false).found; });
+  if (words.empty() || !prepareWordForms()) state.SkipWithError("fortunes-cs or hunspell-cs is not installed");
+  LookupOptions options{.forms = true};
+  findWord("", kCzechTarvik, options);
+  std::size_t i = 0, found = 0;
+  for (auto _ : state) {
+    if (i == words.size()) {
+      state.PauseTiming();
+      useHunspellData(kCzechData);  // forget what was stemmed
+      prepareWordForms();
+      i = 0;
+      state.ResumeTiming();
+    }
+    found += findWord(words[i++], kCzechTarvik, options).found;
+  }
+  state.counters["found%"] = 100.0 * static_cast<double>(found) / static_cast<double>(state.iterations());
+}
+BENCHMARK(findByWordForm)->Arg(1000000)->Unit(benchmark::kMicrosecond)->Repetitions(3);
+
+// Twelve-letter headwords with two letters changed.
+void suggestForTwelveLetters(benchmark::State& state) {
+  const Prepared& p = openedWith(static_cast<std::size_t>(state.range(0)));
+  std::vector<std::string> words;
+  WordGenerator random(9);
+  for (const Tslovicko& e : p.czech)
+    if (std::string_view(e.slovo).size() == 12 && random.next() % 8 == 0 && words.size() < 256) {
+      std::string typo = e.slovo;
+      typo[random.next() % 12] = 'X';
+      typo.erase(random.next() % 11, 1);
+      words.push_back(typo);
+    }
+  suggestWords("", kCzechTarvik);
+  std::size_t i = 0, suggested = 0;
+  for (auto _ : state) suggested += suggestWords(words[i++ % words.size()], kCzechTarvik).size();
+  state.counters["per word"] = static_cast<double>(suggested) / static_cast<double>(state.iterations());
+}
+BENCHMARK(suggestForTwelveLetters)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(3);
+
+void searchInsideMeanings(benchmark::State& state) {
+  const Prepared& p = openedWith(static_cast<std::size_t>(state.range(0)));
+  std::vector<std::string> words;
+  WordGenerator random(13);
+  for (int i = 0; i < 64; ++i) words.push_back(p.tarvik[random.next() % p.tarvik.size()].vyznam1);
+  searchMeanings("", kTarvikCzech, {});
+  auto start = std::chrono::steady_clock::now();
+  searchMeanings("VODA", kTarvikCzech, {.ignoreDiacritics = true});
+  state.counters["first ms"] = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  std::size_t i = 0, found = 0;
+  for (auto _ : state) found += searchMeanings(words[i++ % words.size()], kTarvikCzech, {.ignoreDiacritics = true}).size();
+  state.counters["found"] = static_cast<double>(found) / static_cast<double>(state.iterations());
+}
+BENCHMARK(searchInsideMeanings)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(3);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  fs::path start = fs::current_path();
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  closeDictionaries();
+  fs::current_path(start);
+  fs::remove_all(folder());
+  return 0;
+}
