@@ -144,6 +144,22 @@ void insertFirstAndSort(benchmark::State& state) {
 }
 BENCHMARK(insertFirstAndSort)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
 
+// The editor's write: one record changed in place and on disk before the
+// call returns, which is what a user waits for after each change.
+void changeOneEntry(benchmark::State& state) {
+  const Prepared& p = prepared(static_cast<std::size_t>(state.range(0)));
+  openIn(p);
+  long middle = entryCount(kTarvikCzech) / 2;
+  const Tslovicko original = readEntry(kTarvikCzech, middle);
+  Tslovicko changed = original;
+  for (auto _ : state) {
+    changed.vyznam5 = changed.vyznam5 == "A" ? "B" : "A";
+    writeEntry(kTarvikCzech, middle, changed);
+  }
+  writeEntry(kTarvikCzech, middle, original);
+}
+BENCHMARK(changeOneEntry)->Arg(100000)->Unit(benchmark::kMillisecond)->Repetitions(3);
+
 // A dictionary written by another program in no particular order.
 void sortShuffled(benchmark::State& state) {
   const Prepared& p = prepared(static_cast<std::size_t>(state.range(0)));
