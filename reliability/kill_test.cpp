@@ -1,7 +1,7 @@
 // tarvik killed at random moments while it changes a dictionary of 200,000
 // records: afterwards each dictionary file is byte for byte the old one or
 // the new one, never shorter, never a mixture, and the next run works. A
-// scratch file left behind by the kill is allowed; the next rewrite replaces it.
+// scratch file left behind by the kill is allowed; the next start removes it.
 
 #include <algorithm>
 #include <array>

@@ -90,6 +90,7 @@ void replaceRecords(Dict dict, std::string records, const std::vector<std::uint3
 }
 
 void openDictionaries() {
+  removeLeftoverScratch();
   for (Dictionary* d : {&tcDictionary, &ctDictionary}) {
     d->index.forget();
     d->file.open();

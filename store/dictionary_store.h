@@ -27,7 +27,8 @@ const char* dictionaryFileName(Dict dict);
 const char* exportFileName(Dict dict);
 
 // Opens both dictionaries in the current directory, creating a missing one
-// empty. Called once at start-up.
+// empty. Called once at start-up. Removes a scratch file that a rewrite cut
+// off by a crash left behind.
 void openDictionaries();
 void closeDictionaries();
 

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -76,24 +77,56 @@ void syncData(const FileHandle& file, std::string_view name) {
 
 bool truncateFile(const FileHandle& file, off_t size) { return ::ftruncate(file.get(), size) == 0; }
 
-namespace {
+bool removeFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 
-// A rename lasts only once the folder that holds the name is synced.
 void syncFolderOf(const std::string& path) {
   std::size_t slash = path.rfind('/');
   FileHandle folder = openFile(slash == std::string::npos ? "." : path.substr(0, slash + 1), O_RDONLY | O_DIRECTORY);
-  // Some file systems refuse to sync folders; the data is synced already.
   if (folder.isOpen()) ::fsync(folder.get());
+}
+
+bool isNamed(const FileHandle& file, const std::string& path) {
+  struct stat held, named;
+  return ::fstat(file.get(), &held) == 0 && statByName(path, &named) && held.st_ino == named.st_ino &&
+         held.st_dev == named.st_dev;
+}
+
+namespace {
+
+// 0 when locked; otherwise the failure of flock, of which only EWOULDBLOCK
+// means that another program holds the lock.
+int lockFailure(const FileHandle& file, int how) {
+  while (::flock(file.get(), how) != 0)
+    if (errno != EINTR) return errno;
+  return 0;
 }
 
 }  // namespace
 
+FileHandle lockedFile(const std::string& path, mode_t mode) {
+  for (;;) {
+    FileHandle file = openFile(path, O_RDWR | O_CREAT, mode);
+    if (!file.isOpen()) return file;
+    lockFailure(file, LOCK_EX);
+    // The program that held the lock may have removed or renamed the file
+    // before letting go of it: then start again with what the name is now.
+    if (isNamed(file, path)) return file;
+  }
+}
+
+bool tryLock(const FileHandle& file) { return lockFailure(file, LOCK_EX | LOCK_NB) != EWOULDBLOCK; }
+
 void replaceFile(const std::string& target, std::string_view bytes, mode_t mode, std::string scratchPath,
                  std::string_view scratchLabel) {
-  FileHandle scratch = scratchPath.ends_with("XXXXXX") ? FileHandle(::mkstemp(scratchPath.data()))
-                                                       : openFile(scratchPath, O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  bool unique = scratchPath.ends_with("XXXXXX");
+  // A fixed scratch name is shared by the programs on the folder. Its lock,
+  // held through the second handle until the rename, keeps them from writing
+  // it meanwhile and from removing it as a leftover at their start.
+  FileHandle scratch = unique ? FileHandle(::mkstemp(scratchPath.data())) : lockedFile(scratchPath, 0600);
   if (!scratch.isOpen()) throwIoError(errno, scratchLabel);
+  FileHandle lock(::fcntl(scratch.get(), F_DUPFD_CLOEXEC, 0));
   try {
+    if (!unique && !truncateFile(scratch, 0)) throwIoError(errno, scratchLabel);
     if (::fchmod(scratch.get(), mode) != 0) throwIoError(errno, scratchLabel);
     writeAt(scratch, bytes, 0, scratchLabel);
     if (::fsync(scratch.get()) != 0) throwIoError(errno, scratchLabel);
@@ -101,7 +134,7 @@ void replaceFile(const std::string& target, std::string_view bytes, mode_t mode,
     if (::rename(scratchPath.c_str(), target.c_str()) != 0) throwIoError(errno, target);
   } catch (...) {
     scratch.reset();
-    ::unlink(scratchPath.c_str());
+    removeFile(scratchPath);
     throw;
   }
   syncFolderOf(target);

@@ -1,9 +1,10 @@
 #pragma once
 
 // The one file of the store that calls the operating system about files: every
-// open, read, write, sync, truncation, rename and removal of the dictionaries,
-// texts and the help file goes through it. Failures are IoErrors naming the
-// file as the caller calls it; a read or write cut short by a signal goes on.
+// open, read, write, sync, truncation, rename, removal and lock of the
+// dictionaries, texts and the help file goes through it.
+// Failures are IoErrors naming the file as the caller calls it; a read or
+// write cut short by a signal goes on.
 
 #include <string>
 #include <string_view>
@@ -46,6 +47,25 @@ void writeAt(const FileHandle& file, std::string_view bytes, off_t offset, std::
 void syncData(const FileHandle& file, std::string_view name);
 // False, with errno set, when the file keeps its size.
 bool truncateFile(const FileHandle& file, off_t size);
+// False, with errno set, when the name stays.
+bool removeFile(const std::string& path);
+// A new, renamed or removed name lasts only once its folder is synced. Some
+// file systems refuse to sync folders; that is no error.
+void syncFolderOf(const std::string& path);
+
+// Locks taken by the programs that share a folder, so that none of them
+// removes or rewrites a file another one is still writing. A file system
+// without locks lets everyone in.
+//
+// Opens `path` for reading and writing, creating it with `mode` when it is
+// missing, and locks it, waiting while another program holds it. The handle
+// is the file the name refers to when it returns; its content is untouched.
+// On failure the handle is not open and errno says why.
+FileHandle lockedFile(const std::string& path, mode_t mode);
+// False when another program holds the lock of `file`.
+bool tryLock(const FileHandle& file);
+// Whether `path` still names the file held.
+bool isNamed(const FileHandle& file, const std::string& path);
 
 // Replaces `target` with `bytes` through the scratch file `scratchPath`, whose
 // final XXXXXX, if any, become a name no file has yet. The new content reaches
@@ -55,3 +75,4 @@ bool truncateFile(const FileHandle& file, off_t size);
 // `scratchLabel`, except that of the rename, which names `target`.
 void replaceFile(const std::string& target, std::string_view bytes, mode_t mode, std::string scratchPath,
                  std::string_view scratchLabel);
+

@@ -140,3 +140,8 @@ void RecordFile::replace(std::string_view records) {
               std::string(kScratchName) + " (the new copy of " + fileName + ")");
   open();
 }
+
+void removeLeftoverScratch() {
+  FileHandle scratch = openFile(kScratchName, O_RDONLY | O_NONBLOCK);
+  if (scratch.isOpen() && tryLock(scratch) && isNamed(scratch, kScratchName)) removeFile(kScratchName);
+}

@@ -10,6 +10,10 @@
 // The scratch file that every rewrite of a dictionary goes through.
 inline constexpr const char* kScratchName = "pomocny.slk";
 
+// Removes the scratch file a rewrite cut off by a crash left behind, unless
+// another program is writing it now.
+void removeLeftoverScratch();
+
 // What identifies the content of a file on disk; equal stamps mean the file
 // was not replaced or written since.
 struct FileStamp {
