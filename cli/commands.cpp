@@ -254,14 +254,26 @@ const Command& findCommand(std::string_view name) {
   return *std::find_if(kCommands.begin(), kCommands.end(), [&](const Command& c) { return name == c.name; });
 }
 
+namespace {
+
+// What the store got past (a damaged journal dropped, say) goes out before
+// the command's own output, and is not lost when the command then fails.
+void printWarnings(Encoding encoding) {
+  for (const std::string& warning : takeDictionaryWarnings()) reportError(warning, encoding);
+}
+
+}  // namespace
+
 int runJob(const Job& job) {
   const Command& command = *job.request.command;
   if (!(command.options & kDict)) return command.run(job);
   enterFolder(job.request.dir);
   prepareForms(job);
   openDictionaries();
+  printWarnings(job.request.encoding);
   int code = command.run(job);
   closeDictionaries();
+  printWarnings(job.request.encoding);
   if (job.request.lookup.forms)
     for (const std::string& warning : takeWordFormsWarnings()) reportError(warning, job.request.encoding);
   return code;

@@ -179,6 +179,16 @@ TEST_F(Tarvik, ChangesGoThroughExportAndImportAndBack) {
   EXPECT_EQ(runOk({"--dir", "fresh", "list"}), "0\tA\tB - -\tB - -X\t\t\t\n1\tKO\tVODA\tŘEKA\t\t\t\n");
 }
 
+// A journal that a power cut tore is dropped, and the run says so and goes on.
+TEST_F(Tarvik, ReportsADamagedJournalOnStandardError) {
+  runOk({"insert", "KO", "VODA"});
+  writeBytes(folder + "/tc_slovnik.zurnal", "ZURNAL01");
+  expectRuns({{{"list"}, "", 0, "0\tKO\tVODA\t\t\t\t\n",
+               "tarvik: tc_slovnik.zurnal was damaged and has been removed: the last change to tc_slovnik.slk "
+               "before the program or the system stopped was not made.\n"}});
+  EXPECT_EQ(folderContents(), (std::set<std::string>{"ct_slovnik.slk", "tc_slovnik.slk"}));
+}
+
 // Options of tarvik go before the command or after it, a command's options
 // only after it; named files are found from where tarvik started. Import
 // groups consecutive lines of a headword and skips blank ones.

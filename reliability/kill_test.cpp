@@ -2,6 +2,7 @@
 // records: afterwards each dictionary file is byte for byte the old one or
 // the new one, never shorter, never a mixture, and the next run works. A
 // scratch file left behind by the kill is allowed; the next start removes it.
+// So is a journal, and the next start finishes its change.
 
 #include <algorithm>
 #include <array>
@@ -57,7 +58,7 @@ class KilledWhileWriting : public TarvikFolder {
   void copyOriginal() {
     for (const char* name : {"tc_slovnik.slk", "ct_slovnik.slk"})
       fs::copy_file(original + "/" + name, folder + "/" + name, fs::copy_options::overwrite_existing);
-    fs::remove(folder + "/pomocny.slk");
+    for (const char* name : {"pomocny.slk", "tc_slovnik.zurnal", "ct_slovnik.zurnal"}) fs::remove(folder + "/" + name);
   }
 
   static std::string original;
@@ -91,7 +92,7 @@ TEST_F(KilledWhileWriting, EveryFileIsWhollyOldOrWhollyNew) {
     }
     ASSERT_TRUE(fresh != old) << operation.name << " changed nothing";
 
-    int seen[2] = {0, 0}, scratchLeft = 0;  // old, new
+    int seen[2] = {0, 0}, scratchLeft = 0, journalLeft = 0;  // old, new
     // A little past the end too: a kill that comes too late finds the new files.
     std::uniform_int_distribution<long> delay(0, duration * 6 / 5);
     bool filesAreOld = false;
@@ -105,28 +106,35 @@ TEST_F(KilledWhileWriting, EveryFileIsWhollyOldOrWhollyNew) {
         ASSERT_TRUE(now[file] == old[file] || now[file] == fresh[file])
             << operation.name << ", trial " << t << ": file " << file << " is " << now[file].size()
             << " bytes, neither the old nor the new content";
-      filesAreOld = now == old;
-      ++seen[!filesAreOld];
+      ++seen[now != old];
       bool leftScratch = fs::exists(folder + "/pomocny.slk");
       scratchLeft += leftScratch;
+      std::array<bool, 2> leftJournal = {fs::exists(folder + "/tc_slovnik.zurnal"),
+                                         fs::exists(folder + "/ct_slovnik.zurnal")};
+      journalLeft += leftJournal[0] || leftJournal[1];
+      filesAreOld = now == old && !leftJournal[0] && !leftJournal[1];
 
       // The next start takes up what the kill left: always after a scratch
-      // file was left behind, and in every fifth trial otherwise, since each
-      // run reads the whole dictionary.
-      if (leftScratch || t % 5 == 0) {
+      // file or a journal was left behind, and in every fifth trial
+      // otherwise, since each run reads the whole dictionary.
+      if (leftScratch || leftJournal[0] || leftJournal[1] || t % 5 == 0) {
+        for (int file = 0; file < 2; ++file)
+          if (leftJournal[file]) now[file] = fresh[file];
         std::string count = runOk({"count"});
         ASSERT_EQ(count.substr(0, count.find('\t')), std::to_string(now[0].size() / 126));
+        EXPECT_TRUE(readBytes(folder + "/ct_slovnik.slk") == now[1]);
         runOk({"insert", leftScratch ? "A00" : "ZZZ", "DALSI"});
         EXPECT_EQ(readBytes(folder + "/tc_slovnik.slk").size(), now[0].size() + 126);
-        EXPECT_FALSE(fs::exists(folder + "/pomocny.slk"));
+        for (const char* name : {"pomocny.slk", "tc_slovnik.zurnal", "ct_slovnik.zurnal"})
+          EXPECT_FALSE(fs::exists(folder + "/" + name)) << name;
         filesAreOld = false;
       }
     }
     // Kills spread over the whole run should find both old and new files; on
     // a machine busy enough to stretch the runs they may not, which makes the
     // trials weaker but not wrong.
-    std::printf("%-46s %3d trials over %5.0f ms: %3d old, %3d new, %3d left pomocny.slk\n", operation.name,
-                operation.trials, duration / 1000.0, seen[0], seen[1], scratchLeft);
+    std::printf("%-46s %3d trials over %5.0f ms: %3d old, %3d new, %3d left pomocny.slk, %3d a journal\n",
+                operation.name, operation.trials, duration / 1000.0, seen[0], seen[1], scratchLeft, journalLeft);
   }
 }
 

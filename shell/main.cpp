@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
     reportError(error);
     return 3;
   }
+  reportDictionaryWarnings();
   auto windows = std::make_unique<Windows>();
   windows->pri_otevreni->showModal();
   windows->okno->show();

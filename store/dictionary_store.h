@@ -27,10 +27,16 @@ const char* dictionaryFileName(Dict dict);
 const char* exportFileName(Dict dict);
 
 // Opens both dictionaries in the current directory, creating a missing one
-// empty. Called once at start-up. Removes a scratch file that a rewrite cut
-// off by a crash left behind.
+// empty. Called once at start-up. Finishes what a crash cut off: a change
+// whose journal reached the disk is made whole, and a scratch file left by a
+// rewrite is removed.
 void openDictionaries();
 void closeDictionaries();
+
+// What the store got past without stopping, each a sentence naming its file,
+// not yet reported; asking takes them. A journal that was damaged and dropped
+// at the start, or that could not be applied, is reported here.
+std::vector<std::string> takeDictionaryWarnings();
 
 long entryCount(Dict dict);
 // Record `index`, counted from 0; past the last record is an IoError.

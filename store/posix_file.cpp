@@ -72,8 +72,10 @@ void writeAt(const FileHandle& file, std::string_view bytes, off_t offset, std::
 }
 
 void syncData(const FileHandle& file, std::string_view name) {
-  if (::fdatasync(file.get()) != 0) throwIoError(errno, name);
+  if (!trySyncData(file)) throwIoError(errno, name);
 }
+
+bool trySyncData(const FileHandle& file) { return ::fdatasync(file.get()) == 0; }
 
 bool truncateFile(const FileHandle& file, off_t size) { return ::ftruncate(file.get(), size) == 0; }
 

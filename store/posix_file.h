@@ -2,7 +2,7 @@
 
 // The one file of the store that calls the operating system about files: every
 // open, read, write, sync, truncation, rename, removal and lock of the
-// dictionaries, texts and the help file goes through it.
+// dictionaries, their journals, texts and the help file goes through it.
 // Failures are IoErrors naming the file as the caller calls it; a read or
 // write cut short by a signal goes on.
 
@@ -45,6 +45,8 @@ std::size_t readAt(int fd, char* out, std::size_t size, off_t offset, std::strin
 std::string readToEnd(int fd, std::string_view name, off_t offset = -1);
 void writeAt(const FileHandle& file, std::string_view bytes, off_t offset, std::string_view name);
 void syncData(const FileHandle& file, std::string_view name);
+// False, with errno set, when the data may not be on disk.
+bool trySyncData(const FileHandle& file);
 // False, with errno set, when the file keeps its size.
 bool truncateFile(const FileHandle& file, off_t size);
 // False, with errno set, when the name stays.

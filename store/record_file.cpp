@@ -1,15 +1,37 @@
 #include "record_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 
+#include "dictionary_store.h"
 #include "io_error.h"
+#include "journal.h"
 
 namespace {
 
 // Permission refusals after which the file can still serve look-ups.
 bool refusesWriteOnly(int code) {
   return code == EACCES || code == EPERM || code == EROFS || code == ETXTBSY;
+}
+
+// A folder we may not write, or a full disk, takes no journal. A change in
+// place is then made without one, as before there were journals: safe from
+// a kill, not from a power cut, but still possible.
+bool leavesNoJournal(int code) { return refusesWriteOnly(code) || code == ENOSPC || code == EDQUOT; }
+
+// False, with the journal removed, when the disk has no room for it.
+bool putJournal(const FileHandle& journal, const std::string& path, std::string_view bytes) {
+  try {
+    writeAt(journal, bytes, 0, path);
+    syncData(journal, path);
+  } catch (const IoError& error) {
+    removeFile(path);  // Nothing of the change has reached the dictionary.
+    if (leavesNoJournal(error.code().value())) return false;
+    throw;
+  }
+  syncFolderOf(path);
+  return true;
 }
 
 }  // namespace
@@ -60,6 +82,7 @@ void RecordFile::open() {
   int refused = 0;
   FileHandle newFd = openByName(&refused);
   adopt(std::move(newFd), refused);
+  takeUpJournal();
 }
 
 void RecordFile::close() {
@@ -118,21 +141,41 @@ std::string RecordFile::readAll() const {
 
 void RecordFile::write(long index, std::string_view records) {
   checkWritable();
-  off_t oldSize = stamp().size;
-  if (index < 0 || index > oldSize / static_cast<off_t>(kRecordSize) || records.size() % kRecordSize != 0)
+  if (index < 0 || index > stamp().size / static_cast<off_t>(kRecordSize) || records.size() % kRecordSize != 0)
     throw IoError(EINVAL, "Record position out of range: " + fileName);
+  std::string journalPath = journalName(fileName);
+  FileHandle journal = lockJournal(journalPath);
+  if (!journal.isOpen() && !leavesNoJournal(errno)) throwIoError(errno, journalPath);
+  off_t oldSize = stamp().size;
+  off_t offset = static_cast<off_t>(index) * kRecordSize;
+  if (journal.isOpen() && !putJournal(journal, journalPath, encodeJournal(oldSize, offset, records)))
+    journal.reset();
   try {
-    writeAt(fd, records, static_cast<off_t>(index) * kRecordSize, fileName);
+    writeAt(fd, records, offset, fileName);
     syncData(fd, fileName);
   } catch (const IoError&) {
-    // A write refused part way leaves part of a record past the old end.
-    truncateFile(fd, oldSize);  // If that fails too, the write's own error is still the one to report.
+    // Records only appended are cut off again, and once that is on disk
+    // their journal goes too. A change over old records may be half made:
+    // its journal stays, so that the next start makes it whole. If the cut
+    // fails too, the write's own error is still the one to report.
+    bool undone = truncateFile(fd, oldSize) && offset >= oldSize && trySyncData(fd);
+    if (journal.isOpen() && undone) removeFile(journalPath);
     throw;
   }
+  // The removal need not reach the disk now: a journal that outlives its
+  // change by a crash writes the same bytes again at the next start, and the
+  // next change of the file syncs the folder before it begins.
+  if (journal.isOpen()) removeFile(journalPath);
 }
 
 void RecordFile::replace(std::string_view records) {
   checkWritable();
+  // A journal left over from a change in place belongs to the old content:
+  // applied to the new one at the next start it would tear it. So it is
+  // settled now, and the folder synced, so that no crash can keep the new
+  // content and lose the removal of a journal.
+  takeUpJournal();
+  syncFolderOf(fileName);
   mode_t mode = statOf(fd, fileName).st_mode & 07777;
   // The user asked to change the dictionary, not the scratch file: a failure
   // names both.
@@ -141,7 +184,73 @@ void RecordFile::replace(std::string_view records) {
   open();
 }
 
+// Journals are locked while they are written, so that a program starting
+// meanwhile never takes another one's change in progress for a torn journal.
+FileHandle RecordFile::lockJournal(const std::string& path) {
+  for (;;) {
+    FileHandle journal = lockedFile(path, 0666);
+    if (!journal.isOpen() || statOf(journal, path).st_size == 0) return journal;
+    // Left by another program that stopped half way while we had the file
+    // open: its change comes first.
+    settleJournal(journal, path);
+    if (isNamed(journal, path)) {
+      if (!truncateFile(journal, 0)) throwIoError(errno, path);
+      return journal;
+    }
+  }
+}
+
+void RecordFile::settleJournal(const FileHandle& journal, const std::string& path) {
+  std::optional<JournalEntry> entry = decodeJournal(readToEnd(journal.get(), path, 0));
+  off_t size = stamp().size;
+  if (!entry) {
+    addDictionaryWarning(path + " was damaged and has been removed: the last change to " + fileName +
+                         " before the program or the system stopped was not made.");
+  } else if (off_t newSize = std::max<off_t>(entry->oldSize, entry->offset + static_cast<off_t>(entry->bytes.size()));
+             size < entry->oldSize || size > newSize) {
+    // Our own writes are all on disk before the journal is made, and none
+    // goes past the size it names.
+    addDictionaryWarning(path + " did not fit " + fileName + ", which another program has changed since: it has been removed unapplied.");
+  } else {
+    writeAt(fd, entry->bytes, entry->offset, fileName);
+    syncData(fd, fileName);
+  }
+  removeFile(path);
+}
+
+void RecordFile::takeUpJournal() {
+  std::string path = journalName(fileName);
+  FileHandle journal = openFile(path, O_RDONLY | O_NONBLOCK);
+  if (!journal.isOpen()) {
+    if (errno != ENOENT)
+      addDictionaryWarning(path + " could not be read (" + failureText(errno) + "): " + fileName + " is used as it is.");
+    return;
+  }
+  // Locked: the program that writes it is still at work, and removes it when done.
+  if (!tryLock(journal) || !isNamed(journal, path)) return;
+  try {
+    checkWritable();
+    settleJournal(journal, path);
+  } catch (const IoError& error) {
+    addDictionaryWarning(path + " could not be applied to " + fileName + " (" + error.what() +
+                         "): it stays for the next start.");
+  }
+}
+
 void removeLeftoverScratch() {
   FileHandle scratch = openFile(kScratchName, O_RDONLY | O_NONBLOCK);
   if (scratch.isOpen() && tryLock(scratch) && isNamed(scratch, kScratchName)) removeFile(kScratchName);
 }
+
+namespace {
+
+std::vector<std::string>& warnings() {
+  static std::vector<std::string> list;
+  return list;
+}
+
+}  // namespace
+
+void addDictionaryWarning(std::string message) { warnings().push_back(std::move(message)); }
+
+std::vector<std::string> takeDictionaryWarnings() { return std::exchange(warnings(), {}); }

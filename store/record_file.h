@@ -14,6 +14,10 @@ inline constexpr const char* kScratchName = "pomocny.slk";
 // another program is writing it now.
 void removeLeftoverScratch();
 
+// What the store met and got past without stopping, for the windows and the
+// command line to show (declared for them in dictionary_store.h).
+void addDictionaryWarning(std::string message);
+
 // What identifies the content of a file on disk; equal stamps mean the file
 // was not replaced or written since.
 struct FileStamp {
@@ -38,7 +42,10 @@ class RecordFile {
   // Opens the file; creates it empty only when it does not exist. A file that
   // exists but may not be written is opened for reading only, and every later
   // write raises the error that refused it; so is a missing file that may not
-  // be created, read as empty. Nothing here ever truncates.
+  // be created, read as empty. Nothing here ever truncates. A journal left
+  // beside the file (journal.h) is applied when it is whole and dropped when
+  // it is not; either way, and when it cannot be read, a warning says so and
+  // the file opens.
   void open();
   void close();
 
@@ -60,9 +67,14 @@ class RecordFile {
   std::string readAll() const;
   // Writes one record at `index`; index == count() appends.
   void write(long index, const char* record) { write(index, std::string_view(record, kRecordSize)); }
-  // Writes whole records from `index` on, over the old ones and past the end.
-  // When the file cannot grow (a full disk, a size limit), the part written
-  // past the old end is cut off again, so that the file keeps its old size.
+  // Writes whole records from `index` on, over the old ones and past the end,
+  // through the journal: a crash at any moment leaves the old records or,
+  // once the next start has applied the journal, all the new ones. When the
+  // file cannot grow (a full disk, a size limit), the part written past the
+  // old end is cut off again, so that the file keeps its old size. In a
+  // folder that may not be written, or on a full disk, no journal can be
+  // made, and the records are written without one: safe from a kill, not
+  // from a power cut.
   void write(long index, std::string_view records);
   // Replaces the whole content with `records`. The new content goes to the
   // scratch file, reaches the disk, and is renamed over the dictionary in one
@@ -74,6 +86,9 @@ class RecordFile {
   FileHandle openByName(int* refusedWrite) const;
   void adopt(FileHandle newFd, int refusedWrite);
   void requireOpen() const;
+  void takeUpJournal();
+  FileHandle lockJournal(const std::string& path);
+  void settleJournal(const FileHandle& journal, const std::string& path);
 
   std::string fileName;
   FileHandle fd;

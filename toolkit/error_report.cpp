@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include "dictionary_store.h"
+
 namespace {
 
 ErrorReporter& customReporter() {
@@ -29,6 +31,11 @@ void reportProblem(const QString& message) {
     return;
   }
   QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(), message);
+}
+
+void reportDictionaryWarnings() {
+  // Like error messages, they carry file names, which are in the system's encoding.
+  for (const std::string& warning : takeDictionaryWarnings()) reportProblem(QString::fromLocal8Bit(warning));
 }
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}

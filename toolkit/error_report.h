@@ -20,6 +20,9 @@ void reportError(const std::exception& error);
 // Something the user should know that stops nothing, such as data missing
 // for an option; the reporter for tests gets it in UTF-8.
 void reportProblem(const QString& message);
+// Shows each thing the store got past without stopping, as a problem: a
+// damaged journal dropped when a dictionary was opened or taken up.
+void reportDictionaryWarnings();
 
 template <typename Handler>
 void runGuarded(Handler&& handler) {
@@ -28,6 +31,7 @@ void runGuarded(Handler&& handler) {
   } catch (const std::exception& error) {
     reportError(error);
   }
+  reportDictionaryWarnings();
 }
 
 // Connects `signal` to the handler `(receiver->*handler)()`; the signal's
