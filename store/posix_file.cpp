@@ -9,6 +9,15 @@
 
 #include "io_error.h"
 
+namespace {
+
+ino_t inodeOf(const FileHandle& file) {
+  struct stat st;
+  return ::fstat(file.get(), &st) == 0 ? st.st_ino : 0;
+}
+
+}  // namespace
+
 void FileHandle::reset() noexcept {
   // Don't retry close on EINTR: the descriptor is gone either way.
   if (fd >= 0) ::close(std::exchange(fd, -1));
@@ -19,7 +28,14 @@ void FileHandle::close(std::string_view name) {
 }
 
 FileHandle openFile(const std::string& path, int flags, mode_t mode) {
-  return FileHandle(::open(path.c_str(), flags | O_CLOEXEC, mode));
+  struct stat st;
+  bool created = diskObserver && (flags & O_CREAT) && !statByName(path, &st);
+  FileHandle file(::open(path.c_str(), flags | O_CLOEXEC, mode));
+  if (diskObserver && file.isOpen()) {
+    if (created) diskObserver({.kind = DiskChange::Kind::create, .file = inodeOf(file), .name = path});
+    if (flags & O_TRUNC) diskObserver({.kind = DiskChange::Kind::truncate, .file = inodeOf(file)});
+  }
+  return file;
 }
 
 FileHandle memoryFile(const std::string& name) { return FileHandle(::memfd_create(name.c_str(), MFD_CLOEXEC)); }
@@ -69,22 +85,37 @@ void writeAt(const FileHandle& file, std::string_view bytes, off_t offset, std::
     if (n < 0) throwIoError(errno, name);
     done += static_cast<std::size_t>(n);
   }
+  if (diskObserver)
+    diskObserver({.kind = DiskChange::Kind::write, .file = inodeOf(file), .offset = offset, .bytes = bytes});
 }
 
 void syncData(const FileHandle& file, std::string_view name) {
   if (!trySyncData(file)) throwIoError(errno, name);
 }
 
-bool trySyncData(const FileHandle& file) { return ::fdatasync(file.get()) == 0; }
+bool trySyncData(const FileHandle& file) {
+  if (::fdatasync(file.get()) != 0) return false;
+  if (diskObserver) diskObserver({.kind = DiskChange::Kind::syncFile, .file = inodeOf(file)});
+  return true;
+}
 
-bool truncateFile(const FileHandle& file, off_t size) { return ::ftruncate(file.get(), size) == 0; }
+bool truncateFile(const FileHandle& file, off_t size) {
+  if (::ftruncate(file.get(), size) != 0) return false;
+  if (diskObserver) diskObserver({.kind = DiskChange::Kind::truncate, .file = inodeOf(file), .offset = size});
+  return true;
+}
 
-bool removeFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+bool removeFile(const std::string& path) {
+  if (::unlink(path.c_str()) != 0) return false;
+  if (diskObserver) diskObserver({.kind = DiskChange::Kind::remove, .name = path});
+  return true;
+}
 
 void syncFolderOf(const std::string& path) {
   std::size_t slash = path.rfind('/');
   FileHandle folder = openFile(slash == std::string::npos ? "." : path.substr(0, slash + 1), O_RDONLY | O_DIRECTORY);
-  if (folder.isOpen()) ::fsync(folder.get());
+  if (folder.isOpen() && ::fsync(folder.get()) == 0 && diskObserver)
+    diskObserver({.kind = DiskChange::Kind::syncFolder, .name = path});
 }
 
 bool isNamed(const FileHandle& file, const std::string& path) {
@@ -126,14 +157,17 @@ void replaceFile(const std::string& target, std::string_view bytes, mode_t mode,
   // it meanwhile and from removing it as a leftover at their start.
   FileHandle scratch = unique ? FileHandle(::mkstemp(scratchPath.data())) : lockedFile(scratchPath, 0600);
   if (!scratch.isOpen()) throwIoError(errno, scratchLabel);
+  if (unique && diskObserver) diskObserver({.kind = DiskChange::Kind::create, .file = inodeOf(scratch), .name = scratchPath});
   FileHandle lock(::fcntl(scratch.get(), F_DUPFD_CLOEXEC, 0));
   try {
     if (!unique && !truncateFile(scratch, 0)) throwIoError(errno, scratchLabel);
     if (::fchmod(scratch.get(), mode) != 0) throwIoError(errno, scratchLabel);
     writeAt(scratch, bytes, 0, scratchLabel);
     if (::fsync(scratch.get()) != 0) throwIoError(errno, scratchLabel);
+    if (diskObserver) diskObserver({.kind = DiskChange::Kind::syncFile, .file = inodeOf(scratch)});
     scratch.close(scratchLabel);
     if (::rename(scratchPath.c_str(), target.c_str()) != 0) throwIoError(errno, target);
+    if (diskObserver) diskObserver({.kind = DiskChange::Kind::rename, .name = scratchPath, .newName = target});
   } catch (...) {
     scratch.reset();
     removeFile(scratchPath);

@@ -6,6 +6,7 @@
 // Failures are IoErrors naming the file as the caller calls it; a read or
 // write cut short by a signal goes on.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
@@ -78,3 +79,15 @@ bool isNamed(const FileHandle& file, const std::string& path);
 void replaceFile(const std::string& target, std::string_view bytes, mode_t mode, std::string scratchPath,
                  std::string_view scratchLabel);
 
+// For the crash tests: each change that a crash could keep or lose, told as
+// soon as the system has accepted it. Null in the program.
+struct DiskChange {
+  enum class Kind : std::uint8_t { create, write, truncate, syncFile, syncFolder, rename, remove };
+  Kind kind;
+  ino_t file = 0;                // create, write, truncate, syncFile
+  std::string name = {};         // create, rename (the old name), remove; syncFolder: a file in it
+  std::string newName = {};      // rename
+  off_t offset = 0;              // write; truncate: the new size
+  std::string_view bytes = {};   // write
+};
+inline void (*diskObserver)(const DiskChange&) = nullptr;
