@@ -201,9 +201,12 @@ FileHandle RecordFile::lockJournal(const std::string& path) {
 }
 
 void RecordFile::settleJournal(const FileHandle& journal, const std::string& path) {
-  std::optional<JournalEntry> entry = decodeJournal(readToEnd(journal.get(), path, 0));
+  std::string bytes = readToEnd(journal.get(), path, 0);
+  std::optional<JournalEntry> entry = decodeJournal(bytes);
   off_t size = stamp().size;
-  if (!entry) {
+  if (bytes.empty()) {
+    // Made and stopped before a byte of it was written: no change had begun.
+  } else if (!entry) {
     addDictionaryWarning(path + " was damaged and has been removed: the last change to " + fileName +
                          " before the program or the system stopped was not made.");
   } else if (off_t newSize = std::max<off_t>(entry->oldSize, entry->offset + static_cast<off_t>(entry->bytes.size()));
