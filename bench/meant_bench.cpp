@@ -53,9 +53,14 @@ const Prepared& openedWith(std::size_t records) {
   if (fresh) {
     WordGenerator random(11);
     std::set<std::string> seen;
+    auto add = [&](std::string headword) {
+      Tslovicko& e = p.czech.emplace_back();
+      e.slovo = std::move(headword);
+      e.vyznam1 = random.tarvikWord();
+    };
     for (std::string& word : czechWords())
-      if (p.czech.size() < records && seen.insert(word).second) p.czech.push_back({.slovo = word, .vyznam1 = random.tarvikWord()});
-    while (p.czech.size() < records) p.czech.push_back({.slovo = random.czechWord(), .vyznam1 = random.tarvikWord()});
+      if (p.czech.size() < records && seen.insert(word).second) add(word);
+    while (p.czech.size() < records) add(random.czechWord());
     std::stable_sort(p.czech.begin(), p.czech.end(),
                      [](const Tslovicko& a, const Tslovicko& b) { return std::string_view(a.slovo) < b.slovo; });
     p.tarvik = makeDictionary(records, 5);

@@ -70,7 +70,9 @@ class IndexAgainstScan : public StoreTest {
     long folded = firstWhere([&](auto& r) { return foldedKey(r[0]) == foldedKey(word); });
     FoundWord got = findWord(word, kTarvikCzech, LookupOptions{.forms = true, .ignoreDiacritics = true});
     ASSERT_EQ(got.position, exact ? exact : folded) << word;
-    if (got.found) ASSERT_EQ(got.how, exact ? FoundBy::exact : FoundBy::diacritics) << word;
+    if (got.found) {
+      ASSERT_EQ(got.how, exact ? FoundBy::exact : FoundBy::diacritics) << word;
+    }
 
     std::vector<std::pair<int, long>> near;
     std::set<std::string> seen;
