@@ -36,12 +36,12 @@ Hit firstHit(DictionaryIndex& index, std::string_view word, const LookupOptions&
   long exact = index.findStored(key);
   if (options.byPronunciation) {
     long bySound = index.findPronounced(key);
-    if (bySound >= 0 && (exact < 0 || bySound < exact)) return {bySound, FoundBy::pronunciation};
+    if (bySound >= 0 && (exact < 0 || bySound < exact)) return {bySound, FoundBy::pronunciation, {}};
   }
-  if (exact >= 0) return {exact, FoundBy::exact};
+  if (exact >= 0) return {exact, FoundBy::exact, {}};
   if (options.ignoreDiacritics) {
     long folded = index.findFolded(foldedKey(word));
-    if (folded >= 0) return {folded, FoundBy::diacritics};
+    if (folded >= 0) return {folded, FoundBy::diacritics, {}};
   }
   if (options.forms && isOneWord(word)) {
     for (const std::string& base : baseFormsOf(word, options.ignoreDiacritics)) {
