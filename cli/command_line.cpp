@@ -5,6 +5,7 @@
 
 #include "commands.h"
 #include "exit_codes.h"
+#include "version.h"
 
 namespace {
 
@@ -49,6 +50,8 @@ class UsageFormatter : public CLI::Formatter {
 
 void addCommand(CLI::App& app, const Command& command, RawOptions& raw) {
   CLI::App* sub = app.add_subcommand(command.name, command.summary);
+  // Their heading in `tarvik --help`, which is the group's name.
+  sub->group("Commands");
   sub->footer(command.details);
   // Lets --dir and --encoding follow the command name too.
   sub->fallthrough();
@@ -80,11 +83,11 @@ void addCommand(CLI::App& app, const Command& command, RawOptions& raw) {
 
 void buildApp(CLI::App& app, RawOptions& raw) {
   auto formatter = std::make_shared<UsageFormatter>();
-  formatter->label("Subcommands", "Commands");
   app.formatter(formatter);
   app.footer(kGeneralHelp);
   app.require_subcommand(0, 1);
   app.allow_extras();
+  app.set_version_flag("--version", std::string("tarvik ") + kVersion, "print the version and exit");
   app.add_option("--dir", raw.dir, "folder of the dictionaries (default: the current folder)")
       ->type_name("DIR");
   app.add_option("--encoding", raw.encoding,
