@@ -19,6 +19,7 @@ struct RawOptions {
   bool forms = false;
   bool ignoreDiacritics = false;
   bool markUnknown = false;
+  std::string format = "text";
 };
 
 const char* const kGeneralHelp =
@@ -74,6 +75,11 @@ void addCommand(CLI::App& app, const Command& command, RawOptions& raw) {
                   "dictionary (Debian package hunspell-cs)");
   if (command.options & kMarkUnknown)
     sub->add_flag("--mark-unknown", raw.markUnknown, "put * before each word left untranslated");
+  if (command.options & kFormat)
+    sub->add_option("--format", raw.format,
+                    "text (default): \"HEADWORD - MEANING\" lines in Windows-1250;\n"
+                    "tsv: one line per headword in UTF-8, for StarDict's tabfile and dictfmt")
+        ->check(CLI::IsMember({"text", "tsv"}));
   // Counts are checked after parsing, once arguments after "--" have joined.
   for (const Argument& argument : command.arguments) {
     CLI::Option* option = sub->add_option(argument.name)->description(argument.description);
@@ -151,6 +157,7 @@ Request toRequest(const CLI::App& app, const RawOptions& raw, const std::vector<
                     .ignoreDiacritics = raw.ignoreDiacritics};
   request.reverse = raw.reverse;
   request.markUnknown = raw.markUnknown;
+  request.format = raw.format == "tsv" ? ExportFormat::kTsv : ExportFormat::kText;
   request.arguments = gatherArguments(*sub, command, afterDashes);
   return request;
 }

@@ -9,6 +9,9 @@
 
 struct Command;
 
+// export: the "HEADWORD - MEANING" text, or the table for other programs.
+enum class ExportFormat { kText, kTsv };
+
 // What the user asked for. The arguments are still as typed, in the user's
 // encoding; job.h turns them into Windows-1250.
 struct Request {
@@ -19,6 +22,7 @@ struct Request {
   LookupOptions lookup{.byPronunciation = true};
   bool reverse = false;
   bool markUnknown = false;
+  ExportFormat format = ExportFormat::kText;
   std::vector<std::string> arguments;  // in the order given, "--" removed
 };
 

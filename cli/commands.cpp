@@ -10,6 +10,7 @@
 #include "io_error.h"
 #include "job.h"
 #include "meaning_grid.h"
+#include "text_file.h"
 #include "word_forms.h"
 
 namespace {
@@ -131,8 +132,14 @@ int deleteRecord(const Job& job) {
   return kExitDone;
 }
 
+// The table leaves the program, so it leaves in UTF-8, which tabfile and
+// dictfmt --utf8 expect; it is written as the text export is.
 int exportText(const Job& job) {
-  exportDictionary(job.request.dict);
+  Dict dict = job.request.dict;
+  if (job.request.format == ExportFormat::kTsv)
+    writeTextFile(tableFileName(dict), fromWindows1250(dictionaryTable(dict), Encoding::kUtf8));
+  else
+    exportDictionary(dict);
   return kExitDone;
 }
 
@@ -228,10 +235,16 @@ const std::vector<Command> kCommands = {
      "Deletes the record at INDEX (from 0, as list shows it); the others keep their order.\n"
      "An INDEX outside the records deletes nothing.",
      {{"INDEX", "the record's index, a whole number", "INDEX", true, false}}, kDict, takeIndex, deleteRecord},
-    {"export", "Export the dictionary as text",
+    {"export", "Export the dictionary as text or as a table",
      "Writes every filled meaning as a line \"HEADWORD - MEANING\" to tc_slovnik.txt or\n"
-     "ct_slovnik.txt in the dictionary folder, in Windows-1250 with CR LF line ends.",
-     {}, kDict, nullptr, exportText},
+     "ct_slovnik.txt in the dictionary folder, in Windows-1250 with CR LF line ends.\n"
+     "With --format tsv writes tc_slovnik.tsv or ct_slovnik.tsv instead, in UTF-8 with\n"
+     "LF line ends, for StarDict's tabfile and dictfmt: one line HEADWORD<TAB>MEANINGS\n"
+     "per headword, its meanings from all its records joined by \"; \" in file order.\n"
+     "A headword without meanings gets no line. A backslash is written \\\\ (tabfile\n"
+     "reads \\\\ as one backslash); a TAB, line end or other control character in a\n"
+     "word becomes a space.",
+     {}, kDict | kFormat, nullptr, exportText},
     {"import", "Import lines in the export format",
      "Inserts the lines \"HEADWORD - MEANING\" of FILE (read in --encoding). Consecutive\n"
      "lines of one headword form one entry of up to five meanings; blank lines are\n"

@@ -27,6 +27,7 @@ enum CommandOption : unsigned {
   kForms = 8,
   kIgnoreDiacritics = 16,
   kMarkUnknown = 32,
+  kFormat = 64,
 };
 
 struct Command {

@@ -179,6 +179,23 @@ TEST_F(Tarvik, ChangesGoThroughExportAndImportAndBack) {
   EXPECT_EQ(runOk({"--dir", "fresh", "list"}), "0\tA\tB - -\tB - -X\t\t\t\n1\tKO\tVODA\tŘEKA\t\t\t\n");
 }
 
+// The table for other programs: one UTF-8 line per headword with the meanings
+// of all its records, empty slots left out, a backslash doubled as tabfile
+// reads it, and a control character a space, so no line breaks. The ct
+// record with an empty headword, made by --reverse, gets no line, as NIC.
+TEST_F(Tarvik, ExportsATableOfOneLinePerHeadword) {
+  writeBytes(folder + "/in.txt", "c - 1\nc - 2\nc - 3\nc - 4\nc - 5\nc - 6\n");
+  runOk({"import", "in.txt"});
+  runOk({"insert", "--reverse", "ko", "", "řeka", "", "a\\b"});
+  runOk({"insert", "nic"});
+  runOk({"insert", "x\ty", "\x01\r", "z\x7F"});
+  runOk({"export", "--format", "tsv"});
+  runOk({"export", "--dict", "ct", "--format", "tsv"});
+  EXPECT_EQ(readBytes(folder + "/tc_slovnik.tsv"), "C\t1; 2; 3; 4; 5; 6\nKO\tŘEKA; A\\\\B\nX Y\tZ \n");
+  EXPECT_EQ(readBytes(folder + "/ct_slovnik.tsv"), "A\\\\B\tKO\nŘEKA\tKO\n");
+  expectRuns({{{"export", "--format", "xml"}, "", 2, "", "tarvik: --format: xml not in {text,tsv}; see tarvik --help\n"}});
+}
+
 // A journal that a power cut tore is dropped, and the run says so and goes on.
 TEST_F(Tarvik, ReportsADamagedJournalOnStandardError) {
   runOk({"insert", "KO", "VODA"});

@@ -13,6 +13,10 @@ const char* exportFileName(Dict dict) {
   return dict == kTarvikCzech ? "tc_slovnik.txt" : "ct_slovnik.txt";
 }
 
+const char* tableFileName(Dict dict) {
+  return dict == kTarvikCzech ? "tc_slovnik.tsv" : "ct_slovnik.tsv";
+}
+
 namespace {
 
 Dictionary tcDictionary(dictionaryFileName(kTarvikCzech));

@@ -25,6 +25,7 @@ constexpr Dict kCzechTarvik = 0;
 
 const char* dictionaryFileName(Dict dict);
 const char* exportFileName(Dict dict);
+const char* tableFileName(Dict dict);
 
 // Opens both dictionaries in the current directory, creating a missing one
 // empty. Called once at start-up. Finishes what a crash cut off: a change
@@ -158,3 +159,14 @@ int countWords(std::string_view text);
 // Writes every filled meaning as "HEADWORD - MEANING" to tc_slovnik.txt or
 // ct_slovnik.txt in the current directory.
 void exportDictionary(Dict dict);
+
+// The dictionary as a table for other dictionary programs (StarDict's
+// tabfile, dictfmt), still in Windows-1250: one line per headword, ended by
+// LF, "HEADWORD<TAB>MEANING; MEANING; ...". The meanings of every record of
+// the headword go on its one line in file order, the lines in the order the
+// headwords first appear. tabfile reads "\n", "\t" and "\\" in both fields as
+// escapes, so a backslash is written "\\" and comes out as stored. A control
+// character would break the line or the entry and becomes a space. A field
+// of nothing but spaces then counts as empty: an empty meaning is skipped,
+// and a headword without a meaning, or an empty one, gets no line.
+std::string dictionaryTable(Dict dict);
