@@ -177,7 +177,9 @@ void addStems(Bases& bases, std::string spelling) {
 }
 
 // The Czech letters with diacritics that a plain lower-case letter stands
-// for when typed without them.
+// for when typed without them. Only Czech ones, not every letter the code
+// page folds to it (ä, ô, ľ, ŕ ...): each extra one would multiply the
+// spellings Hunspell is asked about, for words Czech does not have.
 std::string_view marksOf(char plain) {
   switch (plain) {
     case 'a': return "\xE1";      // á
