@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <cstdio>
 #include <filesystem>
-#include <unistd.h>
 
 #include "browser_window.h"
 #include "error_report.h"
@@ -22,7 +21,7 @@ namespace fs = std::filesystem;
 
 constexpr std::size_t kRecords = 1000000;
 
-fs::path folder() { return fs::temp_directory_path() / ("tarvik-browser-bench-" + std::to_string(::getpid())); }
+fs::path folder() { return benchFolder("browser"); }
 
 // The dictionary is written once per run; every benchmark opens it afresh.
 const std::vector<Tslovicko>& dictionary() {
@@ -156,12 +155,5 @@ BENCHMARK(creationAfterStart)->Unit(benchmark::kMillisecond)->Iterations(3)->Rep
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   Application app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  fs::path start = fs::current_path();
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  closeDictionaries();
-  fs::current_path(start);
-  fs::remove_all(folder());
-  return 0;
+  return runBenchmarks(argc, argv, "browser");
 }

@@ -1,9 +1,13 @@
 #include "generator.h"
 
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <fstream>
 #include <stdexcept>
 
+#include "dictionary_store.h"
 #include "letters.h"
 
 std::uint64_t WordGenerator::next() {
@@ -87,4 +91,20 @@ std::vector<std::string> makeText(const std::vector<Tslovicko>& entries, std::si
   }
   if (!line.empty()) lines.push_back(line);
   return lines;
+}
+
+std::filesystem::path benchFolder(const std::string& bench) {
+  return std::filesystem::temp_directory_path() / ("tarvik-" + bench + "-bench-" + std::to_string(::getpid()));
+}
+
+int runBenchmarks(int argc, char** argv, const std::string& bench) {
+  benchmark::Initialize(&argc, argv);
+  std::filesystem::path start = std::filesystem::current_path();
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  // The dictionaries are open in the folder about to go.
+  closeDictionaries();
+  std::filesystem::current_path(start);
+  std::filesystem::remove_all(benchFolder(bench));
+  return 0;
 }

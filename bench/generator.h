@@ -5,6 +5,7 @@
 // two-word phrases, repeated headwords, and Windows-1250 Czech meanings.
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -25,5 +26,11 @@ class WordGenerator {
 std::vector<Tslovicko> makeDictionary(std::size_t records, std::uint64_t seed);
 // Writes the records to `fileName` as a dictionary file.
 void writeDictionaryFile(const std::string& fileName, const std::vector<Tslovicko>& entries);
+// This run's own folder for the dictionaries of the benchmark program `bench`.
+std::filesystem::path benchFolder(const std::string& bench);
+// Runs the benchmarks the command line selects, then closes the dictionaries
+// and removes benchFolder(bench).
+int runBenchmarks(int argc, char** argv, const std::string& bench);
+
 // Lines of about ten words, mostly headwords of `entries`, some unknown.
 std::vector<std::string> makeText(const std::vector<Tslovicko>& entries, std::size_t words, std::uint64_t seed);

@@ -4,7 +4,6 @@
 // dictionary (hunspell-cs), padded with made-up words to the size asked.
 
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -38,7 +37,7 @@ std::vector<std::string> czechWords() {
   return words;
 }
 
-fs::path folder() { return fs::temp_directory_path() / ("tarvik-meant-bench-" + std::to_string(::getpid())); }
+fs::path folder() { return benchFolder("meant"); }
 
 struct Prepared {
   std::vector<Tslovicko> czech;   // Czech to Tarvik, real Czech headwords first
@@ -180,12 +179,5 @@ BENCHMARK(searchInsideMeanings)->Arg(1000000)->Unit(benchmark::kMillisecond)->Re
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  fs::path start = fs::current_path();
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  closeDictionaries();
-  fs::current_path(start);
-  fs::remove_all(folder());
-  return 0;
+  return runBenchmarks(argc, argv, "meant");
 }

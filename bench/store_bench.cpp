@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <unistd.h>
 
 #include "open_dictionaries.h"
 #include "generator.h"
@@ -28,7 +27,7 @@ const Prepared& prepared(std::size_t records) {
   auto found = cache.find(records);
   if (found != cache.end()) return found->second;
   Prepared p;
-  p.folder = fs::temp_directory_path() / ("tarvik-bench-" + std::to_string(::getpid())) / std::to_string(records);
+  p.folder = benchFolder("store") / std::to_string(records);
   fs::create_directories(p.folder);
   p.entries = makeDictionary(records, 42 + records);
   writeDictionaryFile((p.folder / "tc_slovnik.slk").string(), p.entries);
@@ -189,12 +188,5 @@ BENCHMARK(deleteFirst)->Arg(200000)->Unit(benchmark::kMillisecond)->Iterations(3
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  fs::path start = fs::current_path();
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  closeDictionaries();
-  fs::current_path(start);
-  fs::remove_all(fs::temp_directory_path() / ("tarvik-bench-" + std::to_string(::getpid())));
-  return 0;
+  return runBenchmarks(argc, argv, "store");
 }
