@@ -12,9 +12,9 @@
 #include <vector>
 
 struct Launch {
-  std::vector<std::string> args;
-  std::string dir;               // the program's current folder
-  std::string input;             // its standard input
+  std::vector<std::string> args{};
+  std::string dir{};             // the program's current folder
+  std::string input{};           // its standard input
   bool unprivileged = false;     // run as uid and gid 65534
   long long fileSizeLimit = -1;  // bytes; writes past it fail with EFBIG
   long killAfter = -1;           // microseconds until SIGKILL; -1 lets it finish
