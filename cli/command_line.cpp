@@ -98,8 +98,8 @@ void buildApp(CLI::App& app, RawOptions& raw) {
       ->type_name("DIR");
   app.add_option("--encoding", raw.encoding,
                  "utf-8 (default) or cp1250: the encoding of arguments, standard input and\n"
-                 "output, and of the files named on the command line; the dictionary and\n"
-                 "export files are always Windows-1250")
+                 "output, and of the files named on the command line; the dictionaries and\n"
+                 "the text export are always Windows-1250, the tsv export UTF-8")
       ->check(CLI::IsMember({"utf-8", "cp1250"}, CLI::ignore_case));
   for (const Command& command : kCommands) addCommand(app, command, raw);
 }
