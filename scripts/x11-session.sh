@@ -1,7 +1,7 @@
-# Sourced by scripts/e2e and scripts/screenshots: a virtual X server without a
-# window manager, the program started through its launcher in a new data
-# folder, and the user's hands (xdotool). Windows sit where the program
-# places them, since nothing else moves them.
+# Sourced by scripts/e2e, scripts/screenshots and scripts/package_check: a
+# virtual X server without a window manager, the program started through its
+# launcher in a new data folder, and the user's hands (xdotool). Windows sit
+# where the program places them, since nothing else moves them.
 
 export LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE
