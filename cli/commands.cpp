@@ -179,7 +179,10 @@ const std::vector<Command> kCommands = {
      "line gives one output line. Standard error then says \"Text byl přeložen celý\" when\n"
      "every word was found, else \"Text nebyl přeložen celý nebo vůbec\"; the exit status\n"
      "is 0 either way. Words are found as lookup finds them; with --mark-unknown each word\n"
-     "left untranslated gets a * before it.",
+     "left untranslated gets a * before it. A line with words left over is read again: a\n"
+     "tab parts words too, and a word is also found inside the quotes, brackets and marks\n"
+     "around it, which stay around its translation (\"(drom)!\" gives \"(MUŽ)!\"). A run\n"
+     "without a letter (\"--\", \"3\") is no word: never marked or counted.",
      {{"FILE", "plain text file in --encoding; standard input when left out", nullptr, false, false}},
      kDict | kPronunciation | kIgnoreDiacritics | kForms | kMarkUnknown, readInputLines, translate},
     {"grid", "Show the meaning grid of a line",
@@ -190,9 +193,9 @@ const std::vector<Command> kCommands = {
      kDict | kPronunciation, nullptr, grid},
     {"lookup", "Look a word up",
      "Prints POSITION (from 1)<TAB>HEADWORD<TAB>M1<TAB>..<TAB>M5 of the first record for\n"
-     "WORD. Case and apostrophes do not matter, and a Tarvik headword is also found by\n"
-     "how it is pronounced (SHEE by \"shee\" and by its Czech spelling) unless\n"
-     "--no-pronunciation is given. Then, each only when nothing was found yet, come the\n"
+     "WORD. Case, apostrophes and spaces around WORD do not matter, and a Tarvik headword\n"
+     "is also found by how it is pronounced (SHEE by \"shee\" and by its Czech spelling)\n"
+     "unless --no-pronunciation is given. Then, each only when nothing was found yet, come the\n"
      "word without diacritics with --ignore-diacritics and its base forms with --forms;\n"
      "either option adds an eighth field saying how the word was found: exact,\n"
      "pronunciation, diacritics or \"form of MUŽ\". Not found: nothing is printed, exit\n"
@@ -201,9 +204,12 @@ const std::vector<Command> kCommands = {
      kDict | kPronunciation | kIgnoreDiacritics | kForms, nullptr, lookup},
     {"suggest", "Suggest headwords near a word",
      "Prints POSITION (from 1)<TAB>HEADWORD<TAB>DISTANCE for up to ten headwords at most\n"
-     "two edits from WORD, nearest first. Case and apostrophes do not count and a letter\n"
-     "written twice is one edit; in the Tarvik dictionary a spelling that sounds alike is\n"
-     "one edit too. None: nothing is printed, exit status 1.",
+     "two edits from WORD, nearest first. Case, apostrophes and spaces around WORD do not\n"
+     "count; a letter written twice is one edit, and so are two neighbouring letters\n"
+     "swapped; in the Tarvik dictionary a spelling that sounds alike is one edit too. Of\n"
+     "headwords as near, one that sounds as WORD does comes first, then one sharing a\n"
+     "longer beginning with WORD, then file order. None, or a blank WORD: nothing is\n"
+     "printed, exit status 1.",
      {{"WORD", "the word as typed, perhaps mistyped", "the word", true, false}}, kDict, nullptr, suggest},
     {"search", "Find records whose meanings hold a text",
      "Prints, as list does, every record with a meaning that holds TEXT as whole words,\n"

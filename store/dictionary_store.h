@@ -62,7 +62,9 @@ long countMeaningsBefore(Dict dict, long n);
 std::shared_ptr<const std::string> entriesNow(Dict dict);
 
 // Lookups. Queries are upper-cased with upcaseCz and apostrophes are ignored
-// on both sides. Positions count records from 1; 0 is "not found".
+// on both sides. Positions count records from 1; 0 is "not found". A word
+// that misses is tried once more without the spaces around it, and without
+// the apostrophes around it for the word forms.
 //
 // Beyond the headword as stored, a look-up may try, each only when asked and
 // only after everything before it found nothing: the pronunciation (a Tarvik
@@ -98,14 +100,26 @@ struct FoundEntry {
   std::string baseForm;
 };
 std::vector<FoundEntry> findAllWords(std::string_view word, Dict dict, const LookupOptions& options);
+// Real text puts punctuation around its words: "(muž)", „Žena“, "muž!".
+// A word of a text missing as written is looked up again without the quotes,
+// brackets and marks at its ends (!?:;…–—), which are given back to go
+// around its meaning: "(muž)" gives MUŽ's meanings with "(" and ")".
+struct WordInText {
+  FoundWord word;
+  std::string before, after;  // empty when the word was found as written
+};
+WordInText findWordInText(std::string_view text, Dict dict, const LookupOptions& options);
 // The first record in file order whose headword starts with `word`.
 long findPrefix(std::string_view word, Dict dict);
 
-// The headwords nearest to `word` by edit distance, at most 2, best first
-// (then in file order), at most 10, one per headword; none for an empty word.
-// Apostrophes do not count and a letter written twice is one edit; in the
+// The headwords nearest to `word` by edit distance, at most 2, at most 10,
+// one per headword; none for a word of nothing but spaces and apostrophes.
+// Apostrophes and the spaces around the word do not count; a letter written
+// twice is one edit, and so are two neighbouring letters swapped. In the
 // Tarvik dictionary a spelling that sounds alike is one edit, plus how far
-// apart the sounds are.
+// apart the sounds are. Nearest first; of as near ones, a headword that
+// sounds as the word does (Tarvik), then one sharing a longer beginning with
+// it, then file order.
 struct Suggestion {
   long position = 0;
   std::string headword;
@@ -142,7 +156,11 @@ struct LineTranslation {
   std::string result;
   long untranslatedCount = 0;
 };
-// With markUnknown, each word left untranslated gets a "*" before it.
+// With markUnknown, each word left untranslated gets a "*" before it. A line
+// with words left untranslated is read again: split at tabs too, and each
+// word missing as written looked up as findWordInText does, its punctuation
+// around its translation ("(muž)" -> "(DROM)"). A run without a letter
+// ("--", "3", "–") is no word: never counted or marked.
 LineTranslation translateText(std::string_view text, Dict dict, const LookupOptions& options,
                               bool markUnknown = false);
 inline LineTranslation translateText(std::string_view text, Dict dict, bool byPronunciation) {

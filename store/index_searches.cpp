@@ -18,7 +18,9 @@ bool isWordSeparator(char c) {
 // The edit distance of `query` to every key of `order`, sorted, walked as a
 // trie: keys that share a prefix share the rows of the distance table for it,
 // and a prefix already more than `bound` edits away skips every key that
-// starts with it.
+// starts with it. Two neighbouring letters swapped are one edit, as people
+// mistype (the optimal string alignment distance); the skip stays sound, as a
+// swap costs no less than the diagonal step before it.
 template <typename KeyAt>
 std::vector<DictionaryIndex::Near> walkNear(std::string_view query, int bound, const std::vector<std::uint32_t>& order,
                                             KeyAt keyAt) {
@@ -43,6 +45,8 @@ std::vector<DictionaryIndex::Near> walkNear(std::string_view query, int bound, c
       int best = row[0];
       for (std::size_t j = 1; j < width; ++j) {
         row[j] = std::min({above[j] + 1, row[j - 1] + 1, above[j - 1] + (query[j - 1] != key[depth] ? 1 : 0)});
+        if (depth > 0 && j > 1 && key[depth] == query[j - 2] && key[depth - 1] == query[j - 1])
+          row[j] = std::min(row[j], rows[(depth - 1) * width + j - 2] + 1);
         best = std::min(best, row[j]);
       }
       if (best > bound) {

@@ -72,6 +72,13 @@ std::string downcaseCzText(std::string_view text) {
 
 char foldDiacritics(char c) { return static_cast<char>(kFold[static_cast<unsigned char>(c)]); }
 
+bool isLetter(char c) {
+  char plain = foldDiacritics(c);
+  // Đ, đ, ß, Ł, ł and µ have no plain form to fold to.
+  return (plain >= 'A' && plain <= 'Z') || (plain >= 'a' && plain <= 'z') ||
+         std::string_view("\xD0\xF0\xDF\xA3\xB3\xB5").find(c) != std::string_view::npos;
+}
+
 std::string foldedKey(std::string_view word) {
   std::string key;
   key.reserve(word.size());

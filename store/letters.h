@@ -20,6 +20,10 @@ char foldDiacritics(char c);
 // apostrophes: "Muze", "MŮŽE" and "MU'Ž" all give MUZE.
 std::string foldedKey(std::string_view word);
 
+// A letter of any language Windows-1250 writes (a, Ž, ß, ł ...), not a
+// digit, mark or symbol: a run of text without one is no word.
+bool isLetter(char c);
+
 // How a Czech reader says a Tarvik word (SHEEKA -> ŠÍKA); apostrophes vanish.
 std::string pronounceTarvik(std::string_view word);
 // A Tarvik spelling for a word typed as it sounds (šíkv -> SHEEQ).

@@ -14,12 +14,6 @@ std::string queryKey(std::string_view word) {
   return key;
 }
 
-// Czech is inflected, Tarvik is not: the Tarvik headwords have no forms.
-LookupOptions forHeadwordsOf(Dict dict, LookupOptions options) {
-  if (dict == kTarvikCzech) options.forms = false;
-  return options;
-}
-
 // Hunspell takes single words; a phrase has no base form.
 bool isOneWord(std::string_view word) {
   return !word.empty() && word.find_first_of(" .,") == std::string_view::npos;
@@ -29,6 +23,7 @@ struct Hit {
   long record = -1;
   FoundBy how = FoundBy::exact;
   std::string baseForm;
+  std::string_view asked;  // the query as it was found: as given, or without its surroundings
 };
 
 Hit firstHit(DictionaryIndex& index, std::string_view word, const LookupOptions& options) {
@@ -36,24 +31,50 @@ Hit firstHit(DictionaryIndex& index, std::string_view word, const LookupOptions&
   long exact = index.findStored(key);
   if (options.byPronunciation) {
     long bySound = index.findPronounced(key);
-    if (bySound >= 0 && (exact < 0 || bySound < exact)) return {bySound, FoundBy::pronunciation, {}};
+    if (bySound >= 0 && (exact < 0 || bySound < exact)) return {bySound, FoundBy::pronunciation, {}, {}};
   }
-  if (exact >= 0) return {exact, FoundBy::exact, {}};
+  if (exact >= 0) return {exact, FoundBy::exact, {}, {}};
   if (options.ignoreDiacritics) {
     long folded = index.findFolded(foldedKey(word));
-    if (folded >= 0) return {folded, FoundBy::diacritics, {}};
+    if (folded >= 0) return {folded, FoundBy::diacritics, {}, {}};
   }
   if (options.forms && isOneWord(word)) {
     for (const std::string& base : baseFormsOf(word, options.ignoreDiacritics)) {
       long found = index.findStored(queryKey(base));
       if (found < 0 && options.ignoreDiacritics) found = index.findFolded(foldedKey(base));
-      if (found >= 0) return {found, FoundBy::form, std::string(fieldText(index.record(found), 0))};
+      if (found >= 0) return {found, FoundBy::form, std::string(fieldText(index.record(found), 0)), {}};
     }
   }
   return {};
 }
 
+// A word as typed or pasted may bring spaces along, or stand in quotes of
+// apostrophes ('muže'): no part of the word, and Hunspell knows no word
+// with them.
+std::string_view withoutSurroundings(std::string_view word) {
+  std::size_t first = word.find_first_not_of(" '");
+  if (first == std::string_view::npos) return {};
+  return word.substr(first, word.find_last_not_of(" '") - first + 1);
+}
+
+// The first hit of the word as given; after a miss, of the word without
+// what surrounds it.
+Hit firstHitOfQuery(DictionaryIndex& index, std::string_view word, const LookupOptions& options) {
+  Hit hit = firstHit(index, word, options);
+  hit.asked = word;
+  std::string_view bare = withoutSurroundings(word);
+  if (hit.record >= 0 || bare.empty() || bare.size() == word.size()) return hit;
+  hit = firstHit(index, bare, options);
+  hit.asked = bare;
+  return hit;
+}
+
 }  // namespace
+
+LookupOptions forHeadwordsOf(Dict dict, LookupOptions options) {
+  if (dict == kTarvikCzech) options.forms = false;
+  return options;
+}
 
 std::string describeFound(FoundBy how, std::string_view baseForm) {
   switch (how) {
@@ -68,8 +89,9 @@ std::string describeFound(FoundBy how, std::string_view baseForm) {
   }
 }
 
-FoundWord findInIndex(DictionaryIndex& index, std::string_view word, const LookupOptions& options) {
-  Hit hit = firstHit(index, word, options);
+namespace {
+
+FoundWord answerOf(DictionaryIndex& index, Hit hit) {
   FoundWord answer;
   if (hit.record < 0) return answer;
   const char* record = index.record(static_cast<std::uint32_t>(hit.record));
@@ -81,19 +103,26 @@ FoundWord findInIndex(DictionaryIndex& index, std::string_view word, const Looku
   return answer;
 }
 
+}  // namespace
+
+FoundWord findInIndex(DictionaryIndex& index, std::string_view word, const LookupOptions& options) {
+  return answerOf(index, firstHit(index, word, options));
+}
+
 FoundWord findWord(std::string_view word, Dict dict, const LookupOptions& options) {
-  return findInIndex(currentIndex(dict), word, forHeadwordsOf(dict, options));
+  DictionaryIndex& index = currentIndex(dict);
+  return answerOf(index, firstHitOfQuery(index, word, forHeadwordsOf(dict, options)));
 }
 
 std::vector<FoundEntry> findAllWords(std::string_view word, Dict dict, const LookupOptions& options) {
   DictionaryIndex& index = currentIndex(dict);
-  Hit hit = firstHit(index, word, forHeadwordsOf(dict, options));
+  Hit hit = firstHitOfQuery(index, word, forHeadwordsOf(dict, options));
   std::vector<FoundEntry> all;
   if (hit.record < 0) return all;
   // The way that found the first record finds the others: every record with
   // its key (for a form, the key of the headword it found).
   DictionaryIndex::KeyKind kind = DictionaryIndex::kStoredKey;
-  std::string key = queryKey(hit.how == FoundBy::form ? std::string_view(hit.baseForm) : word);
+  std::string key = queryKey(hit.how == FoundBy::form ? std::string_view(hit.baseForm) : hit.asked);
   if (hit.how == FoundBy::pronunciation) kind = DictionaryIndex::kPronouncedKey;
   if (hit.how == FoundBy::diacritics) {
     kind = DictionaryIndex::kFoldedKey;

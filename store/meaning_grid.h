@@ -5,6 +5,7 @@
 // first meaning (row 1, the one chosen) and its other meanings (rows 2 to 5).
 // One procedure fills both the window's grid and the command line's copy.
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <map>
@@ -22,13 +23,24 @@ inline int meaningColumnWidth(std::string_view text) {
   return static_cast<int>(std::nearbyint(8.5 * static_cast<double>(text.size())));
 }
 
-// Fills `grid` for `line`, whose cells the caller has emptied. Grid offers
-// colCount, setColCount (a count below 1 taken as 1), cell, setCell,
-// colWidth and setColWidth; cells outside the column count keep their text.
+// The punctuation around an item that was found without it ("(MUŽ)" as
+// MUŽ): it goes back around whichever meaning is chosen.
+struct ItemPunctuation {
+  std::string before, after;
+};
+
+// Fills `grid` for `line`, whose cells the caller has emptied, and gives the
+// punctuation of each column's item. Grid offers colCount, setColCount (a
+// count below 1 taken as 1), cell, setCell, colWidth and setColWidth; cells
+// outside the column count keep their text. Words a tab apart are two items,
+// as in the translation.
 template <typename Grid>
-void fillMeaningGrid(Grid& grid, std::string_view line, Dict dict, const LookupOptions& options) {
+std::vector<ItemPunctuation> fillMeaningGrid(Grid& grid, std::string_view line, Dict dict,
+                                             const LookupOptions& options) {
+  std::vector<ItemPunctuation> punctuation;
   std::string spaced = std::string(line) + ' ';
-  int words = countWords(line);
+  std::replace(spaced.begin(), spaced.end(), '\t', ' ');
+  int words = countWords(std::string_view(spaced).substr(0, line.size()));
   int base = 1;
   // The column count stays one ahead of the items filled. The spare column
   // goes at the end, and one more when the last item was a phrase.
@@ -39,9 +51,11 @@ void fillMeaningGrid(Grid& grid, std::string_view line, Dict dict, const LookupO
     int col = i - base;
     grid.setCell(col, 0, heading);
     grid.setColWidth(col, meaningColumnWidth(heading));
-    FoundWord found = findWord(heading, dict, options);
+    WordInText found = findWordInText(heading, dict, options);
+    punctuation.resize(col + 1);
+    punctuation[col] = {found.before, found.after};
     for (int row = 1; row < kGridRows; ++row) {
-      const std::string& meaning = found.meanings[row - 1];
+      const std::string& meaning = found.word.meanings[row - 1];
       grid.setCell(col, row, meaning);
       if (meaningColumnWidth(meaning) > grid.colWidth(col)) grid.setColWidth(col, meaningColumnWidth(meaning));
     }
@@ -50,6 +64,7 @@ void fillMeaningGrid(Grid& grid, std::string_view line, Dict dict, const LookupO
   }
   grid.setColCount(grid.colCount() - 1);
   if (grid.cell(grid.colCount() - 1, 0).empty()) grid.setColCount(grid.colCount() - 1);
+  return punctuation;
 }
 
 using GridColumn = std::array<std::string, kGridRows>;

@@ -57,3 +57,7 @@ class HeldChanges {
 // A look-up in an index already made current, for the callers that look up
 // many words in one operation.
 FoundWord findInIndex(DictionaryIndex& index, std::string_view word, const LookupOptions& options);
+// The same, and with `loosely` as findWordInText does.
+WordInText findInText(DictionaryIndex& index, std::string_view text, const LookupOptions& options, bool loosely);
+// Czech is inflected, Tarvik is not: the Tarvik headwords have no forms.
+LookupOptions forHeadwordsOf(Dict dict, LookupOptions options);

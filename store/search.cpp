@@ -62,22 +62,43 @@ std::optional<std::string> matchIn(std::string_view meaning, const std::vector<W
 std::vector<Suggestion> suggestWords(std::string_view word, Dict dict) {
   DictionaryIndex& index = currentIndex(dict);
   std::string key = storedKey(word);
+  key.erase(0, std::min(key.find_first_not_of(' '), key.size()));
+  key.erase(key.find_last_not_of(' ') + 1);
   // Nothing typed is nothing to correct; a word more than 20 bytes long
   // cannot be 2 edits near a headword.
   if (key.empty() || key.size() > kFieldCapacity + kMaxSuggestionDistance) return {};
   std::vector<DictionaryIndex::Near> near = index.nearStored(key, kMaxSuggestionDistance);
+  const std::string sound = foldedKey(pronounceTarvik(key));
   if (dict == kTarvikCzech) {
     // A spelling that sounds alike is one edit away, plus how far the sounds are.
-    for (DictionaryIndex::Near n : index.nearPronounced(foldedKey(pronounceTarvik(key)), kMaxSuggestionDistance - 1))
+    for (DictionaryIndex::Near n : index.nearPronounced(sound, kMaxSuggestionDistance - 1))
       near.push_back({n.record, n.distance + 1});
   }
-  std::ranges::sort(near, [](auto a, auto b) { return std::tie(a.distance, a.record) < std::tie(b.distance, b.record); });
+  // Of headwords as near, one that sounds as the word does comes first, then
+  // the one that shares a longer beginning with it, then file order.
+  struct Ranked {
+    DictionaryIndex::Near near;
+    bool soundsOther;
+    std::size_t shared;  // bytes of the beginning the headword shares with the word
+  };
+  std::vector<Ranked> ranked;
+  for (DictionaryIndex::Near n : near) {
+    std::string headword = storedKey(fieldText(index.record(n.record), 0));
+    bool soundsAlike = dict == kTarvikCzech && foldedKey(pronounceTarvik(headword)) == sound;
+    auto mismatch = std::ranges::mismatch(headword, key).in1;
+    ranked.push_back({n, !soundsAlike, static_cast<std::size_t>(mismatch - headword.begin())});
+  }
+  // `shared` swapped between the two sides: the longer comes first.
+  std::ranges::sort(ranked, [](const Ranked& a, const Ranked& b) {
+    return std::tie(a.near.distance, a.soundsOther, b.shared, a.near.record) <
+           std::tie(b.near.distance, b.soundsOther, a.shared, b.near.record);
+  });
   std::vector<Suggestion> best;
   std::set<std::string> shown;
-  for (DictionaryIndex::Near n : near) {
-    std::string headword(fieldText(index.record(n.record), 0));
+  for (const Ranked& r : ranked) {
+    std::string headword(fieldText(index.record(r.near.record), 0));
     if (!shown.insert(storedKey(headword)).second) continue;
-    best.push_back({n.record + 1L, std::move(headword), n.distance});
+    best.push_back({r.near.record + 1L, std::move(headword), r.near.distance});
     if (best.size() == kMaxSuggestions) break;
   }
   return best;

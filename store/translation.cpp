@@ -1,19 +1,44 @@
+#include <algorithm>
+#include <optional>
+
 #include "open_dictionaries.h"
 
 namespace {
 
-bool isSeparator(char c) { return c == ' ' || c == '.' || c == ','; }
+// Quotes, brackets and the marks that end a clause, in Windows-1250: what
+// real text puts around a word ("(muž)", „Žena“, muž!). The hyphen is not
+// among them: it belongs to Czech words.
+bool isEdgePunctuation(char c) {
+  static constexpr std::string_view marks = "\"'()[]{}!?:;\x82\x84\x85\x91\x92\x93\x94\x96\x97\xAB\xBB";
+  return marks.find(c) != std::string_view::npos;
+}
+
+bool hasLetter(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char c) { return isLetter(c); });
+}
 
 std::string_view withoutLeadingSpaces(std::string_view text) {
   std::size_t first = text.find_first_not_of(' ');
   return first == std::string_view::npos ? std::string_view() : text.substr(first);
 }
 
-}  // namespace
+// The first meaning of `text` as written; else, read loosely, of `text`
+// without the punctuation at its ends, which goes back around the meaning.
+std::optional<std::string> translationOf(DictionaryIndex& index, std::string_view text, const LookupOptions& options,
+                                         bool loosely) {
+  WordInText found = findInText(index, text, options, loosely);
+  if (!found.word.found) return std::nullopt;
+  return found.before + found.word.meanings[0] + found.after;
+}
 
-LineTranslation translateText(std::string_view text, Dict dict, const LookupOptions& options, bool markUnknown) {
+// One reading of a line. The strict one splits at spaces, full stops and
+// commas and takes every word as written. The loose one, for a line the
+// strict one left words of, also splits at tabs and looks a word up again
+// without the punctuation around it.
+LineTranslation translateLine(DictionaryIndex& index, std::string_view text, const LookupOptions& options,
+                              bool markUnknown, bool loosely) {
   LineTranslation line;
-  DictionaryIndex& index = currentIndex(dict);
+  auto isSeparator = [&](char c) { return c == ' ' || c == '.' || c == ',' || (loosely && c == '\t'); };
   std::string extended(text);
   // Two trailing separators flush the last held word and the word before it.
   extended += "  ";
@@ -31,18 +56,21 @@ LineTranslation translateText(std::string_view text, Dict dict, const LookupOpti
       continue;
     }
     // Try the two-word phrase before the single word, so that an entry for the
-    // phrase wins over the entry for its first word.
-    FoundWord phrase = findInIndex(index, held + heldSeparator + word, options);
-    if (phrase.found) {
-      line.result += phrase.meanings[0];
+    // phrase wins over the entry for its first word. No headword holds a tab:
+    // two words a tab apart are looked up as a phrase with a space.
+    char joint = heldSeparator == '\t' ? ' ' : heldSeparator;
+    if (std::optional<std::string> phrase = translationOf(index, held + joint + word, options, loosely)) {
+      line.result += *phrase;
       line.result += x;
       held.clear();
       word.clear();
       continue;
     }
-    FoundWord single = findInIndex(index, held, options);
-    if (single.found) {
-      line.result += single.meanings[0];
+    if (std::optional<std::string> single = translationOf(index, held, options, loosely)) {
+      line.result += *single;
+    } else if (!hasLetter(held)) {
+      // "--", "3" or "–" is no word, so nothing is missing.
+      line.result += held;
     } else {
       if (markUnknown) line.result += '*';
       line.result += held;
@@ -54,6 +82,37 @@ LineTranslation translateText(std::string_view text, Dict dict, const LookupOpti
     word.clear();
   }
   return line;
+}
+
+}  // namespace
+
+WordInText findInText(DictionaryIndex& index, std::string_view text, const LookupOptions& options, bool loosely) {
+  WordInText answer{findInIndex(index, text, options), {}, {}};
+  if (answer.word.found || !loosely) return answer;
+  std::size_t before = 0, after = 0;
+  while (before < text.size() && isEdgePunctuation(text[before])) ++before;
+  while (after < text.size() - before && isEdgePunctuation(text[text.size() - 1 - after])) ++after;
+  if (before + after == 0 || before + after == text.size()) return answer;
+  answer.word = findInIndex(index, text.substr(before, text.size() - before - after), options);
+  if (answer.word.found) {
+    answer.before = text.substr(0, before);
+    answer.after = text.substr(text.size() - after);
+  }
+  return answer;
+}
+
+WordInText findWordInText(std::string_view text, Dict dict, const LookupOptions& options) {
+  return findInText(currentIndex(dict), text, forHeadwordsOf(dict, options), true);
+}
+
+// A line that translates completely as written stays exactly as it always
+// did; only a line with words left over is read again loosely.
+LineTranslation translateText(std::string_view text, Dict dict, const LookupOptions& options, bool markUnknown) {
+  DictionaryIndex& index = currentIndex(dict);
+  const LookupOptions czech = forHeadwordsOf(dict, options);
+  LineTranslation strict = translateLine(index, text, czech, markUnknown, false);
+  if (strict.untranslatedCount == 0) return strict;
+  return translateLine(index, text, czech, markUnknown, true);
 }
 
 PhraseAtResult phraseAt(int n, std::string_view text, Dict dict, const LookupOptions& options) {
@@ -70,7 +129,7 @@ PhraseAtResult phraseAt(int n, std::string_view text, Dict dict, const LookupOpt
   if (rest.empty()) return answer;
   std::string_view second = rest.substr(0, std::min(rest.find(' '), rest.size()));
   std::string joined = answer.result + ' ' + std::string(second);
-  if (findWord(joined, dict, options).found) {
+  if (findWordInText(joined, dict, options).word.found) {
     answer.result = std::move(joined);
     answer.taken = 1;
   }

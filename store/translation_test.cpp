@@ -46,6 +46,35 @@ TEST_F(Translation, TranslatesWordByWordTryingTheTwoWordPhraseFirst) {
   for (const auto& [text, words] : counts) EXPECT_EQ(countWords(text), words) << "'" << text << "'";
 }
 
+// A line with words left over is read again: tabs part words, and a word is
+// found inside its punctuation, which stands around its translation. A line
+// found whole as written stays as it was: "(KO)" and "TA," are headwords.
+TEST_F(Translation, ReadsALineWithWordsLeftOverAgainAroundTheirPunctuation) {
+  fill(kTarvikCzech, {entry("KO", {"VODA"}), entry("RA", {"SLUNCE"}), entry("KO RA", {"\xD8" "EKA"}),
+                      entry("(KO)", {"JEZERO"}), entry("TA,", {"TEDY"})});
+  const struct { std::string line; std::string result; long untranslated; } cases[] = {
+      {"(ko)", "JEZERO ", 0},  {"(ra)", "(SLUNCE) ", 0}, {"ra!", "SLUNCE! ", 0},
+      {"\x84ra\x93, [ko]?", "\x84SLUNCE\x93,[VODA]? ", 0},  // „ra“, [ko]?
+      {"'ra' \x85ko\x85", "SLUNCE \x85VODA\x85 ", 0},        // apostrophes never counted; …ko…
+      {"ra\tko", "SLUNCE\tVODA ", 0}, {"ko\tra", "\xD8" "EKA ", 0}, {"(ko ra)", "(\xD8" "EKA) ", 0},
+      {"ko ra!", "\xD8" "EKA! ", 0}, {"ko (ra", "VODA (SLUNCE ", 0},
+      {"-- ra 3,5 \x96 ?!", "-- SLUNCE 3,5 \x96 ?! ", 0},  // no letter, no word
+      {"(xy) ra", "*(xy) SLUNCE ", 1}, {"ko:xy ta, ra", "*ko:xy TEDY SLUNCE ", 1},
+  };
+  for (const auto& c : cases) {
+    LineTranslation line = translateText(c.line, kTarvikCzech, LookupOptions{}, true);
+    EXPECT_EQ(line.result + "|" + std::to_string(line.untranslatedCount), c.result + "|" + std::to_string(c.untranslated))
+        << c.line;
+  }
+  WordInText inside = findWordInText("((ra!", kTarvikCzech, LookupOptions{});
+  EXPECT_EQ(inside.before + inside.word.meanings[0] + inside.after, "((SLUNCE!");
+  EXPECT_FALSE(findWordInText("()", kTarvikCzech, LookupOptions{}).word.found);
+  EXPECT_EQ(phraseAt(1, "(ko ra) ", kTarvikCzech, LookupOptions{}).taken, 1);
+  // Spaces around a word asked for alone do not count; in a text they part words.
+  EXPECT_EQ(findWord("  ra ", kTarvikCzech, false).position, 2);
+  EXPECT_FALSE(findWord(" ", kTarvikCzech, false).found);
+}
+
 // Each way beyond the headword only when asked and only after everything
 // before it missed; the first record in file order answers.
 TEST_F(Translation, FindsWhatTheUserMeansInItsOrder) {

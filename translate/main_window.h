@@ -14,6 +14,7 @@
 #include "controls.h"
 #include "memo.h"
 #include "dictionary_store.h"
+#include "meaning_grid.h"
 #include "other_windows.h"
 #include "string_grid.h"
 
@@ -120,6 +121,8 @@ class Tokno : public QMainWindow {
   std::string saveFileName;
 
   TranslationWalk walk;
+  // Of the grid's columns since the last filling.
+  std::vector<ItemPunctuation> gridPunctuation;
   // The demonstration's position in its script; above 42 when none runs.
   std::uint32_t demoStep = 100;
 

@@ -90,6 +90,13 @@ TEST_F(MainWindow, StepsLineByLineAndTheGridPutsTheMeaningChosenIn) {
   EXPECT_EQ(window->Vystup->line(0), "\xD8" "EKA MOST PIT\xCD ");
   QTest::keyClick(grid, Qt::Key_Up);  // to row 2, as a click there
   EXPECT_EQ(window->Vystup->line(0), "\xD8" "EKA MOST TEKUTINA ");
+  // A word found inside its punctuation keeps it around the meaning chosen.
+  type("(ko) ra!");
+  window->prelozitClick();
+  EXPECT_EQ(grid->cell(0, 0) + grid->cell(0, 1), "(KO)VODA");
+  EXPECT_EQ(window->Vystup->line(0), "(VODA) SLUNCE! ");
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(3, 0)).center());
+  EXPECT_EQ(window->Vystup->line(0), "(PIT\xCD) SLUNCE! ");
 }
 
 // The output placeholder has no accent at the start, and one after "Nový".

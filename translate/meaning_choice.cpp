@@ -10,10 +10,11 @@ void Tokno::resetGrid() {
   for (int col = 0; col < kGridResetColumns; ++col)
     for (int row = 0; row < kGridRows; ++row) vyberslov->setCell(col, row, "");
   vyberslov->setColCount(kGridResetColumns);
+  gridPunctuation.clear();
 }
 
 void Tokno::vybyrani() {
-  fillMeaningGrid(*vyberslov, Vstup->line(walk.currentLine), direction(), lookupOptions());
+  gridPunctuation = fillMeaningGrid(*vyberslov, Vstup->line(walk.currentLine), direction(), lookupOptions());
   updateProgress();
 }
 
@@ -33,7 +34,13 @@ void Tokno::dosadit() {
   std::string line;
   for (int col = 0; col < vyberslov->colCount(); ++col) {
     std::string meaning = vyberslov->cell(col, 1);
-    line += meaning.empty() ? vyberslov->cell(col, 0) : meaning;
+    if (meaning.empty()) {
+      line += vyberslov->cell(col, 0);
+    } else if (col < static_cast<int>(gridPunctuation.size())) {
+      line += gridPunctuation[col].before + meaning + gridPunctuation[col].after;
+    } else {
+      line += meaning;
+    }
     line += ' ';
   }
   Vystup->setLine(walk.currentLine, line);
