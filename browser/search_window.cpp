@@ -122,7 +122,9 @@ bool SearchWindow::list() {
   found->setRowCount(0);
   positions.clear();
   // The data loads off this thread; the search runs again once it is there.
-  if (wordForms->isChecked() && !loadWordFormsInBackground(this, [this] { search(); })) {
+  // Only Czech words have forms: Czech headwords, and the meanings of Tarvik ones.
+  const bool formsApply = wordForms->isChecked() && holdsCzechWords(dictionary(), !headwords->isChecked());
+  if (formsApply && !loadWordFormsInBackground(this, [this] { search(); })) {
     StatusBar1->setPanelText(0, cp1250Text("Načítají se tvary slov…"));
     return false;
   }

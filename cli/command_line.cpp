@@ -72,7 +72,9 @@ void addCommand(CLI::App& app, const Command& command, RawOptions& raw) {
     sub->add_flag("--forms", raw.forms,
                   "also find a Czech word by its base form (\"muže\" finds MUŽ), from tvary.txt\n"
                   "in the dictionary folder (\"FORM - BASE\" lines) and Hunspell's Czech\n"
-                  "dictionary (Debian package hunspell-cs)");
+                  "dictionary (Debian package hunspell-cs). Only Czech words have forms: the\n"
+                  "headwords of --dict ct and, for search, the meanings of --dict tc; elsewhere\n"
+                  "it changes nothing and needs neither file");
   if (command.options & kMarkUnknown)
     sub->add_flag("--mark-unknown", raw.markUnknown, "put * before each word left untranslated");
   if (command.options & kFormat)

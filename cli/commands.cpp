@@ -164,11 +164,16 @@ void enterFolder(const std::string& dir) {
   throwIoError(code, dir);
 }
 
+// Whether the job looks for Czech word forms: asked for, and on Czech words.
+bool formsApply(const Job& job) {
+  return job.request.lookup.forms && holdsCzechWords(job.request.dict, job.request.command->run == search);
+}
+
 // Hunspell's data is loaded before the work, so that a missing dictionary
 // is reported once, up front. The run goes on: the forms of tvary.txt come
 // without it, and the other ways of finding need none.
 void prepareForms(const Job& job) {
-  if (job.request.lookup.forms && !prepareWordForms()) reportError(wordFormsProblem(), job.request.encoding);
+  if (formsApply(job) && !prepareWordForms()) reportError(wordFormsProblem(), job.request.encoding);
 }
 
 }  // namespace
@@ -293,7 +298,7 @@ int runJob(const Job& job) {
   int code = command.run(job);
   closeDictionaries();
   printWarnings(job.request.encoding);
-  if (job.request.lookup.forms)
+  if (formsApply(job))
     for (const std::string& warning : takeWordFormsWarnings()) reportError(warning, job.request.encoding);
   return code;
 }

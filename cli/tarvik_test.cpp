@@ -127,11 +127,13 @@ TEST_F(Tarvik, SearchesBeyondTheHeadwordPrintTheirFormats) {
 
 // Forms from the store's small Hunspell dictionary (MUŽE is a form of MUŽ)
 // and from tvary.txt, whose damaged line is reported after each run. A
-// missing Hunspell dictionary is reported once, and tvary.txt still serves.
+// missing Hunspell dictionary is reported once, and tvary.txt still serves;
+// where forms do not apply, neither is read nor reported.
 TEST_F(Tarvik, FormsComeWithTheirWarnings) {
   runOk({"insert", "--dict", "ct", "--reverse", "muž", "drom"});
   writeBytes(folder + "/tvary.txt", "CHLAPA - MU\x8E\r\nbroken\r\n");
-  std::string damaged = "tarvik: tvary.txt, line 2: expected \"FORM - BASE\"; the line is left out\n";
+  std::string damaged = "tarvik: " + folder + "/tvary.txt, line 2 \"broken\": expected \"FORM - BASE\", found no \" - \"; "
+                        "the line is left out\n";
   ::setenv("TARVIK_HUNSPELL_CS", TARVIK_TEST_HUNSPELL, 1);
   expectRuns({
       {{"--encoding", "cp1250", "lookup", "--dict", "ct", "--forms", "mu\x9E" "e"}, "", 0,
@@ -143,7 +145,9 @@ TEST_F(Tarvik, FormsComeWithTheirWarnings) {
   expectRuns({{{"lookup", "--dict", "ct", "--forms", "chlapa"}, "", 0, "1\tMUŽ\tDROM\t\t\t\t\tform of MUŽ\n",
                "tarvik: Czech word forms need Hunspell's Czech dictionary, but /nowhere/cs.aff cannot be read (File "
                "not found). Install it with \"sudo apt install hunspell-cs\", or set TARVIK_HUNSPELL_CS to another "
-               "one.\n" + damaged}});
+               "one.\n" + damaged},
+              {{"lookup", "--forms", "drom"}, "", 0, "1\tDROM\tMUŽ\t\t\t\t\texact\n", ""},
+              {{"search", "--dict", "ct", "--forms", "drom"}, "", 0, "0\tMUŽ\tDROM\t\t\t\t\n", ""}});
   ::unsetenv("TARVIK_HUNSPELL_CS");
 }
 

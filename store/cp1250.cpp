@@ -98,6 +98,12 @@ std::string cp1250ToUtf8(std::string_view bytes) {
   return out;
 }
 
+bool isWellFormedUtf8(std::string_view text) {
+  for (std::size_t at = 0; at < text.size();)
+    if (nextCodePoint(text, at) == kMalformed) return false;
+  return true;
+}
+
 Utf8Decoded utf8ToCp1250(std::string_view utf8) {
   Utf8Decoded decoded;
   decoded.bytes.reserve(utf8.size());

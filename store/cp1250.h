@@ -21,6 +21,9 @@ struct Utf8Decoded {
   bool ok = true;
   std::string error;           // names the offending character, when not ok
 };
+// Whether `text` is UTF-8 without a broken, overlong or surrogate sequence.
+bool isWellFormedUtf8(std::string_view text);
+
 // Fails on malformed UTF-8 and on characters outside Windows-1250.
 Utf8Decoded utf8ToCp1250(std::string_view utf8);
 

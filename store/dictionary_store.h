@@ -76,6 +76,9 @@ struct LookupOptions {
   bool forms = false;
   bool ignoreDiacritics = false;
 };
+// Czech words have forms, Tarvik words none: the forms option applies to the
+// headwords of the Czech dictionary and to the meanings of the Tarvik one.
+constexpr bool holdsCzechWords(Dict dict, bool meanings) { return (dict == kTarvikCzech) == meanings; }
 enum class FoundBy : std::uint8_t { exact, pronunciation, diacritics, form };
 struct FoundWord {
   bool found = false;

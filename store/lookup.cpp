@@ -72,7 +72,7 @@ Hit firstHitOfQuery(DictionaryIndex& index, std::string_view word, const LookupO
 }  // namespace
 
 LookupOptions forHeadwordsOf(Dict dict, LookupOptions options) {
-  if (dict == kTarvikCzech) options.forms = false;
+  options.forms = options.forms && holdsCzechWords(dict, false);
   return options;
 }
 

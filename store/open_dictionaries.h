@@ -59,5 +59,5 @@ class HeldChanges {
 FoundWord findInIndex(DictionaryIndex& index, std::string_view word, const LookupOptions& options);
 // The same, and with `loosely` as findWordInText does.
 WordInText findInText(DictionaryIndex& index, std::string_view text, const LookupOptions& options, bool loosely);
-// Czech is inflected, Tarvik is not: the Tarvik headwords have no forms.
+// The options as they apply to the headwords of `dict`.
 LookupOptions forHeadwordsOf(Dict dict, LookupOptions options);

@@ -108,9 +108,8 @@ std::vector<FoundEntry> searchMeanings(std::string_view text, Dict dict, const L
   std::vector<FoundEntry> found;
   std::vector<std::string_view> words = wordsOf(text);
   if (words.empty()) return found;
-  // Meanings are Czech in the Tarvik dictionary only.
   LookupOptions czech = options;
-  czech.forms = options.forms && dict == kTarvikCzech;
+  czech.forms = options.forms && holdsCzechWords(dict, true);
   std::vector<WordMatch> searched;
   for (std::string_view word : words) searched.push_back(matchesFor(word, czech));
   DictionaryIndex& index = currentIndex(dict);

@@ -4,6 +4,9 @@
 #include <hunspell.hxx>
 
 #include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <set>
 #include <cerrno>
 #include <cstdlib>
 #include <memory>
@@ -15,6 +18,7 @@
 #include "io_error.h"
 #include "letters.h"
 #include "posix_file.h"
+#include "record_format.h"
 #include "record_file.h"
 #include "text_file.h"
 
@@ -59,6 +63,7 @@ struct State {
   std::unordered_map<std::string, Bases> stemCache;
   IrregularForms irregular;
   std::vector<std::string> warnings;
+  std::set<std::string> reported;  // each warning is given once a run
 };
 
 std::mutex stateMutex;
@@ -70,29 +75,72 @@ std::string_view trimmed(std::string_view text) {
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+bool isControl(char c) { return static_cast<unsigned char>(c) < 0x20; }
+
+// A UTF-8 line as a message quotes it, its control bytes written out.
+std::string shownLine(std::string_view utf8) {
+  std::string shown;
+  for (char c : utf8) {
+    char escaped[8];
+    std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned>(c));
+    shown += isControl(c) ? escaped : std::string(1, c);
+  }
+  return shown;
+}
+
+// Why a line cannot give a form and its base form; empty when it can.
+std::string flawOf(std::string_view line, std::size_t split) {
+  if (std::any_of(line.begin(), line.end(), isControl)) return "it holds a control character";
+  if (split == std::string_view::npos) return "expected \"FORM - BASE\", found no \" - \"";
+  if (line.find(" - ", split + 3) != std::string_view::npos) return "expected \"FORM - BASE\", found \" - \" twice";
+  std::string_view form = trimmed(line.substr(0, split)), base = trimmed(line.substr(split + 3));
+  if (form.empty() || base.empty()) return "expected \"FORM - BASE\", found an empty word";
+  if (form.size() > kFieldCapacity || base.size() > kFieldCapacity)
+    return "a word is longer than " + std::to_string(kFieldCapacity) + " bytes, which no headword can be";
+  return {};
+}
+
+void warnOnce(std::string warning) {
+  if (state.reported.insert(warning).second) state.warnings.push_back(std::move(warning));
+}
+
+// A file saved as UTF-8, as most editors save it now, is taken as such; an
+// older one, as the program writes its files, as Windows-1250. Text in
+// Windows-1250 with a Czech letter in it is never well-formed UTF-8.
 void readIrregularForms(const std::string& path, const struct stat& st) {
   IrregularForms& forms = state.irregular;
-  std::vector<std::string> lines;
+  const std::string shownPath = std::filesystem::absolute(path).string();
+  std::string bytes;
   try {
-    if (!S_ISREG(st.st_mode)) throw IoError(EINVAL, "Not a regular file: " + path);
-    lines = readTextFile(path);
+    if (!S_ISREG(st.st_mode)) throw IoError(EINVAL, "Not a regular file: " + shownPath);
+    bytes = readWholeFile(path);
   } catch (const IoError& e) {
     // The forms only widen a look-up: a file that cannot be read must not
     // stop the look-up itself.
-    state.warnings.push_back(std::string(e.what()) + "; no irregular word forms are used");
+    warnOnce(std::string(e.what()) + "; no irregular word forms are used");
     return;
   }
+  const bool utf8 = isWellFormedUtf8(bytes) && std::any_of(bytes.begin(), bytes.end(), [](char c) { return c & 0x80; });
+  if (utf8 && bytes.starts_with("\xEF\xBB\xBF")) bytes.erase(0, 3);
+  std::vector<std::string> lines = splitTextLines(bytes);
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    std::string_view line = lines[i];
+    std::string line = std::move(lines[i]);
     if (trimmed(line).empty()) continue;
+    std::string shown = utf8 ? line : cp1250ToUtf8(line), flaw;
+    if (utf8) {
+      Utf8Decoded decoded = utf8ToCp1250(line);
+      if (decoded.ok) line = std::move(decoded.bytes);
+      else flaw = decoded.error;
+    }
     std::size_t split = line.find(" - ");
-    std::string form = split == std::string_view::npos ? "" : upcaseCzText(trimmed(line.substr(0, split)));
-    std::string base = split == std::string_view::npos ? "" : upcaseCzText(trimmed(line.substr(split + 3)));
-    if (form.empty() || base.empty()) {
-      state.warnings.push_back(path + ", line " + std::to_string(i + 1) +
-                               ": expected \"FORM - BASE\"; the line is left out");
+    if (flaw.empty()) flaw = flawOf(line, split);
+    if (!flaw.empty()) {
+      warnOnce(shownPath + ", line " + std::to_string(i + 1) + " \"" + shownLine(shown) + "\": " + flaw +
+               "; the line is left out");
       continue;
     }
+    std::string form = upcaseCzText(trimmed(line.substr(0, split)));
+    std::string base = upcaseCzText(trimmed(line.substr(split + 3)));
     forms.byFoldedForm[foldedKey(form)].push_back(base);
     forms.byForm[std::move(form)].push_back(std::move(base));
   }

@@ -11,10 +11,13 @@
 #include <vector>
 
 // The irregular forms the user keeps beside the dictionaries, in the export
-// format: "PSA - PES" (the form, then its base form), Windows-1250. Where the
-// current folder has none, the copy installed with the program serves. The
-// file is read again whenever it changes; a damaged line is left out with a
-// warning, and a file that cannot be read gives a warning and no forms.
+// format: "PSA - PES" (the form, then its base form), in UTF-8 when the file
+// is well-formed UTF-8 with a letter beyond ASCII, else in Windows-1250.
+// Where the current folder has none, the copy installed with the program
+// serves. The file is read again whenever it changes; a line that cannot be
+// used (no " - " or two, an empty word or one over 20 bytes, a control
+// character) is left out with a warning, and a file that cannot be read
+// gives a warning and no forms.
 constexpr const char* kIrregularFormsFileName = "tvary.txt";
 
 // Loads Hunspell's Czech dictionary (about 300 ms) unless it is loaded; safe
@@ -37,9 +40,9 @@ std::string wordFormsProblem();
 // damaged or unreadable irregular-forms file never makes it throw.
 std::vector<std::string> baseFormsOf(std::string_view word, bool ignoreDiacritics);
 
-// Lines of the irregular-forms file that could not be read, each naming its
-// file and line number, not yet reported, the file as it is now; asking
-// takes them.
+// Lines of the irregular-forms file that could not be used, each naming the
+// file by its full path, the line's number and its text, in UTF-8; the file
+// as it is now. Each is given once a run: asking takes them.
 std::vector<std::string> takeWordFormsWarnings();
 
 // For tests and the command line's own checks: Hunspell's data as

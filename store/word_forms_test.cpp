@@ -27,19 +27,31 @@ std::string formsOf(const char* word, bool ignoreDiacritics = false) {
   return joined;
 }
 
-TEST_F(WordForms, IrregularFileComesFirstAndLosesOnlyItsDamagedLines) {
-  putFileBytes(kIrregularFormsFileName, cp1250Text("PSA - PES\r\nJDU JÍT\r\n\r\nženy - baba \r\n - PES\r\n"));
+// Each line that cannot be used is told once a run, with the file's full
+// path, its number and its text; a file saved in UTF-8 is read as such.
+TEST_F(WordForms, IrregularFileComesFirstAndLosesOnlyTheLinesItCannotUse) {
+  putFileBytes(kIrregularFormsFileName, cp1250Text("PSA - PES\r\nJDU JÍT\r\n\r\nženy - baba \r\n - PES\r\nA - B - C\r\nX - " +
+                                                   std::string(21, 'Y') + "\r\nPS\tA - PES\r\n"));
   EXPECT_EQ(formsOf("psa"), "PES");
   EXPECT_EQ(formsOf("Ženy"), "BABA ŽENA");
   EXPECT_EQ(formsOf("zeny"), "ZEN");
   EXPECT_EQ(formsOf("zeny", true), "BABA ZEN ŽENA");
+  const std::string line = (dir / kIrregularFormsFileName).string() + ", line ";
+  const std::string leftOut = "; the line is left out";
   EXPECT_EQ(takeWordFormsWarnings(), (std::vector<std::string>{
-      "tvary.txt, line 2: expected \"FORM - BASE\"; the line is left out",
-      "tvary.txt, line 5: expected \"FORM - BASE\"; the line is left out"}));
+      line + "2 \"JDU JÍT\": expected \"FORM - BASE\", found no \" - \"" + leftOut,
+      line + "5 \" - PES\": expected \"FORM - BASE\", found an empty word" + leftOut,
+      line + "6 \"A - B - C\": expected \"FORM - BASE\", found \" - \" twice" + leftOut,
+      line + "7 \"X - " + std::string(21, 'Y') + "\": a word is longer than 20 bytes, which no headword can be" + leftOut,
+      line + "8 \"PS\\x09A - PES\": it holds a control character" + leftOut}));
   EXPECT_TRUE(takeWordFormsWarnings().empty());
 
-  putFileBytes(kIrregularFormsFileName, "PSA - PSISKO\r\n");
+  putFileBytes(kIrregularFormsFileName, "\xEF\xBB\xBFPSA - PSISKO\r\nJDU J\xC3\x8DT\nD\xC4\x9ATI - D\xC3\x8DT\xC4\x9A\n"
+                                        "\xF0\x9F\x98\x80 - X\n");
   EXPECT_EQ(formsOf("PSA"), "PSISKO");
+  EXPECT_EQ(formsOf("děti"), "DÍTĚ");
+  EXPECT_EQ(takeWordFormsWarnings(), std::vector<std::string>{line + "4 \"😀 - X\": the character \"😀\" (U+1F600) has "
+                                                              "no place in Windows-1250" + leftOut});
 }
 
 TEST_F(WordForms, StemsComeUpperCasedAndDiacriticsPutBackFindMore) {
@@ -69,7 +81,8 @@ TEST_F(WordForms, MissingDataOrUnreadableFileLeavesTheRest) {
   std::filesystem::create_directory(kIrregularFormsFileName);
   EXPECT_EQ(formsOf("psa"), "");
   EXPECT_EQ(takeWordFormsWarnings(),
-            std::vector<std::string>{"Not a regular file: tvary.txt; no irregular word forms are used"});
+            std::vector<std::string>{"Not a regular file: " + (dir / kIrregularFormsFileName).string() +
+                                     "; no irregular word forms are used"});
 }
 
 TEST_F(WordForms, AnyBytesAsAWordAreHarmless) {

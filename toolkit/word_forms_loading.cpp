@@ -47,9 +47,9 @@ void reportMissingData() {
 void reportUnreadLines() {
   std::vector<std::string> lines = takeWordFormsWarnings();
   if (lines.empty()) return;
-  std::string message = cp1250Text("Tyto řádky nepravidelných tvarů slov nelze přečíst, proto se nepoužijí:");
-  for (const std::string& line : lines) message += "\n" + line;
-  reportProblem(toQt(message));
+  QString message = toQt(cp1250Text("Tyto řádky nepravidelných tvarů slov nelze přečíst, proto se nepoužijí:"));
+  for (const std::string& line : lines) message += "\n" + QString::fromUtf8(line);
+  reportProblem(message);
 }
 
 void end(const Outcome& outcome) {

@@ -140,6 +140,7 @@ class Tokno : public QMainWindow {
   void connectHandlers();
   void setProgress(int percent);
   void showDirection(bool toTarvik);
+  void loadWordFormsIfUsed();
   void playDemoStep(std::uint32_t step);
   void updateProgress();
 };

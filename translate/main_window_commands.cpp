@@ -74,7 +74,7 @@ void Tokno::wordFormsItemClick() {
   const bool on = !wordFormsItem->isChecked();
   wordFormsItem->setChecked(on);
   storeChoice(kWordFormsChoice, on);
-  if (on) loadWordFormsInBackground();
+  loadWordFormsIfUsed();
 }
 
 void Tokno::withoutDiacriticsItemClick() {
@@ -84,10 +84,16 @@ void Tokno::withoutDiacriticsItemClick() {
 }
 
 // Word forms remembered from the last run load once the window is up, never
-// before it: the start of the program does not wait for them.
+// before it: the start of the program does not wait for them. Only Czech
+// words have forms, so a translation to Czech needs none, nor hears that
+// their data is missing.
+void Tokno::loadWordFormsIfUsed() {
+  if (wordFormsItem->isChecked() && holdsCzechWords(direction(), false)) loadWordFormsInBackground();
+}
+
 void Tokno::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (wordFormsItem->isChecked()) loadWordFormsInBackground();
+  loadWordFormsIfUsed();
 }
 
 // The direction is the tick of the menu items; the tool button, its hint and
@@ -99,6 +105,7 @@ void Tokno::showDirection(bool toTarvik) {
   ToolButton9->setToolTip(QString::fromUtf8(caption));
   StatusBar1->setPanelText(1, cp1250Text(caption));
   resetWalk();
+  loadWordFormsIfUsed();
 }
 
 void Tokno::Doetiny1Click() { showDirection(false); }
