@@ -48,8 +48,30 @@ Memo::Memo(QWidget* parent) : QPlainTextEdit(parent) {
   setTabChangesFocus(true);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   connect(this, &QPlainTextEdit::textChanged, this, [this] {
-    if (!programChanging) emit changed();
+    if (programChanging) return;
+    composeCurrentLine();
+    emit changed();
   });
+}
+
+// Some programs and file systems write "ž" as "z" and a combining caron, for
+// which no Windows-1250 byte stands. What the user types or pastes is
+// composed in the box itself, so that its offsets keep matching its bytes.
+void Memo::composeCurrentLine() {
+  QTextCursor cursor = textCursor();
+  const QTextBlock block = cursor.block();
+  const QString text = block.text();
+  const QString composed = text.normalized(QString::NormalizationForm_C);
+  if (composed == text) return;
+  const int column = static_cast<int>(text.left(cursor.position() - block.position())
+                                          .normalized(QString::NormalizationForm_C).size());
+  programChanging = true;
+  QTextCursor line(block);
+  line.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+  line.insertText(composed);
+  cursor.setPosition(block.position() + column);
+  setTextCursor(cursor);
+  programChanging = false;
 }
 
 template <typename Change>
@@ -166,12 +188,14 @@ void Memo::keyPressEvent(QKeyEvent* event) {
 
 void Memo::insertFromMimeData(const QMimeData* source) {
   // Text from a word processor may carry line separators; make them the
-  // breaks they look like, as for Shift+Enter.
-  if (!source->hasText() || !source->text().contains(QChar::LineSeparator)) {
+  // breaks they look like, as for Shift+Enter. Every line pasted is composed.
+  QString text = source->hasText() ? source->text() : QString();
+  QString fitting = QString(text).replace(QChar::LineSeparator, u'\n').normalized(QString::NormalizationForm_C);
+  if (fitting == text) {
     QPlainTextEdit::insertFromMimeData(source);
     return;
   }
   QMimeData plain;
-  plain.setText(source->text().replace(QChar::LineSeparator, u'\n'));
+  plain.setText(fitting);
   QPlainTextEdit::insertFromMimeData(&plain);
 }

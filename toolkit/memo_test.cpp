@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QSignalSpy>
 #include <cstring>
 #include <string>
@@ -72,6 +73,15 @@ TEST_F(Memos, EditsKeepCrLfReportEachChangeOnceAndOnlyLeftClicksInsideAreClicks)
   memo.selectEverything();
   QTest::keyClick(&memo, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(memo.content(), "c\r\nd\r\ne");
+  // Decomposed letters, pasted or typed, are composed in the box, so its
+  // offsets stay those of its bytes.
+  QApplication::clipboard()->setText(QString::fromUtf8("z\xCC\x8C\nc\xCC\x8C" "a"));  // "ž", "ča" decomposed
+  QTest::keyClick(&memo, Qt::Key_V, Qt::ControlModifier);
+  QTest::keyClicks(&memo, "e");
+  QKeyEvent caron(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(0x030C)));
+  QApplication::sendEvent(&memo, &caron);
+  EXPECT_EQ(memo.content(), "c\r\nd\r\ne\x9E\r\n\xE8" "a\xEC");
+  EXPECT_EQ(memo.contentLength(), static_cast<int>(memo.content().size()));
 
   QTest::mouseClick(memo.viewport(), Qt::LeftButton, {}, QPoint(10, 10));
   QTest::mouseClick(memo.viewport(), Qt::RightButton, {}, QPoint(10, 10));

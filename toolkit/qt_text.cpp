@@ -12,7 +12,10 @@ QString toQt(std::string_view cp1250) {
   return text;
 }
 
-std::string fromQt(const QString& text) {
+std::string fromQt(const QString& typed) {
+  // A letter may come decomposed ("z" and a combining caron), as some
+  // programs and file systems write it; the code page has only the composed one.
+  const QString text = typed.normalized(QString::NormalizationForm_C);
   std::string bytes;
   bytes.reserve(static_cast<std::size_t>(text.size()));
   for (qsizetype i = 0; i < text.size(); ++i) {

@@ -7,5 +7,6 @@
 #include <string_view>
 
 QString toQt(std::string_view cp1250);
-// A character Windows-1250 cannot hold (typed or pasted by the user) becomes "?".
+// Composed first (NFC), so that "z" and a combining caron are "ž"; a
+// character Windows-1250 cannot hold (typed or pasted by the user) becomes "?".
 std::string fromQt(const QString& text);
