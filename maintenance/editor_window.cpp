@@ -48,6 +48,7 @@ void Tokno_editace::createControls() {
   tc_slovnik = new QRadioButton(QString::fromUtf8("Tarviksko - český"), this);
   tc_slovnik->setGeometry(160, 172, 148, 17);
   tc_slovnik->setChecked(true);
+  makeRadioPair(ct_slovnik, tc_slovnik);
   StatusBar1 = new StatusPanels({150, 150}, this);
   StatusBar1->setGeometry(0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight);
   nameForScreenReader(StatusBar1, "Stav");

@@ -56,6 +56,7 @@ void Tokno_vlozeni::createControls() {
   DoTSlovniku->setChecked(true);
   DoCSlovniku = new QRadioButton(QString::fromUtf8("Česko - tarvikský"), this);
   DoCSlovniku->setGeometry(8, 122, 150, 17);
+  makeRadioPair(DoTSlovniku, DoCSlovniku);
   dodruhehos = new QCheckBox(QString::fromUtf8("Vložit do druhého slovníku"), this);
   dodruhehos->setGeometry(8, 160, 300, 17);
   dodruhehos->setChecked(true);
