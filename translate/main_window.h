@@ -69,6 +69,8 @@ class Tokno : public QMainWindow {
   void vymena();
   void dosadit();
   void resetGrid();
+  // What a screen reader says of a cell of the grid (Windows-1250).
+  std::string meaningCellName(int col, int row) const;
 
   // The demonstration.
   void startDemo();
@@ -137,6 +139,7 @@ class Tokno : public QMainWindow {
   void connectHandlers();
   void setProgress(int percent);
   void showDirection(bool toTarvik);
+  void nameDirectionButton(bool toTarvik);
   void playDemoStep(std::uint32_t step);
   void updateProgress();
 };
