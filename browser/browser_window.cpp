@@ -22,6 +22,7 @@ Tukaz_slovnik::Tukaz_slovnik(QWidget* parent) : Window("Slovník", kClientWidth,
 void Tukaz_slovnik::createControls() {
   najit = new QLineEdit(QString::fromUtf8("Najít text"), this);
   najit->setGeometry(8, 8, 185, 21);
+  nameForScreenReader(najit, "Hledané slovo");
   prelozit = addButton("Přeložit", QRect(200, 8, 89, 25));
   zavrit = addButton("Zavřít", QRect(296, 8, 89, 25));
 
@@ -32,6 +33,7 @@ void Tukaz_slovnik::createControls() {
   vypis_slovicek->setRowHeights(16);
   vypis_slovicek->setColWidth(0, 185);
   vypis_slovicek->setColWidth(1, 185);
+  nameForScreenReader(vypis_slovicek, "Seznam slovíček");
 
   dotarvikstiny = choice<QRadioButton>(this, "Do Tarvikštiny", QRect(8, 192, 113, 25), false);
   docestiny = choice<QRadioButton>(this, "Do Češtiny", QRect(128, 192, 105, 25), true);
@@ -42,6 +44,7 @@ void Tukaz_slovnik::createControls() {
 
   StatusBar1 = new StatusPanels({150, 150, 50}, this);
   StatusBar1->setGeometry(0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight);
+  nameForScreenReader(StatusBar1, "Stav");
   StatusBar1->setPanelText(0, "Nenalezeno");
   StatusBar1->setPanelText(1, cp1250Text("Počet slovíček"));
   StatusBar1->setPanelText(2, cp1250Text("Výslovnost"));

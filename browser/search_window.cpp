@@ -37,10 +37,6 @@ std::string meaningsOf(const char* record) {
   return all;
 }
 
-void name(QWidget* control, const char* accessibleName) {
-  control->setAccessibleName(QString::fromUtf8(accessibleName));
-}
-
 }  // namespace
 
 SearchWindow::SearchWindow(QWidget* parent) : Window("Hledat", kClientWidth, kClientHeight, parent) {
@@ -52,7 +48,7 @@ SearchWindow::SearchWindow(QWidget* parent) : Window("Hledat", kClientWidth, kCl
 void SearchWindow::createControls() {
   text = new EditBox(this);
   text->setGeometry(8, 8, 441, 21);
-  name(text, "Hledaný text");
+  nameForScreenReader(text, "Hledaný text");
 
   found = new QStandardItemModel(0, 3, this);
   found->setHorizontalHeaderLabels({"Heslo", QString::fromUtf8("Významy"), "Nalezeno"});
@@ -63,7 +59,7 @@ void SearchWindow::createControls() {
   results->setColWidth(0, 115);
   results->setColWidth(1, 167);
   results->setColWidth(2, 140);
-  name(results, "Nalezená hesla");
+  nameForScreenReader(results, "Nalezená hesla");
 
   tarvikCzech = choice<QRadioButton>(this, "Tarviksko-český", QRect(8, 212, 120, 19), true);
   czechTarvik = choice<QRadioButton>(this, "Česko-tarvikský", QRect(128, 212, 120, 19), false);
@@ -78,7 +74,7 @@ void SearchWindow::createControls() {
 
   StatusBar1 = new StatusPanels({kClientWidth}, this);
   StatusBar1->setGeometry(0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight);
-  name(StatusBar1, "Stav");
+  nameForScreenReader(StatusBar1, "Stav");
 
   QWidget* order[] = {text,     results,   tarvikCzech,       czechTarvik, headwords,
                       meanings, wordForms, withoutDiacritics, zavrit};

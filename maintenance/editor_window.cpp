@@ -12,9 +12,10 @@ constexpr int kStatusHeight = 19;
 
 std::string& field(Tslovicko& entry, int i) { return i == 0 ? entry.slovo : entry.vyznam(i); }
 
-EditBox* editBox(QWidget* window, const QRect& geometry) {
+EditBox* editBox(QWidget* window, const QRect& geometry, const char* spokenName) {
   auto* box = new EditBox(window);
   box->setGeometry(geometry);
+  nameForScreenReader(box, spokenName);
   return box;
 }
 
@@ -29,14 +30,15 @@ Tokno_editace::Tokno_editace(QWidget* parent)
 
 void Tokno_editace::createControls() {
   // Created in the order that Tab visits them.
-  edit_slovo = editBox(this, QRect(8, 8, 121, 21));
-  edit_vyznam1 = editBox(this, QRect(140, 8, 145, 21));
-  edit_vyznam2 = editBox(this, QRect(140, 38, 145, 21));
-  edit_vyznam3 = editBox(this, QRect(140, 68, 145, 21));
-  edit_vyznam4 = editBox(this, QRect(140, 98, 145, 21));
-  edit_vyznam5 = editBox(this, QRect(140, 128, 145, 21));
+  edit_slovo = editBox(this, QRect(8, 8, 121, 21), "Heslo");
+  edit_vyznam1 = editBox(this, QRect(140, 8, 145, 21), "Význam 1");
+  edit_vyznam2 = editBox(this, QRect(140, 38, 145, 21), "Význam 2");
+  edit_vyznam3 = editBox(this, QRect(140, 68, 145, 21), "Význam 3");
+  edit_vyznam4 = editBox(this, QRect(140, 98, 145, 21), "Význam 4");
+  edit_vyznam5 = editBox(this, QRect(140, 128, 145, 21), "Význam 5");
   ScrollBar1 = new ScrollBar(this);
   ScrollBar1->setGeometry(291, 8, 17, 153);
+  nameForScreenReader(ScrollBar1, "Listování slovníkem");
   nove = addButton("Nové slovíčko", QRect(8, 38, 121, 25));
   vymazat = addButton("Vymazat", QRect(8, 68, 121, 25));
   upravit = addButton("Upravit", QRect(8, 98, 121, 25));
@@ -46,8 +48,10 @@ void Tokno_editace::createControls() {
   tc_slovnik = new QRadioButton(QString::fromUtf8("Tarviksko - český"), this);
   tc_slovnik->setGeometry(160, 172, 148, 17);
   tc_slovnik->setChecked(true);
+  makeRadioPair(ct_slovnik, tc_slovnik);
   StatusBar1 = new StatusPanels({150, 150}, this);
   StatusBar1->setGeometry(0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight);
+  nameForScreenReader(StatusBar1, "Stav");
   StatusBar1->setPanelText(0, cp1250Text("Počet slovíček"));
   StatusBar1->setPanelText(1, "Status");
 }

@@ -118,6 +118,23 @@ TEST_F(Editor, NewWordsGoIntoTheEditorsDictionaryAndShowWhenTheInsertionWindowCl
   editor->nove->click();
 }
 
+// Each direction pair is one Tab stop, at its selected button, in the editor
+// and in the insertion window alike.
+TEST_F(Editor, TabEntersEachDirectionPairAtItsSelectedButton) {
+  auto tabFrom = [](Window& window, QWidget* from) {
+    window.showModeless();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    from->setFocus();
+    QTest::keyClick(from, Qt::Key_Tab);
+    return QApplication::focusWidget();
+  };
+  EXPECT_EQ(tabFrom(*editor, editor->zavrit), editor->tc_slovnik);  // the second of the pair
+  editor->ct_slovnik->click();
+  EXPECT_EQ(tabFrom(*editor, editor->ct_slovnik), editor->edit_slovo);  // past the other
+  insertion->DoCSlovniku->setChecked(true);
+  EXPECT_EQ(tabFrom(*insertion, insertion->zavrit_vkladani), insertion->DoCSlovniku);
+}
+
 // As the command line might change it while the editor is open.
 TEST_F(Editor, ADictionaryChangedBehindItsBackShowsItsLastEntryOrNothing) {
   editor->ScrollBar1->setPosition(8);

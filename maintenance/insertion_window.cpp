@@ -14,9 +14,10 @@ std::string headwordPlaceholder(Dict dict) {
   return cp1250Text(dict == kTarvikCzech ? "Tarvikské slovo" : "České slovo");
 }
 
-EditBox* editBox(QWidget* window, const QRect& geometry) {
+EditBox* editBox(QWidget* window, const QRect& geometry, const char* spokenName) {
   auto* box = new EditBox(window);
   box->setGeometry(geometry);
+  nameForScreenReader(box, spokenName);
   return box;
 }
 
@@ -40,13 +41,13 @@ Tokno_vlozeni::Tokno_vlozeni(QWidget* parent)
 
 void Tokno_vlozeni::createControls() {
   // Created in the order that Tab visits them.
-  VSlovo = editBox(this, QRect(8, 8, 145, 21));
+  VSlovo = editBox(this, QRect(8, 8, 145, 21), "Heslo");
   VSlovo->setContent(headwordPlaceholder(kTarvikCzech));
-  VVyznam1 = editBox(this, QRect(168, 8, 148, 21));
-  VVyznam2 = editBox(this, QRect(168, 38, 148, 21));
-  VVyznam3 = editBox(this, QRect(168, 68, 148, 21));
-  VVyznam4 = editBox(this, QRect(168, 98, 148, 21));
-  VVyznam5 = editBox(this, QRect(168, 128, 148, 21));
+  VVyznam1 = editBox(this, QRect(168, 8, 148, 21), "Význam 1");
+  VVyznam2 = editBox(this, QRect(168, 38, 148, 21), "Význam 2");
+  VVyznam3 = editBox(this, QRect(168, 68, 148, 21), "Význam 3");
+  VVyznam4 = editBox(this, QRect(168, 98, 148, 21), "Význam 4");
+  VVyznam5 = editBox(this, QRect(168, 128, 148, 21), "Význam 5");
   resetMeanings();
   ulozit = addButton("Vložit slovíčko", QRect(8, 38, 145, 25));
   zavrit_vkladani = addButton("Zavřít", QRect(8, 68, 145, 25));
@@ -55,6 +56,7 @@ void Tokno_vlozeni::createControls() {
   DoTSlovniku->setChecked(true);
   DoCSlovniku = new QRadioButton(QString::fromUtf8("Česko - tarvikský"), this);
   DoCSlovniku->setGeometry(8, 122, 150, 17);
+  makeRadioPair(DoTSlovniku, DoCSlovniku);
   dodruhehos = new QCheckBox(QString::fromUtf8("Vložit do druhého slovníku"), this);
   dodruhehos->setGeometry(8, 160, 300, 17);
   dodruhehos->setChecked(true);

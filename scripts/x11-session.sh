@@ -29,6 +29,8 @@ stop_program() {
 
 finish_session() {
   stop_program
+  # The accessibility bus and its registry end with the session bus.
+  [ -s "$work/bus.pid" ] && kill "$(cat "$work/bus.pid")" 2>/dev/null
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
   rm -rf "$work"
 }
@@ -44,6 +46,21 @@ start_x_server() {
   done
   [ -s "$work/display" ] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
   export DISPLAY=:$(head -1 "$work/display")
+}
+
+# A session bus of its own with the accessibility bus on it, as a desktop
+# has them: the program then speaks to screen readers (AT-SPI), and
+# scripts/accessibility_walk reads its windows as one does. Qt joins the
+# accessibility bus only if it runs when the program starts, so it is
+# started here, before any program.
+start_accessibility_bus() {
+  dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$work/bus" 4>"$work/bus.pid" ||
+    { echo "no session bus" >&2; exit 1; }
+  export DBUS_SESSION_BUS_ADDRESS
+  DBUS_SESSION_BUS_ADDRESS=$(head -1 "$work/bus")
+  dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null ||
+    { echo "no accessibility bus" >&2; exit 1; }
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 
 # Prints the id of a shown window whose name matches the regular expression

@@ -2,6 +2,8 @@
 // windows in their fixed order, the splash, and the event loop until the
 // main window closes.
 
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -48,12 +50,25 @@ std::optional<int> answerWithoutWindows(int argc, char** argv) {
   return std::nullopt;
 }
 
+// Qt's own dialogs (the file dialogs, the buttons of message boxes) speak
+// Czech with the rest of the program where Debian's translations of Qt are
+// installed (qt6-translations-l10n, recommended by the package); without
+// them they stay English.
+void speakCzechInQtsDialogs(QApplication& app) {
+  auto* czech = new QTranslator(&app);
+  if (czech->load("qtbase_cs", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(czech);
+  else
+    delete czech;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (std::optional<int> status = answerWithoutWindows(argc, argv)) return *status;
   Application app(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8("Tarviksko - český slovník"));
+  speakCzechInQtsDialogs(app);
   try {
     initialiseModules();
   } catch (const IoError& error) {

@@ -21,7 +21,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION text)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TARVIK_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS hunspell-cs)
+# Czech word forms, and Qt's own dialogs in Czech.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hunspell-cs, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 
 # Debian wants the copyright and a compressed changelog under /usr/share/doc.

@@ -58,6 +58,10 @@ void condenseToFit(QLabel* label) {
   label->setFont(font);
 }
 
+void nameForScreenReader(QWidget* control, const char* nameUtf8) {
+  control->setAccessibleName(QString::fromUtf8(nameUtf8));
+}
+
 void makeRadioPair(QRadioButton* first, QRadioButton* second) {
   auto* pair = new QButtonGroup(first->parent());
   pair->addButton(first);

@@ -54,16 +54,19 @@ void onSelected(QRadioButton* button, Receiver* receiver, void (Receiver::*handl
   });
 }
 
-// A check box or radio button at its place in its window, named by its
-// caption for screen readers.
+// A check box or radio button at its place in its window. Screen readers
+// name it by its caption, which Qt reads without a mnemonic's "&".
 template <typename Button>
 Button* choice(QWidget* parent, const char* captionUtf8, const QRect& place, bool checked) {
   auto* button = new Button(QString::fromUtf8(captionUtf8), parent);
-  button->setAccessibleName(button->text());
   button->setGeometry(place);
   button->setChecked(checked);
   return button;
 }
+
+// What a screen reader calls a control that shows no caption of its own: a
+// text box, a list, a scroll bar, a status bar.
+void nameForScreenReader(QWidget* control, const char* nameUtf8);
 
 // Makes the two buttons a pair of their own, apart from other radio buttons
 // of their window: selecting one unselects the other only. Tab stops at the

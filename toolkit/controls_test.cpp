@@ -1,7 +1,11 @@
 // The event behaviour the windows rely on, as the adapter shapes it.
 
+#include <QAccessible>
+#include <QActionGroup>
 #include <QCheckBox>
+#include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <tuple>
@@ -59,6 +63,39 @@ TEST_F(Adapter, HandlersRunGuardedMenuTicksStayAndRadioButtonsRunOnSelection) {
   second->click();  // already selected: nothing
   first->click();
   EXPECT_EQ(std::pair(onFirst.runs, onSecond.runs), std::pair(1, 1));
+}
+
+// A screen reader hears which menu items are options and which choose one
+// of a group, and their ticks as they change, in the tree of the menu bar.
+TEST_F(Adapter, MenuItemsThatTickAreCheckBoxesOrRadioButtonsWithTheirTicks) {
+  QMainWindow window;
+  QMenu* menu = window.menuBar()->addMenu(QString::fromUtf8("Slovník"));
+  menu->addAction(QString::fromUtf8("Editace slovníku"));
+  QAction* option = menu->addAction("Hledat i &tvary slov");
+  option->setCheckable(true);
+  menu->addSeparator();
+  QActionGroup directions(&window);
+  for (const char* caption : {"Do češtiny", "Do tarvikštiny"}) {
+    QAction* item = directions.addAction(menu->addAction(QString::fromUtf8(caption)));
+    item->setCheckable(true);
+  }
+  menu->actions()[3]->setChecked(true);
+  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(window.menuBar())->child(0)->child(0);
+  const auto said = [list] {
+    std::string all;
+    for (int i = 0; i < list->childCount(); ++i) {
+      QAccessibleInterface* item = list->child(i);
+      all += std::to_string(item->role()) + (item->state().checked ? "+" : "") + " " +
+             item->text(QAccessible::Name).toStdString() + " @" + std::to_string(list->indexOfChild(item)) + "; ";
+    }
+    return all;
+  };
+  // Roles: 0x0C menu item, 0x2C check box, 0x15 separator, 0x2D radio button.
+  EXPECT_EQ(said(), "12 Editace slovníku @0; 44 Hledat i tvary slov @1; 21  @2; 45+ Do češtiny @3; 45 Do tarvikštiny @4; ");
+  option->trigger();
+  menu->actions()[4]->trigger();
+  EXPECT_EQ(said(), "12 Editace slovníku @0; 44+ Hledat i tvary slov @1; 21  @2; 45 Do češtiny @3; 45+ Do tarvikštiny @4; ");
+  EXPECT_EQ(list->parent()->object(), menu->menuAction());
 }
 
 // Boxes of one group are narrowed alike, as far as is still readable.

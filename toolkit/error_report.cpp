@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 
+#include "accessible_menus.h"
 #include "dictionary_store.h"
 
 namespace {
@@ -38,7 +39,7 @@ void reportDictionaryWarnings() {
   for (const std::string& warning : takeDictionaryWarnings()) reportProblem(QString::fromLocal8Bit(warning));
 }
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) { describeMenusToScreenReaders(); }
 
 bool Application::notify(QObject* receiver, QEvent* event) {
   try {

@@ -42,6 +42,8 @@ QMetaObject::Connection onEvent(Sender* sender, Signal signal, Receiver* receive
                           [receiver, handler] { runGuarded([&] { (receiver->*handler)(); }); });
 }
 
+// The program's application: it also gives screen readers the menus' ticks
+// (accessible_menus.h).
 class Application : public QApplication {
  public:
   Application(int& argc, char** argv);

@@ -18,6 +18,16 @@ constexpr int kDefaultColWidth = 64;
 // How far the pointer may be from a column border and still grab it.
 constexpr int kGrip = 3;
 
+// Qt's accessible table reads a cell by this role before its text.
+class Cell : public QTableWidgetItem {
+ public:
+  QVariant data(int role) const override {
+    const auto* grid = static_cast<const StringGrid*>(tableWidget());
+    if (role == Qt::AccessibleTextRole && grid != nullptr) return toQt(grid->spokenCell(column(), row()));
+    return QTableWidgetItem::data(role);
+  }
+};
+
 }  // namespace
 
 StringGrid::StringGrid(QWidget* parent) : QTableWidget(parent), selection(this, 0, false, [this] { emit clicked(); }) {
@@ -97,7 +107,7 @@ void StringGrid::setColWidth(int col, int pixels) { setColumnWidth(col, std::max
 void StringGrid::showCell(int col, int row) {
   QTableWidgetItem* shown = item(row, col);
   if (!shown) {
-    shown = new QTableWidgetItem;
+    shown = new Cell;
     setItem(row, col, shown);
   }
   shown->setText(toQt(cell(col, row)));

@@ -6,6 +6,7 @@
 // GridSelection tells it; a drag moves the cell along with the pointer.
 
 #include <QTableWidget>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -34,6 +35,12 @@ class StringGrid : public QTableWidget {
   // Windows-1250 text of cell (col, row); empty for a cell never set.
   std::string cell(int col, int row) const;
   void setCell(int col, int row, std::string_view text);
+
+  // What a screen reader says of cell (col, row), in Windows-1250; unset,
+  // the cell's text. It is asked each time, so it follows the grid's changes.
+  using CellDescription = std::function<std::string(int col, int row)>;
+  void setCellDescription(CellDescription describe) { description = std::move(describe); }
+  std::string spokenCell(int col, int row) const { return description ? description(col, row) : cell(col, row); }
 
   int colWidth(int col) const;
   void setColWidth(int col, int pixels);
@@ -66,6 +73,7 @@ class StringGrid : public QTableWidget {
   // Keyed (col, row); holds the cells of dropped columns and rows too.
   std::map<std::pair<int, int>, std::string> texts;
   GridSelection selection;
+  CellDescription description;
   int resizedCol = -1;
   int resizeFromX = 0;
   int resizeFromWidth = 0;

@@ -83,8 +83,9 @@ void Window::showModeless() {
 void Window::showModal() { exec(); }
 
 QPushButton* Window::addButton(const char* captionUtf8, const QRect& geometry) {
+  // Named by Qt from its caption, without the mnemonic's "&" that a screen
+  // reader would read out ("&Ano").
   auto* button = new QPushButton(QString::fromUtf8(captionUtf8), this);
-  button->setAccessibleName(button->text());
   button->setGeometry(geometry);
   button->setAutoDefault(false);
   return button;

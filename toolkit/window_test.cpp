@@ -1,8 +1,11 @@
+#include <QAccessible>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <string>
 
+#include "controls.h"
 #include "qt_app_fixture_test.h"
 #include "window.h"
 
@@ -30,6 +33,24 @@ TEST_F(Windows, EnterClicksTheFocusedButtonElseTheDefaultAndEscOnlyACancelButton
   no->setFocus();
   QTest::keyClick(no, Qt::Key_Enter, Qt::KeypadModifier);
   EXPECT_EQ(clicks, "ynn");
+}
+
+// A screen reader reads a caption without its mnemonic's "&", and the
+// mnemonic still presses its button.
+TEST_F(Windows, ButtonsAreSpokenByTheirCaptionsWithoutTheMnemonicThatStillWorks) {
+  Window window("Opravdu", 251, 137);
+  QPushButton* yes = window.addButton("&Ano", QRect(16, 96, 97, 25));
+  auto* option = choice<QCheckBox>(&window, "Hledat i &tvary slov", QRect(8, 8, 140, 19), false);
+  const auto spoken = [](QObject* button) { return QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name); };
+  EXPECT_EQ(spoken(yes) + "|" + spoken(option), QString::fromUtf8("Ano|Hledat i tvary slov"));
+  int clicks = 0;
+  QObject::connect(yes, &QPushButton::clicked, [&] { ++clicks; });
+  window.showModeless();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QTest::keyClick(window.focusWidget(), Qt::Key_A, Qt::AltModifier);
+  QTest::keyClick(window.focusWidget(), Qt::Key_T, Qt::AltModifier);
+  // A mnemonic clicks as the mouse would, pressed for a moment.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return clicks == 1 && option->isChecked(); }));
 }
 
 // What counts as the user coming to a window: the list it shows is made

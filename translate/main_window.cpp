@@ -79,6 +79,7 @@ void Tokno::createToolBar(QWidget* client) {
   bar->addSeparator();
   ToolButton9 = toolButton(bar, 6, "Do češtiny");
   ToolButton9->setCheckable(true);
+  nameDirectionButton(false);
   ToolButton6 = toolButton(bar, 3, "Přeložit postupně F4");
   ToolButton4 = toolButton(bar, 4, "Přeložit najednou F5");
   bar->addSeparator();
@@ -98,6 +99,7 @@ void Tokno::createControls(QWidget* client) {
   vyberslov = new StringGrid(client);
   vyberslov->setGeometry(8, 134, 673, 110);
   vyberslov->setAccessibleName(QString::fromUtf8("Výběr významů"));
+  vyberslov->setCellDescription([this](int col, int row) { return meaningCellName(col, row); });
   vyberslov->setRowTotal(6);
   vyberslov->setFixedRows(2);
   vyberslov->setRowHeights(14);

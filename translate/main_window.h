@@ -70,6 +70,8 @@ class Tokno : public QMainWindow {
   void vymena();
   void dosadit();
   void resetGrid();
+  // What a screen reader says of a cell of the grid (Windows-1250).
+  std::string meaningCellName(int col, int row) const;
 
   // The demonstration.
   void startDemo();
@@ -141,6 +143,7 @@ class Tokno : public QMainWindow {
   void setProgress(int percent);
   void showDirection(bool toTarvik);
   void loadWordFormsIfUsed();
+  void nameDirectionButton(bool toTarvik);
   void playDemoStep(std::uint32_t step);
   void updateProgress();
 };

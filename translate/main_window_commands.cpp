@@ -103,9 +103,17 @@ void Tokno::showDirection(bool toTarvik) {
   (toTarvik ? Dotarviktiny1 : Doetiny1)->setChecked(true);
   ToolButton9->setChecked(toTarvik);
   ToolButton9->setToolTip(QString::fromUtf8(caption));
+  nameDirectionButton(toTarvik);
   StatusBar1->setPanelText(1, cp1250Text(caption));
   resetWalk();
   loadWordFormsIfUsed();
+}
+
+// A screen reader hears the direction that is on, whichever way it reads the
+// button's down state: its hint names the direction too, but only on hover.
+void Tokno::nameDirectionButton(bool toTarvik) {
+  ToolButton9->setAccessibleName(QString::fromUtf8(toTarvik ? "Směr překladu: do tarvikštiny"
+                                                             : "Směr překladu: do češtiny"));
 }
 
 void Tokno::Doetiny1Click() { showDirection(false); }

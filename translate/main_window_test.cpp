@@ -1,5 +1,6 @@
 // The main window driven through its real controls and handlers.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFileDialog>
 #include <QTest>
@@ -40,6 +41,16 @@ class MainWindow : public WindowTest<StoreTest> {
     return {window->Vstup->selStart(), window->Vstup->selLength(), window->walk.currentLine, window->Gauge1->value()};
   }
 
+  // What a screen reader is told of the grid's cell (col, row).
+  std::string spokenCell(int col, int row) const {
+    QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(window->vyberslov)->tableInterface();
+    return fromQt(table->cellAt(row, col)->text(QAccessible::Name));
+  }
+  std::tuple<QString, bool> spokenDirection() const {
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(window->ToolButton9);
+    return {button->text(QAccessible::Name), button->state().checked};
+  }
+
   std::unique_ptr<Tokno> window;
 };
 
@@ -58,8 +69,9 @@ TEST_F(MainWindow, TranslatesEverythingAtOnce) {
 }
 
 // In the grid a click on a meaning, or an arrow onto it, swaps it with the
-// one in use.
+// one in use. A screen reader hears each cell with the word it belongs to.
 TEST_F(MainWindow, StepsLineByLineAndTheGridPutsTheMeaningChosenIn) {
+  EXPECT_EQ(spokenCell(4, 1), cp1250Text("Slovo 5, zvolený význam: prázdné"));  // a column without a word
   type("ko\r\nrax");
   window->prelozitClick();
   EXPECT_EQ(walked(), std::tuple(0, 4, 0, 57));
@@ -84,9 +96,12 @@ TEST_F(MainWindow, StepsLineByLineAndTheGridPutsTheMeaningChosenIn) {
   EXPECT_EQ(grid->cell(2, 3), "PIT\xCD");
   EXPECT_EQ(grid->colWidth(2), 68);  // as wide as its widest meaning, TEKUTINA
   EXPECT_EQ(window->Vystup->line(0), "\xD8" "EKA MOST VODA ");
+  EXPECT_EQ(spokenCell(2, 0) + "|" + spokenCell(2, 1) + "|" + spokenCell(2, 3) + "|" + spokenCell(2, 5),
+            cp1250Text("Slovo 3: KO|KO, zvolený význam: VODA|KO, význam 3: PITÍ|KO, význam 5: prázdné"));
   window->show();
   QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(3, 2)).center());
   EXPECT_EQ(grid->cell(2, 1) + grid->cell(2, 3), "PIT\xCDVODA");
+  EXPECT_EQ(spokenCell(2, 1), cp1250Text("KO, zvolený význam: PITÍ"));
   EXPECT_EQ(window->Vystup->line(0), "\xD8" "EKA MOST PIT\xCD ");
   QTest::keyClick(grid, Qt::Key_Up);  // to row 2, as a click there
   EXPECT_EQ(window->Vystup->line(0), "\xD8" "EKA MOST TEKUTINA ");
@@ -100,7 +115,8 @@ TEST_F(MainWindow, StepsLineByLineAndTheGridPutsTheMeaningChosenIn) {
 }
 
 // The output placeholder has no accent at the start, and one after "Nový".
-// Switching the direction starts the walk again.
+// Switching the direction starts the walk again; a screen reader hears the
+// direction on the tool button, by its name and its down state.
 TEST_F(MainWindow, PlaceholdersGoOnAClickAndComeBackAsNewAndTheDirectionSwitches) {
   EXPECT_EQ(output(), "Vystup");
   window->show();
@@ -116,8 +132,9 @@ TEST_F(MainWindow, PlaceholdersGoOnAClickAndComeBackAsNewAndTheDirectionSwitches
   EXPECT_EQ(window->Vstup->content() + output(), "Vstup" + cp1250Text("Výstup"));
   type("voda");
   window->prelozitClick();
+  EXPECT_EQ(spokenDirection(), std::tuple(QString::fromUtf8("Směr překladu: do češtiny"), false));
   window->Dotarviktiny1->trigger();
-  EXPECT_TRUE(window->ToolButton9->isChecked());
+  EXPECT_EQ(spokenDirection(), std::tuple(QString::fromUtf8("Směr překladu: do tarvikštiny"), true));
   EXPECT_EQ(window->StatusBar1->panelText(1), cp1250Text("Do tarvikštiny"));
   EXPECT_EQ(std::tuple(window->walk.currentLine, window->Gauge1->value()), std::tuple(-1, 0));
   window->prelozitClick();
@@ -125,6 +142,7 @@ TEST_F(MainWindow, PlaceholdersGoOnAClickAndComeBackAsNewAndTheDirectionSwitches
   window->ToolButton9->click();  // up again: back to Czech
   EXPECT_EQ(window->direction(), kTarvikCzech);
   EXPECT_EQ(window->StatusBar1->panelText(1), cp1250Text("Do češtiny"));
+  EXPECT_EQ(spokenDirection(), std::tuple(QString::fromUtf8("Směr překladu: do češtiny"), false));
   window->Podlev1->trigger();
   EXPECT_FALSE(window->byPronunciation());
 }

@@ -1,6 +1,7 @@
 // The meaning grid: every word or two-word phrase of the stepped line in a
 // column, with all its meanings; a click on a meaning puts it into the line.
 
+#include "cp1250.h"
 #include "meaning_grid.h"
 #include "main_window.h"
 
@@ -44,4 +45,17 @@ void Tokno::dosadit() {
     line += ' ';
   }
   Vystup->setLine(walk.currentLine, line);
+}
+
+// A screen reader reads the grid a cell at a time, so each meaning names
+// the word it belongs to: "Slovo 1: DROM", "DROM, zvolený význam: MUŽ",
+// "DROM, význam 2: ČLOVĚK".
+std::string Tokno::meaningCellName(int col, int row) const {
+  const std::string text = vyberslov->cell(col, row);
+  const std::string shown = text.empty() ? cp1250Text("prázdné") : text;
+  const std::string place = "Slovo " + std::to_string(col + 1);
+  if (row == 0) return place + ": " + shown;
+  const std::string word = vyberslov->cell(col, 0);
+  const std::string meaning = row == 1 ? cp1250Text("zvolený význam") : cp1250Text("význam ") + std::to_string(row);
+  return (word.empty() ? place : word) + ", " + meaning + ": " + shown;
 }
