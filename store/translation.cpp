@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <optional>
 
 #include "open_dictionaries.h"
 
@@ -22,13 +21,17 @@ std::string_view withoutLeadingSpaces(std::string_view text) {
   return first == std::string_view::npos ? std::string_view() : text.substr(first);
 }
 
-// The first meaning of `text` as written; else, read loosely, of `text`
-// without the punctuation at its ends, which goes back around the meaning.
-std::optional<std::string> translationOf(DictionaryIndex& index, std::string_view text, const LookupOptions& options,
-                                         bool loosely) {
+// Appends the first meaning of `text` as written; else, read loosely, of
+// `text` without the punctuation at its ends, which goes back around the
+// meaning. False when neither is found.
+bool appendTranslation(std::string& result, DictionaryIndex& index, std::string_view text,
+                       const LookupOptions& options, bool loosely) {
   WordInText found = findInText(index, text, options, loosely);
-  if (!found.word.found) return std::nullopt;
-  return found.before + found.word.meanings[0] + found.after;
+  if (!found.word.found) return false;
+  result += found.before;
+  result += found.word.meanings[0];
+  result += found.after;
+  return true;
 }
 
 // One reading of a line. The strict one splits at spaces, full stops and
@@ -59,22 +62,18 @@ LineTranslation translateLine(DictionaryIndex& index, std::string_view text, con
     // phrase wins over the entry for its first word. No headword holds a tab:
     // two words a tab apart are looked up as a phrase with a space.
     char joint = heldSeparator == '\t' ? ' ' : heldSeparator;
-    if (std::optional<std::string> phrase = translationOf(index, held + joint + word, options, loosely)) {
-      line.result += *phrase;
+    if (appendTranslation(line.result, index, held + joint + word, options, loosely)) {
       line.result += x;
       held.clear();
       word.clear();
       continue;
     }
-    if (std::optional<std::string> single = translationOf(index, held, options, loosely)) {
-      line.result += *single;
-    } else if (!hasLetter(held)) {
+    if (!appendTranslation(line.result, index, held, options, loosely)) {
       // "--", "3" or "–" is no word, so nothing is missing.
+      const bool isWord = hasLetter(held);
+      if (isWord && markUnknown) line.result += '*';
       line.result += held;
-    } else {
-      if (markUnknown) line.result += '*';
-      line.result += held;
-      ++line.untranslatedCount;
+      if (isWord) ++line.untranslatedCount;
     }
     line.result += heldSeparator;
     held = std::move(word);
@@ -82,6 +81,19 @@ LineTranslation translateLine(DictionaryIndex& index, std::string_view text, con
     word.clear();
   }
   return line;
+}
+
+// Whether the loose reading could differ: a tab, or punctuation at an end
+// of a word. Apostrophes count only for the word forms: every other look-up
+// ignores them, and Tarvik words are full of them (DAN'O, TEI').
+bool mayReadOtherwise(std::string_view text, const LookupOptions& options) {
+  auto separates = [&](std::size_t i) { return i >= text.size() || text[i] == ' ' || text[i] == '.' || text[i] == ','; };
+  auto atAnEnd = [&](std::size_t i) { return i == 0 || separates(i - 1) || separates(i + 1); };
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\t' || (isEdgePunctuation(c) && (c != '\'' || options.forms) && atAnEnd(i))) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -106,12 +118,13 @@ WordInText findWordInText(std::string_view text, Dict dict, const LookupOptions&
 }
 
 // A line that translates completely as written stays exactly as it always
-// did; only a line with words left over is read again loosely.
+// did; only a line with words left over is read again loosely, and only
+// when it has a tab or punctuation that could make a difference.
 LineTranslation translateText(std::string_view text, Dict dict, const LookupOptions& options, bool markUnknown) {
   DictionaryIndex& index = currentIndex(dict);
   const LookupOptions czech = forHeadwordsOf(dict, options);
   LineTranslation strict = translateLine(index, text, czech, markUnknown, false);
-  if (strict.untranslatedCount == 0) return strict;
+  if (strict.untranslatedCount == 0 || !mayReadOtherwise(text, czech)) return strict;
   return translateLine(index, text, czech, markUnknown, true);
 }
 
