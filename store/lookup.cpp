@@ -14,12 +14,6 @@ std::string queryKey(std::string_view word) {
   return key;
 }
 
-// Czech is inflected, Tarvik is not: the Tarvik headwords have no forms.
-LookupOptions forHeadwordsOf(Dict dict, LookupOptions options) {
-  if (dict == kTarvikCzech) options.forms = false;
-  return options;
-}
-
 // Hunspell takes single words; a phrase has no base form.
 bool isOneWord(std::string_view word) {
   return !word.empty() && word.find_first_of(" .,") == std::string_view::npos;
@@ -54,6 +48,12 @@ Hit firstHit(DictionaryIndex& index, std::string_view word, const LookupOptions&
 }
 
 }  // namespace
+
+// Czech is inflected, Tarvik is not: the Tarvik headwords have no forms.
+LookupOptions forHeadwordsOf(Dict dict, LookupOptions options) {
+  if (dict == kTarvikCzech) options.forms = false;
+  return options;
+}
 
 std::string describeFound(FoundBy how, std::string_view baseForm) {
   switch (how) {

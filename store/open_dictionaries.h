@@ -55,5 +55,7 @@ class HeldChanges {
 };
 
 // A look-up in an index already made current, for the callers that look up
-// many words in one operation.
+// many words in one operation, with options made fit for the dictionary's
+// headwords by forHeadwordsOf (the index does not know its dictionary).
 FoundWord findInIndex(DictionaryIndex& index, std::string_view word, const LookupOptions& options);
+LookupOptions forHeadwordsOf(Dict dict, LookupOptions options);

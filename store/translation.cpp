@@ -11,7 +11,8 @@ std::string_view withoutLeadingSpaces(std::string_view text) {
 
 }  // namespace
 
-LineTranslation translateText(std::string_view text, Dict dict, const LookupOptions& options, bool markUnknown) {
+LineTranslation translateText(std::string_view text, Dict dict, const LookupOptions& asked, bool markUnknown) {
+  const LookupOptions options = forHeadwordsOf(dict, asked);
   LineTranslation line;
   DictionaryIndex& index = currentIndex(dict);
   std::string extended(text);
