@@ -356,6 +356,7 @@ void guessFrom(std::string_view word, unsigned kinds, Guesses& guesses) {
 std::vector<std::string> guessedBaseForms(std::string_view word) {
   if (word.size() > kLongestWord) return {};
   Guesses guesses(word);
+  if (word.ends_with('T') || word.ends_with("CI")) guesses.addVerb(std::string(word));  // smát: SMÁT SE
   guessFrom(word, kAnyKind, guesses);
   // Negation belongs to the verb ("nepřišel" is a form of PŘIJÍT), the
   // superlative's "nej" to the comparative; a noun or adjective with "ne" is

@@ -60,7 +60,7 @@ TEST(GuessedBaseForms, LeadFormsBackToTheirHeadwords) {
       {"STANETE", "STÁT"}, {"PŘEČTE", "PŘEČÍST"}, {"PŘINESL", "PŘINÉST"}, {"UVEDL", "UVÉST"},
       {"VYROSTE", "VYRŮST"}, {"NAPÍŠE", "NAPSAT"}, {"VYBERE", "VYBRAT"}, {"PŘIJEDE", "PŘIJET"},
       {"OTEVŘE", "OTEVŘÍT"}, {"UKÁŽE", "UKÁZAT"}, {"SKÁČE", "SKÁKAT"}, {"POKUSÍ", "POKUSIT SE"},
-      {"DOVOLÍM", "DOVOLIT SI"},
+      {"DOVOLÍM", "DOVOLIT SI"}, {"POKUSIT", "POKUSIT SE"},
       // Words that must not be misread as an unrelated headword.
       {"WHY", ""}, {"MARK", ""}, {"SEDL", ""}, {"NEMOCNÁ", ""}, {"ULOŽENÍ", ""}, {"MAGNA", ""},
       {"ZASMUŠIL", ""}, {"KACHNÍ", ""}, {"NÁS", ""}, {"ŽENAT", ""}, {"NOVUM", ""},
