@@ -41,7 +41,8 @@ struct Paradigm {
   unsigned kind = kNoun;
   int tier = 0;
   unsigned changes = 0;
-  const char* after = "";  // the stem must end in one of these letters
+  const char* after = "";     // the stem must end in one of these letters
+  const char* notAfter = "";  // nor in this
   const char* declension = "";
 };
 
@@ -78,7 +79,10 @@ const Paradigm kParadigms[] = {
     {"Í", "E"},
     // Verbs: dělat, znát, hrát, prosit, trpět, sázet, pít, krýt, kupovat,
     // tisknout.
-    {"ÁM ÁŠ Á ÁME ÁTE AJÍ EJ EJME EJTE AL ALA ALO ALI ALY ÁN ÁNA ÁNO ÁNI ÁNY", "AT ÁT", kVerb},
+    // The present of -ovat is -uje, so "-ová" is an adjective (řádková).
+    {.endings = "ÁM ÁŠ Á ÁME ÁTE", .bases = "AT ÁT", .kind = kVerb, .notAfter = "OV"},
+    {"AJÍ EJ EJME EJTE AL ALA ALO ALI ALY ÁN ÁNA ÁNO ÁNI ÁNY", "AT ÁT", kVerb},
+    {"ÁL ÁLA ÁLO ÁLI ÁLY", "ÁT", kVerb},
     {"AJU AJI AJE AJEŠ AJEME AJETE AJOU", "ÁT", kVerb},
     {"ÍM ÍŠ Í ÍME ÍTE IL ILA ILO ILI ILY EN ENA ENO ENI ENY ĚN ĚNA ĚNO ĚNI ĚNY", "IT", kVerb},
     {"ÍM ÍŠ Í ÍME ÍTE ĚL ĚLA ĚLO ĚLI ĚLY ĚJÍ ĚN ĚNA ĚNO ĚNI ĚNY", "ĚT", kVerb},
@@ -124,7 +128,7 @@ const Paradigm kParadigms[] = {
     {.endings = "ÍC", .bases = "IT ĚT ET", .kind = kVerb, .tier = 1, .declension = kSoftAdjective},
     {.endings = "NOUC", .bases = "NOUT", .kind = kVerb, .tier = 1, .declension = kSoftAdjective},
     // Rarer endings: turisté; kuře, kotě; tamten, tento;
-    // ukáže, pláče; člověče; tiskl, táhl, kopl, padl; the genitive plural.
+    // ukáže, pláče; člověče; tiskl, táhl, kopl, padl.
     {.endings = "ISTÉ", .bases = "ISTA", .tier = 1},
     {.endings = "ETE ETI ETEM ATA ATŮM ATECH ATY AT", .bases = "E", .tier = 1, .after = "ŘČŽSL"},
     {.endings = "ĚTE ĚTI ĚTEM", .bases = "Ě", .tier = 1},
@@ -139,7 +143,6 @@ const Paradigm kParadigms[] = {
     {.endings = "HL HLA HLO HLI HLY", .bases = "HNOUT", .kind = kVerb, .tier = 1},
     {.endings = "PL PLA PLO PLI PLY", .bases = "PNOUT", .kind = kVerb, .tier = 1},
     {.endings = "DL DLA DLO DLI DLY", .bases = "DNOUT", .kind = kVerb, .tier = 1},
-    {.endings = "0", .bases = "A O E", .tier = 1},
     // The same endings with the stem changed.
     {.endings = "I ÍCH", .bases = "-", .tier = 2, .changes = kSoften},
     {.endings = "Í", .bases = "Ý", .tier = 2, .changes = kSoften},
@@ -153,6 +156,8 @@ const Paradigm kParadigms[] = {
     {.endings = "MI", .bases = "-", .tier = 2, .changes = kLengthen},
     {.endings = "ATA ATŮM ATECH ATY AT", .bases = "Ě", .tier = 2, .changes = kHardFinal},
     {.endings = "EN ENA ENO ENI ENY", .bases = "IT", .kind = kVerb, .tier = 2, .changes = kVerbStem},
+    // The genitive plural, with the e put in or the vowel shortened (matek,
+    // much); without either it is mostly a foreign word ("platform").
     {.endings = "0", .bases = "A O", .tier = 3, .changes = kDropE},
     {.endings = "0", .bases = "A O", .tier = 3, .changes = kLengthen},
 };
@@ -170,7 +175,7 @@ Pairs pairs(std::initializer_list<std::pair<std::string_view, std::string_view>>
 // Everything in Windows-1250, made once.
 struct Tables {
   struct Rule {
-    std::string ending, base, after;
+    std::string ending, base, after, notAfter;
     bool bare = false;  // the zero ending: the word is the stem
     unsigned kind = kNoun;
     int tier = 0;
@@ -211,6 +216,7 @@ void Tables::add(const Paradigm& p) {
         rule.ending = rule.bare ? "" : mark + tail;
         rule.base = base == "-" ? "" : base;
         rule.after = cp1250Text(p.after);
+        rule.notAfter = cp1250Text(p.notAfter);
         rules.push_back(std::move(rule));
       }
 }
@@ -239,9 +245,12 @@ std::vector<std::string> undone(const std::string& stem, const Pairs& change) {
   return {};
 }
 
-// The last vowel made long, and the one before it (kamen -> KÁMEN).
+// The last vowel made long, and the one before it (kamen -> KÁMEN). Stems
+// shorter than four letters are left alone: they are mostly foreign words
+// ("name" is no form of NÁM); the Czech ones are irregular forms (dům, kůň).
 std::vector<std::string> lengthened(const std::string& stem) {
   std::vector<std::string> variants;
+  if (stem.size() < 4) return variants;
   int vowels = 0;
   for (std::size_t i = stem.size(); i-- > 0 && vowels < 2;) {
     if (!isVowel(stem[i])) continue;
@@ -312,16 +321,22 @@ class Guesses {
 };
 
 // Together, stem and ending make three letters at least: a one-letter
-// ending leaves two letters of stem ("dny" but not "my"), a two-letter one
-// one ("pije"), a longer one may be the whole word ("čte"). A bare stem is a
-// word that ends in a consonant, but not in L, where it is far more often a
-// past tense ("zasmušil", "sedl"), nor in a consonant and K, where the
-// genitive plural has an e put in ("matek") and a word is more likely a
-// name ("Mark").
+// ending of a verb leaves two letters of stem ("zná"), a two-letter one
+// one ("pije"), a longer one may be the whole word ("čte"). A one-letter
+// case ending needs three: two-letter stems are mostly foreign words read as
+// Czech ("any" is no form of ANO, "use" none of USA), and the few Czech ones
+// are in the irregular forms (psa, dne). A bare stem is a word of four
+// letters or more that ends in a consonant, but not in L, where it is far
+// more often a past tense ("zasmušil", "sedl"), nor in a consonant and K,
+// where the genitive plural has an e put in ("matek") and a word is more
+// likely a name ("Mark").
 bool stemFits(std::string_view stem, const Tables::Rule& rule) {
-  if (!rule.bare) return stem.size() + std::min(rule.ending.size(), kShortestBase) >= kShortestBase;
+  if (!rule.bare) {
+    const bool caseEnding = rule.ending.size() == 1 && rule.kind != kVerb;
+    return stem.size() + std::min(rule.ending.size(), kShortestBase) >= kShortestBase + caseEnding;
+  }
   const std::size_t n = stem.size();
-  return n >= kShortestBase && isConsonant(stem[n - 1]) && stem[n - 1] != 'L' &&
+  return n > kShortestBase && isConsonant(stem[n - 1]) && stem[n - 1] != 'L' &&
          !(stem[n - 1] == 'K' && isConsonant(stem[n - 2]));
 }
 
@@ -341,6 +356,7 @@ void guessFrom(std::string_view word, unsigned kinds, Guesses& guesses) {
     std::string stem(word.substr(0, word.size() - rule.ending.size()));
     if (!stemFits(stem, rule)) continue;
     if (!rule.after.empty() && rule.after.find(stem.back()) == std::string::npos) continue;
+    if (!rule.notAfter.empty() && stem.ends_with(rule.notAfter)) continue;
     for (const std::string& s : changedStems(stem, rule.changes)) {
       if (!hasSyllable(s, rule.base)) continue;
       if (rule.kind == kVerb)
