@@ -70,13 +70,15 @@ const Paradigm kParadigms[] = {
     {"EMI", "E"},
     {"MI", "-"},
     {"OU", "A"},
-    {"Y U", "- A O"},
+    {"U", "- A O"},
+    {"Y", "- A"},  // not městy -> MĚSTO: leckdy, retry
     {"A", "- O"},
     {"Ě", "- A O"},
     {"E", "-"},
     {.endings = "E", .bases = "A", .after = "LSZ"},
-    {"I", "- E"},
-    {"Í", "E"},
+    // No noun ends in -uje: "-uji", "-ují" are verbs (odvažuji).
+    {"I", "-"},
+    {.endings = "I Í", .bases = "E", .notAfter = "UJ"},
     // Verbs: dělat, znát, hrát, prosit, trpět, sázet, pít, krýt, kupovat,
     // tisknout.
     // The present of -ovat is -uje, so "-ová" is an adjective (řádková).
@@ -84,8 +86,11 @@ const Paradigm kParadigms[] = {
     {"AJÍ EJ EJME EJTE AL ALA ALO ALI ALY ÁN ÁNA ÁNO ÁNI ÁNY", "AT ÁT", kVerb},
     {"ÁL ÁLA ÁLO ÁLI ÁLY", "ÁT", kVerb},
     {"AJU AJI AJE AJEŠ AJEME AJETE AJOU", "ÁT", kVerb},
-    {"ÍM ÍŠ Í ÍME ÍTE IL ILA ILO ILI ILY EN ENA ENO ENI ENY ĚN ĚNA ĚNO ĚNI ĚNY", "IT", kVerb},
+    {"ÍM ÍŠ Í ÍME ÍTE IL ILA ILO ILI ILY EN ENA ENO ENI ENY", "IT", kVerb},
     {"ÍM ÍŠ Í ÍME ÍTE ĚL ĚLA ĚLO ĚLI ĚLY ĚJÍ ĚN ĚNA ĚNO ĚNI ĚNY", "ĚT", kVerb},
+    // An -it verb has -ěn only after d, t, n (vyměněn); after a labial -ěn
+    // is the -ět verb's (stavěn), -en the -it verb's (postaven).
+    {.endings = "ĚN ĚNA ĚNO ĚNI ĚNY", .bases = "IT", .kind = kVerb, .after = "DTN"},
     {"ÍM ÍŠ Í ÍME ÍTE EL ELA ELO ELI ELY EJÍ EN ENA ENO ENI ENY", "ET", kVerb},
     {"IL ILA ILO ILI ILY IJI IJU IJE IJEŠ IJEME IJETE IJÍ IJOU IJ", "ÍT", kVerb},
     {"YL YLA YLO YLI YLY YJI YJU YJE YJEŠ YJEME YJETE YJÍ YJOU YJ", "ÝT", kVerb},
@@ -120,7 +125,9 @@ const Paradigm kParadigms[] = {
     {"ŘU ŘEŠ ŘE ŘEME ŘETE ŘOU ŘEL ŘELA ŘELO ŘELI ŘELY", "ŘÍT", kVerb},
     // Participles declined as adjectives: uložené, vytvořenou, zapsaného,
     // pracující, mluvícího, tisknoucí.
-    {.endings = "EN ĚN", .bases = "IT ET ĚT", .kind = kVerb, .tier = 1, .declension = kParticiple},
+    {.endings = "EN", .bases = "IT ET", .kind = kVerb, .tier = 1, .declension = kParticiple},
+    {.endings = "ĚN", .bases = "ĚT", .kind = kVerb, .tier = 1, .declension = kParticiple},
+    {.endings = "ĚN", .bases = "IT", .kind = kVerb, .tier = 1, .after = "DTN", .declension = kParticiple},
     {.endings = "AN", .bases = "AT", .kind = kVerb, .tier = 1, .declension = kParticiple},
     {.endings = "NUT", .bases = "NOUT", .kind = kVerb, .tier = 1, .declension = kParticiple},
     {.endings = "AJÍC", .bases = "AT", .kind = kVerb, .tier = 1, .declension = kSoftAdjective},
