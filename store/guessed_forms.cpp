@@ -14,11 +14,11 @@ namespace {
 enum Change : unsigned {
   kSoften = 1,      // vojáK - vojáCi, ruKa - ruCe, PraHa - PraZe, sestRa - sestŘe
   kVerbStem = 2,    // proSit - proŠen, vráTit - vráCen, poraZit - poraŽen
-  kMobileE = 4,     // pEs - psa, dEn - dne, otEc - otce, písEň - písně
+  kMobileE = 4,     // otEc - otce, domEk - domku, písEň - písně, pEs - psem
   kDropE = 8,       // matka - matEk, okno - okEn, sestra - sestEr
   kHardFinal = 16,  // koTě - koŤata
   kSoftFinal = 32,  // loĎ - lodi, kůŇ - koně
-  kLengthen = 64,   // dŮm - domy, kÁmen - kamene, sNÍh - sněhu, lÉto - let
+  kLengthen = 64,   // stŮl - stolu, kÁmen - kamene, sNÍh - sněhu, mOUcha - much
 };
 
 // Which rules still apply to a word with "ne" or "nej" taken off.
@@ -30,8 +30,8 @@ constexpr const char* kSoftAdjective = "Í ÍHO ÍMU ÍM ÍCH ÍMI";
 constexpr const char* kParticiple = "Ý ÉHO ÉMU ÉM ÝM Á É OU ÝCH ÝMI";
 
 // Endings and base endings are space-separated; "0" is the bare stem (the
-// genitive plural "žen", "měst") and "-" an empty base ending (the masculine
-// "hrad"). A declined paradigm's endings are each of its marks followed by
+// genitive plural "matek", "much") and "-" an empty base ending (the
+// masculine "hrad"). A declined paradigm's endings are each of its marks followed by
 // each ending of the declension ("ĚJŠ" + "ÍHO"). Tiers order the guesses: 0
 // the regular endings, 1 the rarer ones, 2 and 3 those that change the
 // stem; within a tier, longer endings first, then the order of this table.

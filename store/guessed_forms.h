@@ -4,7 +4,7 @@
 // neither the irregular forms nor Hunspell lead back: an ending of a noun,
 // adjective, pronoun or verb taken off and the base form's ending put on
 // ("uživatele" -> UŽIVATEL, "vypisuje" -> VYPISOVAT), with the changes the
-// paradigm makes to the stem ("domy" -> DŮM, "dne" -> DEN, "vojáci" ->
+// paradigm makes to the stem ("kamene" -> KÁMEN, "otce" -> OTEC, "vojáci" ->
 // VOJÁK). Most guesses are no word at all: a caller keeps only those that are
 // headwords of its dictionary.
 
@@ -22,6 +22,9 @@ constexpr std::size_t kMaxGuessedBaseForms = 48;
 // the regular endings of the paradigms first (longer before shorter), then
 // the rarer ones, then those that also change the stem, then the verbs of a
 // negated word without its "ne" and the comparatives of a superlative
-// without its "nej". A guess keeps the diacritics of the word: a word typed
-// without them has guesses without them.
+// without its "nej". A verb comes also with SE and SI after it, as
+// dictionaries list reflexive verbs ("snaží" -> SNAŽIT SE), and so does a
+// word that is an infinitive itself. Guesses are spelled as the word is,
+// with the diacritics of the base endings and stem changes added: they are
+// meant to be compared as they stand.
 std::vector<std::string> guessedBaseForms(std::string_view word);
