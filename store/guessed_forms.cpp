@@ -333,18 +333,11 @@ class Guesses {
 // case ending needs three: two-letter stems are mostly foreign words read as
 // Czech ("any" is no form of ANO, "use" none of USA), and the few Czech ones
 // are in the irregular forms (psa, dne). A bare stem is a word of four
-// letters or more that ends in a consonant, but not in L, where it is far
-// more often a past tense ("zasmušil", "sedl"), nor in a consonant and K,
-// where the genitive plural has an e put in ("matek") and a word is more
-// likely a name ("Mark").
+// letters or more that ends in a consonant.
 bool stemFits(std::string_view stem, const Tables::Rule& rule) {
-  if (!rule.bare) {
-    const bool caseEnding = rule.ending.size() == 1 && rule.kind != kVerb;
-    return stem.size() + std::min(rule.ending.size(), kShortestBase) >= kShortestBase + caseEnding;
-  }
-  const std::size_t n = stem.size();
-  return n > kShortestBase && isConsonant(stem[n - 1]) && stem[n - 1] != 'L' &&
-         !(stem[n - 1] == 'K' && isConsonant(stem[n - 2]));
+  if (rule.bare) return stem.size() > kShortestBase && isConsonant(stem.back());
+  const bool caseEnding = rule.ending.size() == 1 && rule.kind != kVerb;
+  return stem.size() + std::min(rule.ending.size(), kShortestBase) >= kShortestBase + caseEnding;
 }
 
 // Under a case ending put back, a stem needs a vowel or a syllabic R or L
