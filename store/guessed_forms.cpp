@@ -97,9 +97,11 @@ const Paradigm kParadigms[] = {
     {"UJI UJU UJEŠ UJE UJEME UJETE UJÍ UJOU UJ UJME UJTE", "OVAT", kVerb},
     {"NU NEŠ NE NEME NETE NOU NI NĚTE NUL NULA NULO NULI NULY NUT NUTA NUTO NUTI NUTY", "NOUT", kVerb},
     // After the verbs, as "vidím" and "pokusí" are verb forms more often
-    // than forms of VIDÍ or POKUS: jarní, stavení; kost, píseň.
+    // than forms of VIDÍ or POKUS: jarní, stavení; kost, věc. Other stems
+    // before -í are mostly verbs or adjectives (šatí, leopardí).
     {"ÍM", "Í -"},
-    {"Í", "-"},
+    {"STÍ", "ST"},
+    {.endings = "Í", .bases = "-", .after = "C"},
     // Verbs whose present or past changes the root, also with a prefix:
     // přijde, odešel, pošle, pomůže, řekl, převezme, přijal, začne, zůstane,
     // dozví, přečte, přinese, uvedl, vyroste, napíše, vybere, přijede,
