@@ -7,10 +7,14 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 
 #include "open_dictionaries.h"
 #include "generator.h"
+#include "cp1250.h"
 #include "dictionary_store.h"
+#include "letters.h"
+#include "word_forms.h"
 
 namespace {
 
@@ -52,6 +56,63 @@ std::vector<std::string> queries(const Prepared& p, std::size_t count) {
   }
   return words;
 }
+
+// A Czech-to-Tarvik dictionary of Czech-like headwords, generated once.
+const fs::path& czechFolder(std::size_t records) {
+  static std::map<std::size_t, fs::path> cache;
+  auto found = cache.find(records);
+  if (found != cache.end()) return found->second;
+  fs::path folder = benchFolder("store") / ("ct" + std::to_string(records));
+  fs::create_directories(folder);
+  WordGenerator words(11);
+  std::vector<Tslovicko> entries(records);
+  for (Tslovicko& e : entries) {
+    e.slovo = words.czechWord();
+    e.vyznam1 = words.tarvikWord();
+  }
+  std::stable_sort(entries.begin(), entries.end(),
+                   [](const Tslovicko& a, const Tslovicko& b) { return std::string_view(a.slovo) < b.slovo; });
+  writeDictionaryFile((folder / "ct_slovnik.slk").string(), entries);
+  writeDictionaryFile((folder / "tc_slovnik.slk").string(), {});
+  return cache.emplace(records, std::move(folder)).first->second;
+}
+
+// Inflected Czech-like words, each different, so that none is a headword
+// or in the word forms' cache: each look-up asks Hunspell and then tries
+// every guessed base form.
+std::vector<std::string> freshCzechForms(std::size_t count) {
+  static const std::string kEndings[] = {"ami", cp1250Text("ové"), "uje", cp1250Text("ějšího"), "ech", "ila",
+                                         cp1250Text("ícími"), "ou", "y", cp1250Text("ům"), cp1250Text("ají"),
+                                         cp1250Text("ené")};
+  WordGenerator random(5);
+  std::vector<std::string> words;
+  std::set<std::string> seen;
+  while (words.size() < count) {
+    std::string word = downcaseCzText(random.czechWord() + random.czechWord()) + kEndings[random.next() % 12];
+    if (seen.insert(word).second) words.push_back(std::move(word));
+  }
+  return words;
+}
+
+void findFreshFormAtMillion(benchmark::State& state) {
+  closeDictionaries();
+  fs::current_path(czechFolder(1000000));
+  openDictionaries();
+  const LookupOptions forms{.forms = true};
+  findWord("", kCzechTarvik, forms);
+  prepareWordForms();
+  // Each repetition takes words the ones before it did not.
+  static const std::vector<std::string> words = freshCzechForms(3 * 20000);
+  static std::size_t next = 0;
+  std::size_t found = 0;
+  for (auto _ : state) {
+    FoundWord answer = findWord(words[next++ % words.size()], kCzechTarvik, forms);
+    found += answer.found;
+    benchmark::DoNotOptimize(answer);
+  }
+  state.counters["found%"] = 100.0 * static_cast<double>(found) / static_cast<double>(state.iterations());
+}
+BENCHMARK(findFreshFormAtMillion)->Iterations(20000)->Unit(benchmark::kMicrosecond)->Repetitions(3);
 
 void findWordWarm(benchmark::State& state) {
   const Prepared& p = prepared(static_cast<std::size_t>(state.range(0)));

@@ -1,6 +1,7 @@
 // Finding a word: whole, by pronunciation, without diacritics, by its base
 // form, and by the start of the headword.
 
+#include "guessed_forms.h"
 #include "open_dictionaries.h"
 #include "word_forms.h"
 
@@ -43,6 +44,15 @@ Hit firstHit(DictionaryIndex& index, std::string_view word, const LookupOptions&
       long found = index.findStored(queryKey(base));
       if (found < 0 && options.ignoreDiacritics) found = index.findFolded(foldedKey(base));
       if (found >= 0) return {found, FoundBy::form, std::string(fieldText(index.record(found), 0)), {}};
+    }
+    // Hunspell's Czech dictionary lists many forms as words of their own
+    // ("domy", "dne") and misses their base forms; the regular paradigms
+    // guess them, and only a guess that is a headword as it stands counts.
+    // Matched without diacritics, guesses found mostly unrelated words
+    // (MAGNA -> MAGNÁT, povede -> POVĚST).
+    for (const std::string& base : guessedBaseForms(key)) {
+      long found = index.findStored(base);
+      if (found >= 0) return {found, FoundBy::form, std::string(fieldText(index.record(found), 0))};
     }
   }
   return {};

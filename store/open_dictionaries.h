@@ -55,7 +55,8 @@ class HeldChanges {
 };
 
 // A look-up in an index already made current, for the callers that look up
-// many words in one operation.
+// many words in one operation, with options made fit for the dictionary's
+// headwords by forHeadwordsOf (the index does not know its dictionary).
 FoundWord findInIndex(DictionaryIndex& index, std::string_view word, const LookupOptions& options);
 // The same, and with `loosely` as findWordInText does.
 WordInText findInText(DictionaryIndex& index, std::string_view text, const LookupOptions& options, bool loosely);

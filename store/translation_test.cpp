@@ -99,7 +99,10 @@ TEST_F(Translation, FindsWhatTheUserMeansInItsOrder) {
   EXPECT_EQ(found("psa", forms), "5 form of PES");
   EXPECT_EQ(found("zeny", forms), "-");
   EXPECT_EQ(found("zeny", both), "3 form of ŽENA");
-  EXPECT_EQ(found("muže", forms, kTarvikCzech), "-");  // Tarvik has no word forms
+  // Tarvik has no word forms, in a look-up as in a translation.
+  fill(kTarvikCzech, {entry(cp1250Text("MUŽ"), {"DROM"})});
+  EXPECT_EQ(found("muže", forms, kTarvikCzech), "-");
+  EXPECT_EQ(translateText(cp1250Text("muže"), kTarvikCzech, forms).untranslatedCount, 1);
   std::vector<long> positions;
   for (const FoundEntry& e : findAllWords(cp1250Text("můze"), kCzechTarvik, plain)) positions.push_back(e.position);
   EXPECT_EQ(positions, (std::vector<long>{1, 6}));
@@ -110,6 +113,29 @@ TEST_F(Translation, FindsWhatTheUserMeansInItsOrder) {
   // Apostrophes around a word hide its form from Hunspell, as written.
   EXPECT_EQ(translateText(cp1250Text("'muže'"), kCzechTarvik, forms).result, "'DROM' ");
   EXPECT_EQ(findWord(cp1250Text(" 'muže' "), kCzechTarvik, forms).baseForm, cp1250Text("MUŽ"));
+}
+
+// The regular paradigms' guesses come last, as a headword only, and never
+// for Tarvik, in a look-up as in a translation.
+TEST_F(Translation, GuessesBaseFormsOnlyAfterEveryOtherWayMissed) {
+  useHunspellData(TARVIK_TEST_HUNSPELL);
+  putFileBytes(kIrregularFormsFileName, cp1250Text("DOMY - DŮM\r\n"));
+  fill(kCzechTarvik, {entry("DOMA", {"KO"}), entry(cp1250Text("DŮM"), {"RA"}), entry(cp1250Text("ŽEN"), {"TA"}),
+                      entry(cp1250Text("ŽENA"), {"LU"}), entry(cp1250Text("UŽIVATEL"), {"PA"})});
+  fill(kTarvikCzech, {entry(cp1250Text("UŽIVATEL"), {"CZ"})});
+  const LookupOptions forms{.forms = true}, both{.forms = true, .ignoreDiacritics = true};
+  auto found = [](const char* word, const LookupOptions& options, Dict dict = kCzechTarvik) {
+    FoundWord f = findWord(cp1250Text(word), dict, options);
+    return f.found ? std::to_string(f.position) + " " + describeFound(f.how, cp1250ToUtf8(f.baseForm)) : "-";
+  };
+  EXPECT_EQ(found("uživatele", forms), "5 form of UŽIVATEL");
+  EXPECT_EQ(found("uživatele", LookupOptions{}), "-");
+  EXPECT_EQ(found("doma", forms), "1 exact");
+  EXPECT_EQ(found("domy", forms), "2 form of DŮM");   // the irregular form, not the guess DOMA
+  EXPECT_EQ(found("ženy", forms), "4 form of ŽENA");  // Hunspell's stem, not the guess ŽEN
+  EXPECT_EQ(found("uzivatele", both), "-");          // a guess must match with its diacritics
+  EXPECT_EQ(found("uživatele", forms, kTarvikCzech), "-");
+  EXPECT_EQ(translateText(cp1250Text("uživatele domy"), kCzechTarvik, forms).result, "PA RA ");
 }
 
 }  // namespace

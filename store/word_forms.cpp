@@ -313,6 +313,12 @@ std::vector<std::string> baseFormsOf(std::string_view word, bool ignoreDiacritic
   if (state.load == State::Load::notTried) loadHunspell();
   if (state.load == State::Load::loaded && !word.empty() && word.size() <= kLongestWord)
     for (const std::string& base : hunspellBases(downcaseCzText(word), ignoreDiacritics)) addOnce(bases, base);
+  // Hunspell takes a prefix off an irregular form and stops ("nemá" -> MÁ,
+  // "nebude" -> BUDU): the irregular forms lead on from there.
+  for (std::size_t i = 0, stems = bases.size(); i < stems; ++i) {
+    const std::string stem = bases[i];
+    addIrregularBases(bases, state.irregular.byForm, stem);
+  }
   std::erase(bases, upper);
   return bases;
 }

@@ -31,7 +31,8 @@ bool prepareWordForms();
 std::string wordFormsProblem();
 
 // The base forms of `word`, best first, each once, never the word itself:
-// those the irregular-forms file gives, then Hunspell's stems. With
+// those the irregular-forms file gives, then Hunspell's stems, then what the
+// file gives for those stems ("nemá" -> MÁ -> MÍT). With
 // ignoreDiacritics, after those come the base forms of the spellings of
 // `word` with diacritics put back that Hunspell knows ("zeny" -> ŽENA, up to
 // 256 spellings, fewest diacritics first), and irregular forms match without

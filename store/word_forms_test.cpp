@@ -66,6 +66,9 @@ TEST_F(WordForms, StemsComeUpperCasedAndDiacriticsPutBackFindMore) {
   EXPECT_EQ(formsOf("muze"), "");
   EXPECT_EQ(formsOf("muze", true), "MUŽ");
   EXPECT_EQ(formsOf("horami", true), "HORA");
+  // An irregular form leads on from Hunspell's stem ("nemá" -> MÁ -> MÍT).
+  putFileBytes(kIrregularFormsFileName, cp1250Text("MUŽ - CHLAP\r\n"));
+  EXPECT_EQ(formsOf("muže"), "MUŽ CHLAP");
 }
 
 TEST_F(WordForms, MissingDataOrUnreadableFileLeavesTheRest) {
