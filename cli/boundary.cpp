@@ -1,19 +1,94 @@
 #include "boundary.h"
 
+#include <unicode/normalizer2.h>
+#include <unicode/unistr.h>
+#include <unicode/utf8.h>
+
 #include <cerrno>
+#include <climits>
+#include <optional>
 #include <cstdio>
 #include <unistd.h>
 
 #include "cp1250.h"
-#include "exit_codes.h"
 #include "io_error.h"
 #include "posix_file.h"
 
+namespace {
+
+void throwIfMalformed(std::string_view text, std::string_view where) {
+  if (text.size() > INT32_MAX) throw MalformedText(std::string(where) + ": too long to read");
+  std::int32_t at = 0, length = static_cast<std::int32_t>(text.size());
+  while (at < length) {
+    std::int32_t start = at;
+    UChar32 code;
+    U8_NEXT(text.data(), at, length, code);
+    if (code < 0) throw MalformedText(std::string(where) + ": malformed UTF-8 at byte " + std::to_string(start + 1));
+  }
+}
+
+bool isAscii(std::string_view text) {
+  for (char c : text)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
+// Valid UTF-8 in, NFC out. Without ICU's data the text stays as it came,
+// which only refuses what composing would have saved.
+std::string composed(std::string_view utf8) {
+  UErrorCode status = U_ZERO_ERROR;
+  const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(status);
+  if (U_FAILURE(status)) return std::string(utf8);
+  icu::UnicodeString text = icu::UnicodeString::fromUTF8(icu::StringPiece(utf8.data(), static_cast<std::int32_t>(utf8.size())));
+  icu::UnicodeString result = nfc->normalize(text, status);
+  if (U_FAILURE(status)) return std::string(utf8);
+  std::string out;
+  return result.toUTF8String(out);
+}
+
+ConvertedText convert(std::string_view text, Encoding encoding, std::string_view where, bool keeping) {
+  if (encoding == Encoding::kCp1250) return {std::string(text), {}};
+  throwIfMalformed(text, where);
+  std::string utf8 = isAscii(text) ? std::string(text) : composed(text);
+  ConvertedText converted;
+  converted.bytes.reserve(utf8.size());
+  std::int32_t at = 0, length = static_cast<std::int32_t>(utf8.size());
+  while (at < length) {
+    std::int32_t start = at;
+    UChar32 code;
+    U8_NEXT(utf8.data(), at, length, code);
+    std::optional<unsigned char> byte = unicodeToCp1250(static_cast<char32_t>(code));
+    if (byte) {
+      converted.bytes += static_cast<char>(*byte);
+      continue;
+    }
+    std::string character = utf8.substr(start, at - start);
+    if (!keeping)
+      throw UsageError(std::string(where) + ": the character " + describeCharacter(character) +
+                       " has no place in Windows-1250, so no headword can hold it");
+    converted.bytes += kStandIn;
+    converted.standIns.push_back(std::move(character));
+  }
+  return converted;
+}
+
+}  // namespace
+
 std::string toWindows1250(std::string_view text, Encoding encoding, std::string_view where) {
-  if (encoding == Encoding::kCp1250) return std::string(text);
-  Utf8Decoded decoded = utf8ToCp1250(text);
-  if (!decoded.ok) throw UsageError(std::string(where) + ": " + decoded.error);
-  return decoded.bytes;
+  return convert(text, encoding, where, false).bytes;
+}
+
+ConvertedText toWindows1250Keeping(std::string_view text, Encoding encoding, std::string_view where) {
+  return convert(text, encoding, where, true);
+}
+
+std::string describeCharacter(std::string_view utf8) {
+  std::int32_t at = 0;
+  UChar32 code;
+  U8_NEXT(utf8.data(), at, static_cast<std::int32_t>(utf8.size()), code);
+  char name[16];
+  std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(code));
+  return "\"" + std::string(utf8) + "\" (" + name + ")";
 }
 
 std::string fromWindows1250(std::string_view bytes, Encoding encoding) {
@@ -44,6 +119,18 @@ std::string messageBytes(std::string_view utf8, Encoding encoding) {
 
 void printLine(std::string_view bytes, Encoding encoding) {
   writeTo(stdout, fromWindows1250(bytes, encoding));
+}
+
+// Byte 26 is the same byte in UTF-8. One a damaged dictionary brought in
+// beyond the stand-ins stays as it is.
+void printLine(std::string_view bytes, Encoding encoding, const std::vector<std::string>& standIns,
+               std::size_t& next) {
+  std::string text = fromWindows1250(bytes, encoding), out;
+  for (char c : text) {
+    if (c == kStandIn && next < standIns.size()) out += standIns[next++];
+    else out += c;
+  }
+  writeTo(stdout, out);
 }
 
 void printMessage(std::string_view utf8, Encoding encoding) {

@@ -4,22 +4,54 @@
 // the command line arrive in the user's encoding, and standard output and
 // error leave in it; everything in between is Windows-1250, like the
 // dictionary files. File names and folders are passed to the system as typed.
+//
+// UTF-8 is composed (NFC) before it is converted, so that a letter written
+// as a base and a combining mark ("z" and U+030C, as some programs and file
+// systems write it) is the letter of the code page ("ž").
 
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "exit_codes.h"
 
 enum class Encoding { kUtf8, kCp1250 };
 
-// Throws UsageError naming `where` ("the headword", "line 3 of a.txt") for
-// malformed UTF-8 or a character Windows-1250 has no place for.
+// Malformed UTF-8: most likely a Windows-1250 text read as UTF-8.
+class MalformedText : public UsageError {
+ public:
+  using UsageError::UsageError;
+};
+
+// Text for a command that goes past a character Windows-1250 lacks: each
+// such character stands in `bytes` as kStandIn, and in `standIns`, in
+// UTF-8, in the order they stand. Lines are split at byte 26 before they are
+// converted and insertions refuse control characters, so the byte is nowhere
+// else: the word holding it is never found and goes out as it came in.
+constexpr char kStandIn = '\x1A';
+struct ConvertedText {
+  std::string bytes;
+  std::vector<std::string> standIns;
+};
+
+// Throws MalformedText, or UsageError for a character Windows-1250 has no
+// place for; both name `where` ("the headword", "line 3 of a.txt").
 std::string toWindows1250(std::string_view text, Encoding encoding, std::string_view where);
+// As toWindows1250, but such a character becomes a stand-in.
+ConvertedText toWindows1250Keeping(std::string_view text, Encoding encoding, std::string_view where);
+// What the first stand-in of a text stands for, as a message names it:
+// "😀" (U+1F600).
+std::string describeCharacter(std::string_view utf8);
 std::string fromWindows1250(std::string_view bytes, Encoding encoding);
 
 // All of standard input; a read failure is an IoError.
 std::string readStandardInput();
 
-// One line of Windows-1250 text on standard output, ended by LF.
+// One line of Windows-1250 text on standard output, ended by LF. The stand-ins
+// it holds become the characters of `standIns` from `next` on, in order.
 void printLine(std::string_view bytes, Encoding encoding);
+void printLine(std::string_view bytes, Encoding encoding, const std::vector<std::string>& standIns,
+               std::size_t& next);
 // The program's own words, written in UTF-8 here, on standard error.
 void printMessage(std::string_view utf8, Encoding encoding);
 void reportError(std::string_view utf8, Encoding encoding);

@@ -20,6 +20,8 @@ struct RawOptions {
   bool ignoreDiacritics = false;
   bool markUnknown = false;
   std::string format = "text";
+  bool truncate = false;
+  bool header = false;
 };
 
 const char* const kGeneralHelp =
@@ -82,6 +84,16 @@ void addCommand(CLI::App& app, const Command& command, RawOptions& raw) {
                     "text (default): \"HEADWORD - MEANING\" lines in Windows-1250;\n"
                     "tsv: one line per headword in UTF-8, for StarDict's tabfile and dictfmt")
         ->check(CLI::IsMember({"text", "tsv"}));
+  if (command.options & kImportFormat)
+    sub->add_option("--format", raw.format,
+                    "text (default): \"HEADWORD - MEANING\" lines, as export writes;\n"
+                    "tsv: HEADWORD<TAB>MEANING; MEANING lines, as export --format tsv writes;\n"
+                    "csv: a spreadsheet's rows HEADWORD,MEANING,... (RFC 4180)")
+        ->check(CLI::IsMember({"text", "tsv", "csv"}));
+  if (command.options & kHeader)
+    sub->add_flag("--header", raw.header, "with --format csv: skip the first row, which names the columns");
+  if (command.options & kTruncate)
+    sub->add_flag("--truncate", raw.truncate, "store a word over 20 bytes cut to 20 (and say so), not refuse it");
   // Counts are checked after parsing, once arguments after "--" have joined.
   for (const Argument& argument : command.arguments) {
     CLI::Option* option = sub->add_option(argument.name)->description(argument.description);
@@ -159,7 +171,9 @@ Request toRequest(const CLI::App& app, const RawOptions& raw, const std::vector<
                     .ignoreDiacritics = raw.ignoreDiacritics};
   request.reverse = raw.reverse;
   request.markUnknown = raw.markUnknown;
-  request.format = raw.format == "tsv" ? ExportFormat::kTsv : ExportFormat::kText;
+  request.format = raw.format == "tsv" ? FileFormat::kTsv : raw.format == "csv" ? FileFormat::kCsv : FileFormat::kText;
+  request.truncate = raw.truncate;
+  request.header = raw.header;
   request.arguments = gatherArguments(*sub, command, afterDashes);
   return request;
 }

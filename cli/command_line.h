@@ -9,8 +9,9 @@
 
 struct Command;
 
-// export: the "HEADWORD - MEANING" text, or the table for other programs.
-enum class ExportFormat { kText, kTsv };
+// export and import: the "HEADWORD - MEANING" text, the table for other
+// programs, or (import only) a spreadsheet's CSV.
+enum class FileFormat { kText, kTsv, kCsv };
 
 // What the user asked for. The arguments are still as typed, in the user's
 // encoding; job.h turns them into Windows-1250.
@@ -22,7 +23,9 @@ struct Request {
   LookupOptions lookup{.byPronunciation = true};
   bool reverse = false;
   bool markUnknown = false;
-  ExportFormat format = ExportFormat::kText;
+  FileFormat format = FileFormat::kText;
+  bool truncate = false;  // insert, import: cut fields over 20 bytes instead of refusing them
+  bool header = false;    // import --format csv: skip the first row
   std::vector<std::string> arguments;  // in the order given, "--" removed
 };
 

@@ -36,16 +36,36 @@ void printRecord(const Job& job, long index) {
   print(job, std::to_string(index) + '\t' + recordFields(entry.slovo, meaningsOf(entry)));
 }
 
+ImportedEntries parseEntries(const Job& job, const std::string& source) {
+  switch (job.request.format) {
+    case FileFormat::kText: return parseImportLines(job.lines, source);
+    case FileFormat::kTsv: return parseTableLines(job.lines, source);
+    case FileFormat::kCsv: return parseCsvLines(job.lines, source, job.request.header);
+  }
+  return {};
+}
+
 void takeEntries(Job& job) {
+  if (job.request.header && job.request.format != FileFormat::kCsv)
+    throw UsageError("--header is for a CSV file: import --format csv --header");
   readInputLines(job);
-  job.entries = parseImportLines(job.lines, job.request.arguments[0]);
+  std::string source = inputName(job.request);
+  ImportedEntries imported = parseEntries(job, source);
+  settleFieldProblems(imported.problems, source, job.request, "imported");
+  job.entries = std::move(imported.entries);
 }
 
 void takeMeanings(Job& job) {
   std::size_t given = job.texts.size() - 1;
   if (given > static_cast<std::size_t>(kMeaningCount))
     throw UsageError("insert takes at most five meanings, " + std::to_string(given) + " were given");
-  for (std::size_t i = 0; i < given; ++i) job.meanings[i] = job.texts[i + 1];
+  std::vector<FieldProblem> problems;
+  checkField(job.texts[0], 0, "the headword", problems);
+  for (std::size_t i = 0; i < given; ++i) {
+    job.meanings[i] = job.texts[i + 1];
+    checkField(job.texts[i + 1], 0, "meaning " + std::to_string(i + 1), problems);
+  }
+  settleFieldProblems(problems, "", job.request, "inserted");
 }
 
 // Any whole number is accepted: one outside the records deletes nothing,
@@ -63,9 +83,11 @@ void takeIndex(Job& job) {
 
 int translate(const Job& job) {
   long untranslated = 0;
-  for (const std::string& line : job.lines) {
-    LineTranslation translation = translateText(line, job.request.dict, job.request.lookup, job.request.markUnknown);
-    print(job, translation.result);
+  for (std::size_t i = 0; i < job.lines.size(); ++i) {
+    LineTranslation translation =
+        translateText(job.lines[i], job.request.dict, job.request.lookup, job.request.markUnknown);
+    std::size_t next = 0;
+    printLine(translation.result, job.request.encoding, job.lineStandIns[i], next);
     untranslated += translation.untranslatedCount;
   }
   printMessage(untranslated == 0 ? "Text byl přeložen celý" : "Text nebyl přeložen celý nebo vůbec",
@@ -74,10 +96,11 @@ int translate(const Job& job) {
 }
 
 int grid(const Job& job) {
+  std::size_t next = 0;
   for (const GridColumn& column : meaningColumns(job.texts[0], job.request.dict, job.request.lookup)) {
     std::string line = column[0];
     for (int row = 1; row < kGridRows; ++row) line += '\t' + column[row];
-    print(job, line);
+    printLine(line, job.request.encoding, job.textStandIns, next);
   }
   return kExitDone;
 }
@@ -136,7 +159,7 @@ int deleteRecord(const Job& job) {
 // dictfmt --utf8 expect; it is written as the text export is.
 int exportText(const Job& job) {
   Dict dict = job.request.dict;
-  if (job.request.format == ExportFormat::kTsv)
+  if (job.request.format == FileFormat::kTsv)
     writeTextFile(tableFileName(dict), fromWindows1250(dictionaryTable(dict), Encoding::kUtf8));
   else
     exportDictionary(dict);
@@ -187,22 +210,26 @@ const std::vector<Command> kCommands = {
      "left untranslated gets a * before it. A line with words left over is read again: a\n"
      "tab parts words too, and a word is also found inside the quotes, brackets and marks\n"
      "around it, which stay around its translation (\"(drom)!\" gives \"(MUŽ)!\"). A run\n"
-     "without a letter (\"--\", \"3\") is no word: never marked or counted.",
-     {{"FILE", "plain text file in --encoding; standard input when left out", nullptr, false, false}},
-     kDict | kPronunciation | kIgnoreDiacritics | kForms | kMarkUnknown, readInputLines, translate},
+     "without a letter (\"--\", \"3\") is no word: never marked or counted. A word holding\n"
+     "a character that Windows-1250 lacks (an emoji, a Chinese character) is left\n"
+     "untranslated as it was written, and standard error names the first such character\n"
+     "and its line.",
+     {{"FILE", "plain text file in --encoding; standard input when left out or -", nullptr, false, false}},
+     kDict | kPronunciation | kIgnoreDiacritics | kForms | kMarkUnknown, readInputLines, translate, true},
     {"grid", "Show the meaning grid of a line",
      "Prints one line per column of the meaning grid for LINE: ITEM<TAB>M1<TAB>..<TAB>M5.\n"
      "Two words that form a phrase of the dictionary share one column; a word the\n"
-     "dictionary lacks shows five empty meanings.",
+     "dictionary lacks shows five empty meanings, as does a word holding a character that\n"
+     "Windows-1250 lacks (standard error names the first such character).",
      {{"LINE", "the text to split into columns", "the line", true, false}},
-     kDict | kPronunciation, nullptr, grid},
+     kDict | kPronunciation, nullptr, grid, true},
     {"lookup", "Look a word up",
      "Prints POSITION (from 1)<TAB>HEADWORD<TAB>M1<TAB>..<TAB>M5 of the first record for\n"
      "WORD. Case, apostrophes and spaces around WORD do not matter, and a Tarvik headword\n"
      "is also found by how it is pronounced (SHEE by \"shee\" and by its Czech spelling)\n"
-     "unless --no-pronunciation is given. Then, each only when nothing was found yet, come the\n"
-     "word without diacritics with --ignore-diacritics and its base forms with --forms;\n"
-     "either option adds an eighth field saying how the word was found: exact,\n"
+     "unless --no-pronunciation is given. Then, each only when nothing was found yet,\n"
+     "come the word without diacritics with --ignore-diacritics and its base forms with\n"
+     "--forms; either option adds an eighth field saying how the word was found: exact,\n"
      "pronunciation, diacritics or \"form of MUŽ\". Not found: nothing is printed, exit\n"
      "status 1.",
      {{"WORD", "the word or two-word phrase to find", "the word", true, false}},
@@ -219,9 +246,11 @@ const std::vector<Command> kCommands = {
     {"search", "Find records whose meanings hold a text",
      "Prints, as list does, every record with a meaning that holds TEXT as whole words,\n"
      "in file order. Case and apostrophes do not matter; --ignore-diacritics and --forms\n"
-     "let each word of TEXT match as lookup would. None: nothing is printed, exit status 1.",
+     "let each word of TEXT match as lookup would. A word holding a character that\n"
+     "Windows-1250 lacks matches nothing (standard error names the first such\n"
+     "character). None: nothing is printed, exit status 1.",
      {{"TEXT", "a word or words of a meaning", "the text", true, false}},
-     kDict | kIgnoreDiacritics | kForms, nullptr, search},
+     kDict | kIgnoreDiacritics | kForms, nullptr, search, true},
     {"prefix", "Find the first headword starting with a text",
      "Prints POSITION (from 1)<TAB>HEADWORD of the first record whose headword starts\n"
      "with TEXT. Not found: nothing is printed, exit status 1.",
@@ -233,15 +262,18 @@ const std::vector<Command> kCommands = {
      "Prints the number of records and of filled meaning slots: ENTRIES<TAB>MEANINGS.",
      {}, kDict, nullptr, count},
     {"insert", "Insert a word with its meanings",
-     "Inserts HEADWORD with up to five MEANINGs into their slots in order, upper-cased and\n"
-     "cut to 20 characters, as the insertion window does. An empty MEANING (\"\") leaves\n"
-     "its slot empty. The entry joins the first record of the same headword when all\n"
-     "meanings fit there, else it becomes a record of its own; the dictionary is sorted\n"
-     "afterwards. With --reverse each meaning first goes into the other dictionary with\n"
-     "HEADWORD as its one meaning. Put -- before arguments that begin with -.",
+     "Inserts HEADWORD with up to five MEANINGs into their slots in order, upper-cased, as\n"
+     "the insertion window does. An empty MEANING (\"\") leaves its slot empty. The entry\n"
+     "joins the first record of the same headword when all meanings fit there, else it\n"
+     "becomes a record of its own; the dictionary is sorted afterwards. With --reverse\n"
+     "each meaning first goes into the other dictionary with HEADWORD as its one meaning.\n"
+     "A word holds at most 20 bytes of Windows-1250 (a Czech letter is one): a longer one\n"
+     "is refused, each named on standard error, and nothing is written, unless\n"
+     "--truncate cuts it. A control character (a TAB, a line break) is always refused.\n"
+     "Put -- before arguments that begin with -.",
      {{"HEADWORD", "the word to insert", "the headword", true, false},
       {"MEANING", "up to five meanings, in slot order", "meaning", false, true}},
-     kDict | kReverse, takeMeanings, insert},
+     kDict | kReverse | kTruncate, takeMeanings, insert},
     {"delete", "Delete a record",
      "Deletes the record at INDEX (from 0, as list shows it); the others keep their order.\n"
      "An INDEX outside the records deletes nothing.",
@@ -256,12 +288,20 @@ const std::vector<Command> kCommands = {
      "reads \\\\ as one backslash); a TAB, line end or other control character in a\n"
      "word becomes a space.",
      {}, kDict | kFormat, nullptr, exportText},
-    {"import", "Import lines in the export format",
-     "Inserts the lines \"HEADWORD - MEANING\" of FILE (read in --encoding). Consecutive\n"
-     "lines of one headword form one entry of up to five meanings; blank lines are\n"
-     "skipped; the dictionary is sorted at the end. A line without \" - \" is refused with\n"
-     "its number before anything is written.",
-     {{"FILE", "text file in the export format", nullptr, true, false}}, kDict, takeEntries, importText},
+    {"import", "Import words from a text, TSV or CSV file",
+     "Inserts the words of FILE (read in --encoding) as insert would, and sorts the\n"
+     "dictionary at the end. --format text (the default) reads \"HEADWORD - MEANING\"\n"
+     "lines, as export writes them (in Windows-1250: give --encoding cp1250); tsv reads\n"
+     "\"HEADWORD<TAB>MEANING; MEANING\" lines, as export --format tsv writes them, \\\\\n"
+     "for a backslash; csv reads a spreadsheet's rows HEADWORD,MEANING,... with RFC 4180\n"
+     "quoting, a header row skipped with --header. Consecutive lines or rows of one\n"
+     "headword form one entry of up to five meanings, further meanings another; blank\n"
+     "lines, empty meanings and a UTF-8 byte-order mark are skipped. Before anything is\n"
+     "written, a line not of the format is refused with its number, and every word over\n"
+     "20 bytes or holding a control character is listed with its line (--truncate\n"
+     "imports the long ones cut).",
+     {{"FILE", "the file to import; - for standard input", nullptr, true, false}},
+     kDict | kImportFormat | kHeader | kTruncate, takeEntries, importText},
     {"pronounce", "Show how a Tarvik word is pronounced",
      "Prints the Czech pronunciation of the Tarvik WORD (capitals, as stored). Touches no file.",
      {{"WORD", "a Tarvik word", "the word", true, false}}, 0, nullptr, pronounce},

@@ -27,7 +27,10 @@ enum CommandOption : unsigned {
   kForms = 8,
   kIgnoreDiacritics = 16,
   kMarkUnknown = 32,
-  kFormat = 64,
+  kFormat = 64,         // export's: text or tsv
+  kImportFormat = 128,  // import's --format: text, tsv or csv
+  kTruncate = 256,
+  kHeader = 512,
 };
 
 struct Command {
@@ -38,6 +41,9 @@ struct Command {
   unsigned options;         // CommandOption flags
   void (*prepare)(Job&);    // nullptr, or more checks and the input file; no dictionary is open
   int (*run)(const Job&);   // kExitDone, or kExitNotFound when a search found nothing
+  // A character Windows-1250 lacks makes the word holding it unknown, with a
+  // warning, instead of refusing the text (see kStandIn in boundary.h).
+  bool passesForeignCharacters = false;
 };
 
 extern const std::vector<Command> kCommands;

@@ -6,20 +6,86 @@
 #include "exit_codes.h"
 #include "text_file.h"
 
+namespace {
+
+bool readsStandardInput(const Request& request) {
+  return request.arguments.empty() || request.arguments[0] == "-";
+}
+
+// Spreadsheets and editors on other systems start UTF-8 with a byte-order
+// mark, which is no character of the text.
+void dropByteOrderMark(std::string& bytes, Encoding encoding) {
+  if (encoding == Encoding::kUtf8 && bytes.starts_with("\xEF\xBB\xBF")) bytes.erase(0, 3);
+}
+
+void warnOfStandIn(const std::string& where, const std::string& first, Encoding encoding) {
+  reportError(where + ": the character " + describeCharacter(first) +
+                  " has no place in Windows-1250, so the word holding it is unknown",
+              encoding);
+}
+
+// Converts each line, keeping foreign characters when the command passes
+// them; the first one is reported, once.
+void convertLines(Job& job, const std::string& source) {
+  bool passes = job.request.command->passesForeignCharacters;
+  bool warned = false;
+  for (std::size_t i = 0; i < job.lines.size(); ++i) {
+    std::string where = "line " + std::to_string(i + 1) + " of " + source;
+    if (!passes) {
+      job.lines[i] = toWindows1250(job.lines[i], job.request.encoding, where);
+      continue;
+    }
+    ConvertedText converted = toWindows1250Keeping(job.lines[i], job.request.encoding, where);
+    if (!warned && !converted.standIns.empty()) warnOfStandIn(where, converted.standIns[0], job.request.encoding);
+    warned = warned || !converted.standIns.empty();
+    job.lines[i] = std::move(converted.bytes);
+    job.lineStandIns.push_back(std::move(converted.standIns));
+  }
+}
+
+void convertArgument(Job& job, const std::string& argument, const std::string& what) {
+  Encoding encoding = job.request.encoding;
+  if (!job.request.command->passesForeignCharacters) {
+    job.texts.push_back(toWindows1250(argument, encoding, what));
+    return;
+  }
+  ConvertedText converted = toWindows1250Keeping(argument, encoding, what);
+  if (!converted.standIns.empty() && job.textStandIns.empty()) warnOfStandIn(what, converted.standIns[0], encoding);
+  job.texts.push_back(std::move(converted.bytes));
+  job.textStandIns.insert(job.textStandIns.end(), converted.standIns.begin(), converted.standIns.end());
+}
+
+}  // namespace
+
+std::string inputName(const Request& request) {
+  return readsStandardInput(request) ? "standard input" : request.arguments[0];
+}
+
 // Lines are split before converting: LF, CR and byte 26 are the same bytes in
 // UTF-8, and a bad character can then be reported with its line.
 void readInputLines(Job& job) {
-  const std::vector<std::string>& arguments = job.request.arguments;
-  std::string source = arguments.empty() ? "standard input" : arguments[0];
-  std::vector<std::string>& lines = job.lines;
-  lines = splitTextLines(arguments.empty() ? readStandardInput() : readWholeFile(arguments[0]));
+  const Request& request = job.request;
+  std::string bytes = readsStandardInput(request) ? readStandardInput() : readWholeFile(request.arguments[0]);
+  dropByteOrderMark(bytes, request.encoding);
+  job.lines = splitTextLines(bytes);
   try {
-    for (std::size_t i = 0; i < lines.size(); ++i)
-      lines[i] = toWindows1250(lines[i], job.request.encoding, "line " + std::to_string(i + 1) + " of " + source);
-  } catch (const UsageError& e) {
+    convertLines(job, inputName(request));
+  } catch (const MalformedText& e) {
     // Exports and the texts of the windows are Windows-1250: the likely cause.
     throw UsageError(std::string(e.what()) + " (for a Windows-1250 file use --encoding cp1250)");
   }
+}
+
+void settleFieldProblems(const std::vector<FieldProblem>& problems, const std::string& source,
+                         const Request& request, const std::string& done) {
+  bool control = std::ranges::any_of(problems, [](const FieldProblem& p) { return p.kind == FieldProblem::kControl; });
+  bool refused = control || !request.truncate;
+  for (const FieldProblem& problem : problems)
+    reportError(describeProblem(problem, source, !refused), request.encoding);
+  if (problems.empty() || !refused) return;
+  if (control) throw UsageError("nothing was " + done + ": a headword or meaning cannot hold a control character");
+  throw UsageError("nothing was " + done + "; --truncate stores such fields cut to " +
+                   std::to_string(kFieldCapacity) + " bytes");
 }
 
 Job prepareJob(const Request& request) {
@@ -32,7 +98,7 @@ Job prepareJob(const Request& request) {
     if (argument.what == nullptr) continue;
     std::string what = argument.what;
     if (argument.repeated) what += ' ' + std::to_string(i - last + 1);
-    job.texts.push_back(toWindows1250(request.arguments[i], request.encoding, what));
+    convertArgument(job, request.arguments[i], what);
   }
   if (request.command->prepare) request.command->prepare(job);
   return job;

@@ -38,11 +38,13 @@ class Tarvik : public TarvikFolder {
 // refused command line or input text is refused before any file is created.
 TEST_F(Tarvik, RunsThatNeedNoDictionaryCreateNone) {
   writeBytes(folder + "/in.txt", "ra - 1\n\nko-3\n");
+  std::string tooLong = "tarvik: the headword: 21 bytes, more than the 20 a field holds\n";
   std::filesystem::create_directories(folder + "/odd/tc_slovnik.slk");
   expectRuns({
       {{"pronounce", "SHEEKA"}, "", 0, "ŠÍKA\n", ""},
       {{"spell", "růkvaj"}, "", 0, "ROUQAI\n", ""},
       {{"upcase", "čaj ďábel, Žluť 1"}, "", 0, "ČAJ ĎÁBEL, ŽLUŤ 1\n", ""},
+      {{"upcase", "z\xCC\x8C" "ena"}, "", 0, "ŽENA\n", ""},
       {{"--encoding", "cp1250", "upcase", "\xE8" "aj"}, "", 0, "\xC8" "AJ\n", ""},
       {{"--encoding=CP1250", "upcase", "\xE8" "aj"}, "", 0, "\xC8" "AJ\n", ""},
       {{}, "", 2, "", "tarvik: no command given; see tarvik --help\n"},
@@ -61,8 +63,15 @@ TEST_F(Tarvik, RunsThatNeedNoDictionaryCreateNone) {
       {{"insert", "KO", "1", "2", "3", "4", "5", "6"}, "", 2, "",
        "tarvik: insert takes at most five meanings, 6 were given\n"},
       {{"insert", "KO", "жена"}, "", 2, "",
-       "tarvik: meaning 1: the character \"ж\" (U+0436) has no place in Windows-1250\n"},
-      {{"lookup", "😀"}, "", 2, "", "tarvik: the word: the character \"😀\" (U+1F600) has no place in Windows-1250\n"},
+       "tarvik: meaning 1: the character \"ж\" (U+0436) has no place in Windows-1250, so no headword can hold it\n"},
+      {{"import", "-"}, "KO - 😀\n", 2, "", "tarvik: line 1 of standard input: the character \"😀\" (U+1F600) has no "
+       "place in Windows-1250, so no headword can hold it\n"},
+      {{"insert", "123456789012345678901"}, "", 2, "",
+       tooLong + "tarvik: nothing was inserted; --truncate stores such fields cut to 20 bytes\n"},
+      {{"insert", "--truncate", "123456789012345678901", "a\tb"}, "", 2, "", tooLong +
+       "tarvik: meaning 1: a control character (TAB, byte 9) at position 2\n"
+       "tarvik: nothing was inserted: a headword or meaning cannot hold a control character\n"},
+      {{"import", "--header", "in.txt"}, "", 2, "", "tarvik: --header is for a CSV file: import --format csv --header\n"},
       {{"insert", "\xC8" "aj"}, "", 2, "", "tarvik: the headword: malformed UTF-8 at byte 1\n"},
       {{"translate"}, "ko\n\xE8" "aj\n", 2, "",
        "tarvik: line 2 of standard input: malformed UTF-8 at byte 1 (for a Windows-1250 file use --encoding "
@@ -188,16 +197,67 @@ TEST_F(Tarvik, ChangesGoThroughExportAndImportAndBack) {
 // reads it, and a control character a space, so no line breaks. The ct
 // record with an empty headword, made by --reverse, gets no line, as NIC.
 TEST_F(Tarvik, ExportsATableOfOneLinePerHeadword) {
+  std::string record(126, '\0');  // as another program may have written it
+  for (std::size_t at = 0; std::string field : {"X\tY", "\x01\r", "Z\x7F"})
+    record.replace(at, 1 + field.size(), static_cast<char>(field.size()) + field), at += 21;
+  writeBytes(folder + "/tc_slovnik.slk", record);
   writeBytes(folder + "/in.txt", "c - 1\nc - 2\nc - 3\nc - 4\nc - 5\nc - 6\n");
   runOk({"import", "in.txt"});
   runOk({"insert", "--reverse", "ko", "", "řeka", "", "a\\b"});
   runOk({"insert", "nic"});
-  runOk({"insert", "x\ty", "\x01\r", "z\x7F"});
   runOk({"export", "--format", "tsv"});
   runOk({"export", "--dict", "ct", "--format", "tsv"});
   EXPECT_EQ(readBytes(folder + "/tc_slovnik.tsv"), "C\t1; 2; 3; 4; 5; 6\nKO\tŘEKA; A\\\\B\nX Y\tZ \n");
   EXPECT_EQ(readBytes(folder + "/ct_slovnik.tsv"), "A\\\\B\tKO\nŘEKA\tKO\n");
   expectRuns({{{"export", "--format", "xml"}, "", 2, "", "tarvik: --format: xml not in {text,tsv}; see tarvik --help\n"}});
+}
+
+// Export, import into an empty folder, export again: the same bytes, for the
+// sample and for 100,000 generated records, one of them with twelve meanings.
+TEST_F(Tarvik, TheTableComesBackByteForByte) {
+  auto word = [](int i) {  // a different word for each i, at most 18 bytes
+    static const char* const kSyllables[] = {"KO", "RA", "DRO", "ŠÍ", "ŘE", "ČA", "Ď", "\\"};
+    std::string w;
+    do w += kSyllables[i % 8]; while ((i /= 8) > 0);
+    return w;
+  };
+  std::string text;
+  for (int i = 0; i < 100000; ++i)
+    for (int m = 0; m < (i == 500 ? 12 : 1 + i % 3); ++m)
+      text += word(i) + (i % 7 ? "" : "'Q") + " - " + word((i * 7 + m) % 200000) + "\n";
+  writeBytes(folder + "/generated.txt", text);
+  for (std::string dir : {"generated", "sample", "generated/again", "sample/again"})
+    std::filesystem::create_directory(folder + "/" + dir);
+  runOk({"--dir", "generated", "import", "generated.txt"});
+  for (std::string dict : {"tc", "ct"})
+    runOk({"--dir", "sample", "--encoding", "cp1250", "import", "--dict", dict, TARVIK_TEST_DATA "/" + dict + "_slovnik.txt"});
+  for (auto [dir, dict] : {std::pair{"generated", "tc"}, {"sample", "tc"}, {"sample", "ct"}}) {
+    std::string table = std::string(dir) + "/" + dict + "_slovnik.tsv";
+    runOk({"--dir", dir, "export", "--dict", dict, "--format", "tsv"});
+    runOk({"--dir", dir + std::string("/again"), "import", "--dict", dict, "--format", "tsv", table});
+    runOk({"--dir", dir + std::string("/again"), "export", "--dict", dict, "--format", "tsv"});
+    EXPECT_EQ(readBytes(folder + "/" + dir + "/again/" + dict + "_slovnik.tsv"), readBytes(folder + "/" + table)) << table;
+  }
+  EXPECT_EQ(runOk({"--dir", "generated", "count"}), "100002\t200008\n");
+}
+
+// Text as people have it: a character Windows-1250 lacks makes its word
+// unknown and goes out as it came, one warning naming the first; a CSV
+// from a spreadsheet, with its byte-order mark and header, on standard input.
+TEST_F(Tarvik, TextComesInAsPeopleHaveIt) {
+  runOk({"insert", "ko", "voda"});
+  std::string lacks = "\" (U+6F22) has no place in Windows-1250, so the word holding it is unknown\n";
+  expectRuns({
+      {{"translate", "--mark-unknown", "-"}, "ko\nko 😀 ko😀 漢\n", 0, "VODA \nVODA *😀 *ko😀 *漢 \n",
+       "tarvik: line 2 of standard input: the character \"😀\" (U+1F600) has no place in Windows-1250, so the word "
+       "holding it is unknown\nText nebyl přeložen celý nebo vůbec\n"},
+      {{"grid", "漢 ko"}, "", 0, "漢\t\t\t\t\t\nKO\tVODA\t\t\t\t\n", "tarvik: the line: the character \"漢" + lacks},
+      {{"search", "voda 漢"}, "", 1, "", "tarvik: the text: the character \"漢" + lacks},
+      {{"import", "--format", "csv", "--header", "--truncate", "-"},
+       "\xEF\xBB\xBFslovo,význam\r\nlu,\"žena, paní\",,123456789012345678901\r\n", 0, "",
+       "tarvik: standard input, line 2, meaning 3: 21 bytes, cut to 20\n"},
+      {{"list"}, "", 0, "0\tKO\tVODA\t\t\t\t\n1\tLU\tŽENA, PANÍ\t12345678901234567890\t\t\t\n", ""},
+  });
 }
 
 // A journal that a power cut tore is dropped, and the run says so and goes on.

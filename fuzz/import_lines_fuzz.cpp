@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<std::string> lines = splitTextLines(bytes);
   std::vector<Tslovicko> entries;
   try {
-    entries = parseImportLines(lines, "in.txt");
+    entries = parseImportLines(lines, "in.txt").entries;
   } catch (const ImportFormatError& e) {
     require(std::string_view(e.what()).starts_with("in.txt, line "), "a refusal names the line");
     return 0;

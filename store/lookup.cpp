@@ -52,7 +52,7 @@ Hit firstHit(DictionaryIndex& index, std::string_view word, const LookupOptions&
     // (MAGNA -> MAGNÁT, povede -> POVĚST).
     for (const std::string& base : guessedBaseForms(key)) {
       long found = index.findStored(base);
-      if (found >= 0) return {found, FoundBy::form, std::string(fieldText(index.record(found), 0))};
+      if (found >= 0) return {found, FoundBy::form, std::string(fieldText(index.record(found), 0)), {}};
     }
   }
   return {};
