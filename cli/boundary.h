@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cp1250.h"
 #include "exit_codes.h"
 
 enum class Encoding { kUtf8, kCp1250 };
@@ -24,11 +25,11 @@ class MalformedText : public UsageError {
 };
 
 // Text for a command that goes past a character Windows-1250 lacks: each
-// such character stands in `bytes` as kStandIn, and in `standIns`, in
-// UTF-8, in the order they stand. Lines are split at byte 26 before they are
-// converted and insertions refuse control characters, so the byte is nowhere
-// else: the word holding it is never found and goes out as it came in.
-constexpr char kStandIn = '\x1A';
+// such character stands in `bytes` as kStandIn (cp1250.h), and in
+// `standIns`, in UTF-8, in the order they stand. Lines are split at byte 26
+// before they are converted and insertions refuse control characters, so
+// the byte is nowhere else: the word holding it is never found and goes out
+// as it came in.
 struct ConvertedText {
   std::string bytes;
   std::vector<std::string> standIns;

@@ -42,7 +42,7 @@ struct Command {
   void (*prepare)(Job&);    // nullptr, or more checks and the input file; no dictionary is open
   int (*run)(const Job&);   // kExitDone, or kExitNotFound when a search found nothing
   // A character Windows-1250 lacks makes the word holding it unknown, with a
-  // warning, instead of refusing the text (see kStandIn in boundary.h).
+  // warning, instead of refusing the text (see ConvertedText in boundary.h).
   bool passesForeignCharacters = false;
 };
 

@@ -10,6 +10,11 @@
 #include <string>
 #include <string_view>
 
+// In a line of text from outside, byte 26 (Ctrl-Z, which ends a text file
+// and so can stand in no line) stands for a character the code page lacks.
+// A word holding it is a word, and never a headword.
+constexpr char kStandIn = '\x1A';
+
 char32_t cp1250ToUnicode(unsigned char byte);
 // nullopt for a character the code page cannot hold.
 std::optional<unsigned char> unicodeToCp1250(char32_t code);

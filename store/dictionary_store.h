@@ -163,7 +163,8 @@ struct LineTranslation {
 // with words left untranslated is read again: split at tabs too, and each
 // word missing as written looked up as findWordInText does, its punctuation
 // around its translation ("(muž)" -> "(DROM)"). A run without a letter
-// ("--", "3", "–") is no word: never counted or marked.
+// ("--", "3", "–"; a stand-in for a character the code page lacks counts as
+// one, see kStandIn) is no word: never counted or marked.
 LineTranslation translateText(std::string_view text, Dict dict, const LookupOptions& options,
                               bool markUnknown = false);
 inline LineTranslation translateText(std::string_view text, Dict dict, bool byPronunciation) {

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "cp1250.h"
 #include "open_dictionaries.h"
 
 namespace {
@@ -12,8 +13,9 @@ bool isEdgePunctuation(char c) {
   return marks.find(c) != std::string_view::npos;
 }
 
+// A character the code page lacks may be a letter too (ж, 漢).
 bool hasLetter(std::string_view text) {
-  return std::any_of(text.begin(), text.end(), [](char c) { return isLetter(c); });
+  return std::any_of(text.begin(), text.end(), [](char c) { return isLetter(c) || c == kStandIn; });
 }
 
 std::string_view withoutLeadingSpaces(std::string_view text) {
