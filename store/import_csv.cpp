@@ -1,7 +1,8 @@
 // The reader of a spreadsheet's CSV. It is lenient where spreadsheets and
 // hand-written files are: a quote may follow spaces, and a quote inside an
-// unquoted field and text after a closing quote are kept as they stand. Only a quote left open to the end of the file is refused, since
-// the rest of the file would then be one field.
+// unquoted field and text after a closing quote are kept as they stand.
+// Only a quote left open to the end of the file is refused, since the rest
+// of the file would then be one field.
 
 #include "import_format.h"
 
