@@ -52,6 +52,7 @@ TEST(ImportFormat, ReadsCsvRowsWithQuotesAndLineBreaks) {
        {entry("ko", {"voda, \"pivo\"", "x"}), entry("ab", {"c\"d"})}},
       {{"a,1,2,3,4,5,6,7", "a,8", "b,\"x", "", "y\""}, false,
        {entry("a", {"1", "2", "3", "4", "5"}), entry("a", {"6", "7", "8"}), entry("b", {"x\n\ny"})}},
+      {{"nic", "nic,,"}, false, {entry("nic")}},  // a headword without meanings is still one
   };
   for (const auto& c : cases) EXPECT_EQ(parseCsvLines(c.lines, "c", c.header).entries, c.entries) << c.lines[0];
   EXPECT_EQ(refusal([] { parseCsvLines({"a,b", "c,\"d", "e"}, "c.csv", false); }),
@@ -63,7 +64,7 @@ TEST(ImportFormat, ReadsCsvRowsWithQuotesAndLineBreaks) {
 // Each field is checked where it was read, every fault listed.
 TEST(ImportFormat, ListsEveryFieldTooLongOrHoldingAControlCharacter) {
   const std::string long21(21, 'x');
-  EXPECT_EQ(described(parseImportLines({"KO - " + long21, long21 + " - A\tB"}, "f")),
+  EXPECT_EQ(described(parseImportLines({"KO - " + long21, long21 + " - A\tB", long21.substr(1) + " - A"}, "f")),
             (Lines{"f, line 1, meaning: 21 bytes, more than the 20 a field holds",
                    "f, line 2, headword: 21 bytes, more than the 20 a field holds",
                    "f, line 2, meaning: a control character (TAB, byte 9) at position 2"}));
