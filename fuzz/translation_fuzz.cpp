@@ -3,6 +3,7 @@
 // word-by-word translation, the words of the step-by-step walk and the
 // meaning grid must never crash and must agree on how many words there are.
 
+#include <algorithm>
 #include <cstdint>
 
 #include "dictionary_store.h"
@@ -57,8 +58,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   require(item.result.size() <= text.size(), "phraseAt gives a piece of the text");
   if (item.taken == 1) require(item.result.find(' ') != std::string::npos, "a phrase is two words");
 
+  // The grid parts words at tabs too.
+  std::string spaced(text);
+  std::replace(spaced.begin(), spaced.end(), '\t', ' ');
   std::vector<GridColumn> columns = meaningColumns(text, kTarvikCzech, LookupOptions{.byPronunciation = byPronunciation});
-  require(!columns.empty() && columns.size() <= static_cast<std::size_t>(words) + kGridResetColumns,
+  require(!columns.empty() && columns.size() <= static_cast<std::size_t>(countWords(spaced)) + kGridResetColumns,
           "the grid has a column per item and its spare ones");
   return 0;
 }
