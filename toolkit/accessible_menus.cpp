@@ -118,7 +118,7 @@ class Menu : public QAccessibleWidget {
   }
   QString text(QAccessible::Text kind) const override {
     const QString text = QAccessibleWidget::text(kind);
-    return text.isEmpty() && kind == QAccessible::Name ? menu()->windowTitle() : text;
+    return text.isEmpty() && kind == QAccessible::Name ? withoutMnemonic(menu()->title()) : text;
   }
   // The item that opens the menu, in the menu bar or in another menu.
   QAccessibleInterface* parent() const override {

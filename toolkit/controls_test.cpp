@@ -92,10 +92,18 @@ TEST_F(Adapter, MenuItemsThatTickAreCheckBoxesOrRadioButtonsWithTheirTicks) {
   };
   // Roles: 0x0C menu item, 0x2C check box, 0x15 separator, 0x2D radio button.
   EXPECT_EQ(said(), "12 Editace slovníku @0; 44 Hledat i tvary slov @1; 21  @2; 45+ Do češtiny @3; 45 Do tarvikštiny @4; ");
-  option->trigger();
+  list->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());  // as a reader presses it
   menu->actions()[4]->trigger();
   EXPECT_EQ(said(), "12 Editace slovníku @0; 44+ Hledat i tvary slov @1; 21  @2; 45 Do češtiny @3; 45+ Do tarvikštiny @4; ");
   EXPECT_EQ(list->parent()->object(), menu->menuAction());
+  // A submenu hangs below its item, and names itself by its title.
+  QMenu* exports = menu->addMenu("Export");
+  QAccessibleInterface* opener = list->child(5);
+  ASSERT_EQ(opener->childCount(), 1);
+  EXPECT_EQ(opener->indexOfChild(opener->child(0)), 0);
+  EXPECT_EQ(opener->child(0)->object(), exports);
+  EXPECT_EQ(opener->child(0)->text(QAccessible::Name), "Export");
+  EXPECT_EQ(opener->child(0)->parent()->object(), exports->menuAction());
 }
 
 // Boxes of one group are narrowed alike, as far as is still readable.
