@@ -357,7 +357,8 @@ void guessFrom(std::string_view word, unsigned kinds, Guesses& guesses) {
     if (!(rule.kind & kinds) || !word.ends_with(rule.ending)) continue;
     std::string stem(word.substr(0, word.size() - rule.ending.size()));
     if (!stemFits(stem, rule)) continue;
-    if (!rule.after.empty() && rule.after.find(stem.back()) == std::string::npos) continue;
+    // A longer ending may be the whole word ("oho"), leaving no stem to check.
+    if (!rule.after.empty() && (stem.empty() || rule.after.find(stem.back()) == std::string::npos)) continue;
     if (!rule.notAfter.empty() && stem.ends_with(rule.notAfter)) continue;
     for (const std::string& s : changedStems(stem, rule.changes)) {
       if (!hasSyllable(s, rule.base)) continue;

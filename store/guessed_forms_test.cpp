@@ -77,7 +77,7 @@ TEST(GuessedBaseForms, LeadFormsBackToTheirHeadwords) {
 
 TEST(GuessedBaseForms, StayFewShortOfTheWordAndHarmlessForAnyBytes) {
   const std::string words[] = {cp1250Text("NEJNEPŘÍJEMNĚJŠÍMI"), cp1250Text("ŽENY"), cp1250Text("DĚLAT"), "KONEM",
-                               std::string(40, 'I'), "AAAA", "MY", "DN", "0", ""};
+                               std::string(40, 'I'), "AAAA", "MY", "DN", "0", "", "OHO", "ATECH"};
   for (const std::string& word : words) {
     std::vector<std::string> guesses = guessedBaseForms(word);
     EXPECT_LE(guesses.size(), kMaxGuessedBaseForms) << word;
