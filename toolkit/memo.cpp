@@ -48,30 +48,46 @@ Memo::Memo(QWidget* parent) : QPlainTextEdit(parent) {
   setTabChangesFocus(true);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   connect(this, &QPlainTextEdit::textChanged, this, [this] {
-    if (programChanging) return;
-    composeCurrentLine();
-    emit changed();
+    if (!programChanging) emit changed();
   });
 }
+
+namespace {
+
+// A combining mark typed alone is what leaves a letter decomposed.
+bool holdsMark(const QString& typed) {
+  return std::any_of(typed.begin(), typed.end(), [](QChar c) { return c.isMark(); });
+}
+
+}  // namespace
 
 // Some programs and file systems write "ž" as "z" and a combining caron, for
 // which no Windows-1250 byte stands. What the user types or pastes is
 // composed in the box itself, so that its offsets keep matching its bytes.
+// Only typing composes: an undo that brings a decomposed line back must find
+// it left as it is, or undo could never get past it.
 void Memo::composeCurrentLine() {
   QTextCursor cursor = textCursor();
   const QTextBlock block = cursor.block();
   const QString text = block.text();
   const QString composed = text.normalized(QString::NormalizationForm_C);
   if (composed == text) return;
-  const int column = static_cast<int>(text.left(cursor.position() - block.position())
-                                          .normalized(QString::NormalizationForm_C).size());
-  programChanging = true;
-  QTextCursor line(block);
-  line.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-  line.insertText(composed);
-  cursor.setPosition(block.position() + column);
-  setTextCursor(cursor);
-  programChanging = false;
+  const int start = block.position();
+  const int column = static_cast<int>(text.left(cursor.position() - start).normalized(QString::NormalizationForm_C).size());
+  programChange([&] {
+    QTextCursor line(block);
+    line.beginEditBlock();
+    line.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    line.insertText(composed);
+    line.endEditBlock();
+    cursor.setPosition(start + column);
+    setTextCursor(cursor);
+  });
+}
+
+void Memo::inputMethodEvent(QInputMethodEvent* event) {
+  QPlainTextEdit::inputMethodEvent(event);
+  if (holdsMark(event->commitString())) composeCurrentLine();
 }
 
 template <typename Change>
@@ -184,6 +200,7 @@ void Memo::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QPlainTextEdit::keyPressEvent(event);
+  if (holdsMark(event->text())) composeCurrentLine();
 }
 
 void Memo::insertFromMimeData(const QMimeData* source) {

@@ -52,6 +52,7 @@ class Memo : public QPlainTextEdit {
  private:
   void keyPressEvent(QKeyEvent* event) override;
   void insertFromMimeData(const QMimeData* source) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
   void composeCurrentLine();
   // Runs a change the program makes and raises changed() once for it, however
   // many times Qt reports the document changing meanwhile.

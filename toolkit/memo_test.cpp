@@ -82,6 +82,8 @@ TEST_F(Memos, EditsKeepCrLfReportEachChangeOnceAndOnlyLeftClicksInsideAreClicks)
   QApplication::sendEvent(&memo, &caron);
   EXPECT_EQ(memo.content(), "c\r\nd\r\ne\x9E\r\n\xE8" "a\xEC");
   EXPECT_EQ(memo.contentLength(), static_cast<int>(memo.content().size()));
+  for (int undo = 0; undo < 2; ++undo) QTest::keyClick(&memo, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(memo.content().find('\xEC'), std::string::npos);  // undo goes back past the composing
 
   QTest::mouseClick(memo.viewport(), Qt::LeftButton, {}, QPoint(10, 10));
   QTest::mouseClick(memo.viewport(), Qt::RightButton, {}, QPoint(10, 10));
