@@ -294,12 +294,12 @@ const std::vector<Command> kCommands = {
      "lines, as export writes them (in Windows-1250: give --encoding cp1250); tsv reads\n"
      "\"HEADWORD<TAB>MEANING; MEANING\" lines, as export --format tsv writes them, \\\\\n"
      "for a backslash; csv reads a spreadsheet's rows HEADWORD,MEANING,... with RFC 4180\n"
-     "quoting, a header row skipped with --header. Consecutive lines or rows of one\n"
-     "headword form one entry of up to five meanings, further meanings another; blank\n"
-     "lines, empty meanings and a UTF-8 byte-order mark are skipped. Before anything is\n"
-     "written, a line not of the format is refused with its number, and every word over\n"
-     "20 bytes or holding a control character is listed with its line (--truncate\n"
-     "imports the long ones cut).",
+     "quoting (semicolons for commas where the first row has more of them), a header row\n"
+     "skipped with --header. Consecutive lines or rows of one headword form one entry of\n"
+     "up to five meanings, further meanings another; blank lines, empty meanings and a\n"
+     "UTF-8 byte-order mark are skipped. Before anything is written, a line not of the\n"
+     "format is refused with its number, and every word over 20 bytes or holding a\n"
+     "control character is listed with its line (--truncate imports the long ones cut).",
      {{"FILE", "the file to import; - for standard input", nullptr, true, false}},
      kDict | kImportFormat | kHeader | kTruncate, takeEntries, importText},
     {"pronounce", "Show how a Tarvik word is pronounced",

@@ -16,7 +16,7 @@ std::string trimSpaces(const std::string& text) {
 
 // The fields of the row that starts at lines[next]; `next` moves past the
 // lines the row took. A line break inside quotes stays in the field as LF.
-std::vector<std::string> readRow(const std::vector<std::string>& lines, std::size_t& next,
+std::vector<std::string> readRow(const std::vector<std::string>& lines, std::size_t& next, char separator,
                                  const std::string& fileName) {
   std::size_t first = next;
   std::vector<std::string> fields;
@@ -39,7 +39,7 @@ std::vector<std::string> readRow(const std::vector<std::string>& lines, std::siz
       ++at;
     } else if (c == '"' && (quoted || fresh)) {
       quoted = !quoted;
-    } else if (c == ',' && !quoted) {
+    } else if (c == separator && !quoted) {
       fields.push_back(trimSpaces(field));
       field.clear();
       fresh = true;
@@ -56,6 +56,22 @@ std::vector<std::string> readRow(const std::vector<std::string>& lines, std::siz
   return fields;
 }
 
+// Spreadsheets in a Czech setting separate fields with semicolons, as the
+// comma is their decimal point: the first row, outside quotes, tells which.
+char separatorOf(const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) {
+    if (line.find_first_not_of(' ') == std::string::npos) continue;
+    long commas = 0, semicolons = 0;
+    bool quoted = false;
+    for (char c : line) {
+      if (c == '"') quoted = !quoted;
+      if (!quoted) commas += c == ',', semicolons += c == ';';
+    }
+    return semicolons > commas ? ';' : ',';
+  }
+  return ',';
+}
+
 bool allEmpty(const std::vector<std::string>& fields) {
   for (const std::string& field : fields)
     if (!field.empty()) return false;
@@ -66,9 +82,10 @@ bool allEmpty(const std::vector<std::string>& fields) {
 
 ImportedEntries parseCsvLines(const std::vector<std::string>& lines, const std::string& fileName, bool header) {
   ImportedEntries imported;
+  const char separator = separatorOf(lines);
   for (std::size_t next = 0; next < lines.size();) {
     std::size_t line = next + 1;
-    std::vector<std::string> fields = readRow(lines, next, fileName);
+    std::vector<std::string> fields = readRow(lines, next, separator, fileName);
     if (allEmpty(fields)) continue;
     if (header) {
       header = false;

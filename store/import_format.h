@@ -11,7 +11,8 @@
 //   tabfile reads them (and are then refused as control characters). A
 //   meaning of nothing but spaces is skipped, as the export skips it.
 // - csv, a spreadsheet's rows (RFC 4180): HEADWORD,M1,M2,... separated by
-//   commas; a field in double quotes may hold commas, line breaks and "" for
+//   commas, or by semicolons where the first row has more of them outside
+//   quotes; a field in double quotes may hold separators, line breaks and "" for
 //   a quote. Spaces around a field are dropped, an empty meaning is skipped,
 //   a row of nothing but empty fields is skipped.
 //

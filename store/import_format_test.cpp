@@ -53,6 +53,7 @@ TEST(ImportFormat, ReadsCsvRowsWithQuotesAndLineBreaks) {
       {{"a,1,2,3,4,5,6,7", "a,8", "b,\"x", "", "y\""}, false,
        {entry("a", {"1", "2", "3", "4", "5"}), entry("a", {"6", "7", "8"}), entry("b", {"x\n\ny"})}},
       {{"nic", "nic,,"}, false, {entry("nic")}},  // a headword without meanings is still one
+      {{"slovo;v\xFDznam;\"a, b\"", "pes;pes, hafan"}, true, {entry("pes", {"pes, hafan"})}},  // as Czech spreadsheets save it
   };
   for (const auto& c : cases) EXPECT_EQ(parseCsvLines(c.lines, "c", c.header).entries, c.entries) << c.lines[0];
   EXPECT_EQ(refusal([] { parseCsvLines({"a,b", "c,\"d", "e"}, "c.csv", false); }),
