@@ -58,7 +58,5 @@ class HeldChanges {
 // many words in one operation, with options made fit for the dictionary's
 // headwords by forHeadwordsOf (the index does not know its dictionary).
 FoundWord findInIndex(DictionaryIndex& index, std::string_view word, const LookupOptions& options);
-// The same, and with `loosely` as findWordInText does.
-WordInText findInText(DictionaryIndex& index, std::string_view text, const LookupOptions& options, bool loosely);
 // The options as they apply to the headwords of `dict`.
 LookupOptions forHeadwordsOf(Dict dict, LookupOptions options);

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <unordered_set>
 
 #include "cp1250.h"
 #include "open_dictionaries.h"
@@ -23,25 +24,70 @@ std::string_view withoutLeadingSpaces(std::string_view text) {
   return first == std::string_view::npos ? std::string_view() : text.substr(first);
 }
 
-// Appends the first meaning of `text` as written; else, read loosely, of
-// `text` without the punctuation at its ends, which goes back around the
-// meaning. False when neither is found.
-bool appendTranslation(std::string& result, DictionaryIndex& index, std::string_view text,
-                       const LookupOptions& options, bool loosely) {
-  WordInText found = findInText(index, text, options, loosely);
-  if (!found.word.found) return false;
-  result += found.before;
-  result += found.word.meanings[0];
-  result += found.after;
-  return true;
+// The look-up of `text` without the quotes, brackets and marks at its ends,
+// which are given back to go around its meaning.
+WordInText foundInsidePunctuation(DictionaryIndex& index, std::string_view text, const LookupOptions& options) {
+  WordInText answer;
+  std::size_t before = 0, after = 0;
+  while (before < text.size() && isEdgePunctuation(text[before])) ++before;
+  while (after < text.size() - before && isEdgePunctuation(text[text.size() - 1 - after])) ++after;
+  if (before + after == 0 || before + after == text.size()) return answer;
+  answer.word = findInIndex(index, text.substr(before, text.size() - before - after), options);
+  if (answer.word.found) {
+    answer.before = text.substr(0, before);
+    answer.after = text.substr(text.size() - after);
+  }
+  return answer;
 }
 
 // One reading of a line. The strict one splits at spaces, full stops and
 // commas and takes every word as written. The loose one, for a line the
-// strict one left words of, also splits at tabs and looks a word up again
-// without the punctuation around it.
-LineTranslation translateLine(DictionaryIndex& index, std::string_view text, const LookupOptions& options,
-                              bool markUnknown, bool loosely) {
+// strict one left words of, also splits at tabs and looks a word missing as
+// written up again without the punctuation around it.
+class Reading {
+ public:
+  Reading(DictionaryIndex& index, const LookupOptions& options, bool markUnknown)
+      : index(index), options(options), markUnknown(markUnknown) {}
+
+  LineTranslation read(std::string_view text, bool loose, bool keepMisses);
+
+ private:
+  bool appendTranslation(std::string& result, const std::string& text);
+
+  DictionaryIndex& index;
+  const LookupOptions& options;
+  const bool markUnknown;
+  bool loosely = false;
+  // What the strict reading missed as written, which the loose one need not
+  // ask again: with the word forms, a miss costs Hunspell and the guesses.
+  std::unordered_set<std::string> misses;
+  bool keepingMisses = false;
+};
+
+// Appends the first meaning of `text` as written; else, read loosely, of
+// `text` inside its punctuation, which goes back around the meaning. False
+// when neither is found.
+bool Reading::appendTranslation(std::string& result, const std::string& text) {
+  if (!loosely || !misses.contains(text)) {
+    FoundWord asWritten = findInIndex(index, text, options);
+    if (asWritten.found) {
+      result += asWritten.meanings[0];
+      return true;
+    }
+    if (keepingMisses) misses.insert(text);
+  }
+  if (!loosely) return false;
+  WordInText inside = foundInsidePunctuation(index, text, options);
+  if (!inside.word.found) return false;
+  result += inside.before;
+  result += inside.word.meanings[0];
+  result += inside.after;
+  return true;
+}
+
+LineTranslation Reading::read(std::string_view text, bool loose, bool keepMisses) {
+  loosely = loose;
+  keepingMisses = keepMisses;
   LineTranslation line;
   auto isSeparator = [&](char c) { return c == ' ' || c == '.' || c == ',' || (loosely && c == '\t'); };
   std::string extended(text);
@@ -64,13 +110,13 @@ LineTranslation translateLine(DictionaryIndex& index, std::string_view text, con
     // phrase wins over the entry for its first word. No headword holds a tab:
     // two words a tab apart are looked up as a phrase with a space.
     char joint = heldSeparator == '\t' ? ' ' : heldSeparator;
-    if (appendTranslation(line.result, index, held + joint + word, options, loosely)) {
+    if (appendTranslation(line.result, held + joint + word)) {
       line.result += x;
       held.clear();
       word.clear();
       continue;
     }
-    if (!appendTranslation(line.result, index, held, options, loosely)) {
+    if (!appendTranslation(line.result, held)) {
       // "--", "3" or "–" is no word, so nothing is missing.
       const bool isWord = hasLetter(held);
       if (isWord && markUnknown) line.result += '*';
@@ -100,34 +146,23 @@ bool mayReadOtherwise(std::string_view text, const LookupOptions& options) {
 
 }  // namespace
 
-WordInText findInText(DictionaryIndex& index, std::string_view text, const LookupOptions& options, bool loosely) {
-  WordInText answer{findInIndex(index, text, options), {}, {}};
-  if (answer.word.found || !loosely) return answer;
-  std::size_t before = 0, after = 0;
-  while (before < text.size() && isEdgePunctuation(text[before])) ++before;
-  while (after < text.size() - before && isEdgePunctuation(text[text.size() - 1 - after])) ++after;
-  if (before + after == 0 || before + after == text.size()) return answer;
-  answer.word = findInIndex(index, text.substr(before, text.size() - before - after), options);
-  if (answer.word.found) {
-    answer.before = text.substr(0, before);
-    answer.after = text.substr(text.size() - after);
-  }
-  return answer;
-}
-
 WordInText findWordInText(std::string_view text, Dict dict, const LookupOptions& options) {
-  return findInText(currentIndex(dict), text, forHeadwordsOf(dict, options), true);
+  DictionaryIndex& index = currentIndex(dict);
+  const LookupOptions czech = forHeadwordsOf(dict, options);
+  WordInText answer{findInIndex(index, text, czech), {}, {}};
+  return answer.word.found ? answer : foundInsidePunctuation(index, text, czech);
 }
 
 // A line that translates completely as written stays exactly as it always
 // did; only a line with words left over is read again loosely, and only
 // when it has a tab or punctuation that could make a difference.
 LineTranslation translateText(std::string_view text, Dict dict, const LookupOptions& options, bool markUnknown) {
-  DictionaryIndex& index = currentIndex(dict);
   const LookupOptions czech = forHeadwordsOf(dict, options);
-  LineTranslation strict = translateLine(index, text, czech, markUnknown, false);
-  if (strict.untranslatedCount == 0 || !mayReadOtherwise(text, czech)) return strict;
-  return translateLine(index, text, czech, markUnknown, true);
+  Reading reading(currentIndex(dict), czech, markUnknown);
+  const bool mayLoosen = mayReadOtherwise(text, czech);
+  LineTranslation strict = reading.read(text, false, mayLoosen);
+  if (strict.untranslatedCount == 0 || !mayLoosen) return strict;
+  return reading.read(text, true, false);
 }
 
 PhraseAtResult phraseAt(int n, std::string_view text, Dict dict, const LookupOptions& options) {
