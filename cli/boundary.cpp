@@ -2,11 +2,9 @@
 
 #include <unicode/normalizer2.h>
 #include <unicode/unistr.h>
-#include <unicode/utf8.h>
 
 #include <cerrno>
 #include <climits>
-#include <optional>
 #include <cstdio>
 #include <unistd.h>
 
@@ -16,25 +14,14 @@
 
 namespace {
 
-void throwIfMalformed(std::string_view text, std::string_view where) {
-  if (text.size() > INT32_MAX) throw MalformedText(std::string(where) + ": too long to read");
-  std::int32_t at = 0, length = static_cast<std::int32_t>(text.size());
-  while (at < length) {
-    std::int32_t start = at;
-    UChar32 code;
-    U8_NEXT(text.data(), at, length, code);
-    if (code < 0) throw MalformedText(std::string(where) + ": malformed UTF-8 at byte " + std::to_string(start + 1));
-  }
-}
-
 bool isAscii(std::string_view text) {
   for (char c : text)
     if (static_cast<unsigned char>(c) >= 0x80) return false;
   return true;
 }
 
-// Valid UTF-8 in, NFC out. Without ICU's data the text stays as it came,
-// which only refuses what composing would have saved.
+// Well-formed UTF-8 in, NFC out. Without ICU's data the text stays as it
+// came, which only refuses what composing would have saved.
 std::string composed(std::string_view utf8) {
   UErrorCode status = U_ZERO_ERROR;
   const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(status);
@@ -48,27 +35,13 @@ std::string composed(std::string_view utf8) {
 
 ConvertedText convert(std::string_view text, Encoding encoding, std::string_view where, bool keeping) {
   if (encoding == Encoding::kCp1250) return {std::string(text), {}};
-  throwIfMalformed(text, where);
-  std::string utf8 = isAscii(text) ? std::string(text) : composed(text);
+  if (text.size() > INT32_MAX) throw MalformedText(std::string(where) + ": too long to read");
+  const bool composable = !isAscii(text) && isWellFormedUtf8(text);
   ConvertedText converted;
-  converted.bytes.reserve(utf8.size());
-  std::int32_t at = 0, length = static_cast<std::int32_t>(utf8.size());
-  while (at < length) {
-    std::int32_t start = at;
-    UChar32 code;
-    U8_NEXT(utf8.data(), at, length, code);
-    std::optional<unsigned char> byte = unicodeToCp1250(static_cast<char32_t>(code));
-    if (byte) {
-      converted.bytes += static_cast<char>(*byte);
-      continue;
-    }
-    std::string character = utf8.substr(start, at - start);
-    if (!keeping)
-      throw UsageError(std::string(where) + ": the character " + describeCharacter(character) +
-                       " has no place in Windows-1250, so no headword can hold it");
-    converted.bytes += kStandIn;
-    converted.standIns.push_back(std::move(character));
-  }
+  Utf8Decoded decoded = utf8ToCp1250(composable ? composed(text) : text, keeping ? &converted.standIns : nullptr);
+  if (decoded.malformed) throw MalformedText(std::string(where) + ": " + decoded.error);
+  if (!decoded.ok) throw UsageError(std::string(where) + ": " + decoded.error + ", so no headword can hold it");
+  converted.bytes = std::move(decoded.bytes);
   return converted;
 }
 
@@ -80,15 +53,6 @@ std::string toWindows1250(std::string_view text, Encoding encoding, std::string_
 
 ConvertedText toWindows1250Keeping(std::string_view text, Encoding encoding, std::string_view where) {
   return convert(text, encoding, where, true);
-}
-
-std::string describeCharacter(std::string_view utf8) {
-  std::int32_t at = 0;
-  UChar32 code;
-  U8_NEXT(utf8.data(), at, static_cast<std::int32_t>(utf8.size()), code);
-  char name[16];
-  std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(code));
-  return "\"" + std::string(utf8) + "\" (" + name + ")";
 }
 
 std::string fromWindows1250(std::string_view bytes, Encoding encoding) {

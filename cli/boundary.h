@@ -26,9 +26,9 @@ class MalformedText : public UsageError {
 
 // Text for a command that goes past a character Windows-1250 lacks: each
 // such character stands in `bytes` as kStandIn (cp1250.h), and in
-// `standIns`, in UTF-8, in the order they stand. Lines are split at byte 26
-// before they are converted and insertions refuse control characters, so
-// the byte is nowhere else: the word holding it is never found and goes out
+// `standIns`, in UTF-8, in the order they stand; a byte 26 of the text
+// stands in for itself. Insertions refuse control characters, so no
+// headword holds the byte: the word holding it is never found and goes out
 // as it came in.
 struct ConvertedText {
   std::string bytes;
@@ -40,9 +40,6 @@ struct ConvertedText {
 std::string toWindows1250(std::string_view text, Encoding encoding, std::string_view where);
 // As toWindows1250, but such a character becomes a stand-in.
 ConvertedText toWindows1250Keeping(std::string_view text, Encoding encoding, std::string_view where);
-// What the first stand-in of a text stands for, as a message names it:
-// "😀" (U+1F600).
-std::string describeCharacter(std::string_view utf8);
 std::string fromWindows1250(std::string_view bytes, Encoding encoding);
 
 // All of standard input; a read failure is an IoError.

@@ -18,10 +18,19 @@ void dropByteOrderMark(std::string& bytes, Encoding encoding) {
   if (encoding == Encoding::kUtf8 && bytes.starts_with("\xEF\xBB\xBF")) bytes.erase(0, 3);
 }
 
-void warnOfStandIn(const std::string& where, const std::string& first, Encoding encoding) {
-  reportError(where + ": the character " + describeCharacter(first) +
+// A byte 26 of the text stands in for itself and is no foreign character.
+bool isForeign(const std::string& standIn) { return standIn != std::string(1, kStandIn); }
+
+bool holdsForeign(const std::vector<std::string>& standIns) { return std::ranges::any_of(standIns, isForeign); }
+
+// Names the first foreign character among `standIns`; false when there is none.
+bool warnOfForeign(const std::string& where, const std::vector<std::string>& standIns, Encoding encoding) {
+  auto first = std::ranges::find_if(standIns, isForeign);
+  if (first == standIns.end()) return false;
+  reportError(where + ": the character " + describeCharacter(*first) +
                   " has no place in Windows-1250, so the word holding it is unknown",
               encoding);
+  return true;
 }
 
 // Converts each line, keeping foreign characters when the command passes
@@ -36,8 +45,7 @@ void convertLines(Job& job, const std::string& source) {
       continue;
     }
     ConvertedText converted = toWindows1250Keeping(job.lines[i], job.request.encoding, where);
-    if (!warned && !converted.standIns.empty()) warnOfStandIn(where, converted.standIns[0], job.request.encoding);
-    warned = warned || !converted.standIns.empty();
+    if (!warned) warned = warnOfForeign(where, converted.standIns, job.request.encoding);
     job.lines[i] = std::move(converted.bytes);
     job.lineStandIns.push_back(std::move(converted.standIns));
   }
@@ -50,7 +58,7 @@ void convertArgument(Job& job, const std::string& argument, const std::string& w
     return;
   }
   ConvertedText converted = toWindows1250Keeping(argument, encoding, what);
-  if (!converted.standIns.empty() && job.textStandIns.empty()) warnOfStandIn(what, converted.standIns[0], encoding);
+  if (!holdsForeign(job.textStandIns)) warnOfForeign(what, converted.standIns, encoding);
   job.texts.push_back(std::move(converted.bytes));
   job.textStandIns.insert(job.textStandIns.end(), converted.standIns.begin(), converted.standIns.end());
 }

@@ -104,7 +104,7 @@ bool isWellFormedUtf8(std::string_view text) {
   return true;
 }
 
-Utf8Decoded utf8ToCp1250(std::string_view utf8) {
+Utf8Decoded utf8ToCp1250(std::string_view utf8, std::vector<std::string>* standIns) {
   Utf8Decoded decoded;
   decoded.bytes.reserve(utf8.size());
   std::size_t at = 0;
@@ -113,10 +113,16 @@ Utf8Decoded utf8ToCp1250(std::string_view utf8) {
     char32_t code = nextCodePoint(utf8, at);
     if (code == kMalformed) {
       decoded.ok = false;
+      decoded.malformed = true;
       decoded.error = "malformed UTF-8 at byte " + std::to_string(start + 1);
       return decoded;
     }
     std::optional<unsigned char> byte = unicodeToCp1250(code);
+    if (standIns && (!byte || *byte == kStandIn)) {
+      decoded.bytes += kStandIn;
+      standIns->emplace_back(utf8.substr(start, at - start));
+      continue;
+    }
     if (!byte) {
       decoded.ok = false;
       decoded.error = "the character " + describe(code) + " has no place in Windows-1250";
@@ -125,6 +131,11 @@ Utf8Decoded utf8ToCp1250(std::string_view utf8) {
     decoded.bytes += static_cast<char>(*byte);
   }
   return decoded;
+}
+
+std::string describeCharacter(std::string_view utf8) {
+  std::size_t at = 0;
+  return utf8.empty() ? std::string() : describe(nextCodePoint(utf8, at));
 }
 
 std::string cp1250Text(std::string_view utf8) {
