@@ -89,12 +89,14 @@ std::string shownLine(std::string_view utf8) {
 }
 
 // Why a line cannot give a form and its base form; empty when it can.
+// Spaces and tabs around a word do not count.
 std::string flawOf(std::string_view line, std::size_t split) {
-  if (std::any_of(line.begin(), line.end(), isControl)) return "it holds a control character";
   if (split == std::string_view::npos) return "expected \"FORM - BASE\", found no \" - \"";
   if (line.find(" - ", split + 3) != std::string_view::npos) return "expected \"FORM - BASE\", found \" - \" twice";
   std::string_view form = trimmed(line.substr(0, split)), base = trimmed(line.substr(split + 3));
   if (form.empty() || base.empty()) return "expected \"FORM - BASE\", found an empty word";
+  for (std::string_view word : {form, base})
+    if (std::any_of(word.begin(), word.end(), isControl)) return "it holds a control character";
   if (form.size() > kFieldCapacity || base.size() > kFieldCapacity)
     return "a word is longer than " + std::to_string(kFieldCapacity) + " bytes, which no headword can be";
   return {};

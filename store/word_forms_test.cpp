@@ -30,7 +30,7 @@ std::string formsOf(const char* word, bool ignoreDiacritics = false) {
 // Each line that cannot be used is told once a run, with the file's full
 // path, its number and its text; a file saved in UTF-8 is read as such.
 TEST_F(WordForms, IrregularFileComesFirstAndLosesOnlyTheLinesItCannotUse) {
-  putFileBytes(kIrregularFormsFileName, cp1250Text("PSA - PES\r\nJDU JÍT\r\n\r\nženy - baba \r\n - PES\r\nA - B - C\r\nX - " +
+  putFileBytes(kIrregularFormsFileName, cp1250Text("PSA - PES\r\nJDU JÍT\r\n\r\nženy\t - baba \r\n - PES\r\nA - B - C\r\nX - " +
                                                    std::string(21, 'Y') + "\r\nPS\tA - PES\r\n"));
   EXPECT_EQ(formsOf("psa"), "PES");
   EXPECT_EQ(formsOf("Ženy"), "BABA ŽENA");
