@@ -305,8 +305,6 @@ std::vector<std::string> changedStems(const std::string& stem, unsigned changes)
 }
 
 constexpr std::size_t kShortestBase = 3;
-// No Czech word is longer; the bound keeps any input cheap.
-constexpr std::size_t kLongestWord = 40;
 
 class Guesses {
  public:
@@ -373,7 +371,7 @@ void guessFrom(std::string_view word, unsigned kinds, Guesses& guesses) {
 }  // namespace
 
 std::vector<std::string> guessedBaseForms(std::string_view word) {
-  if (word.size() > kLongestWord) return {};
+  if (word.size() > kLongestCzechWord) return {};
   Guesses guesses(word);
   if (word.ends_with('T') || word.ends_with("CI")) guesses.addVerb(std::string(word));  // smát: SMÁT SE
   guessFrom(word, kAnyKind, guesses);

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "letters.h"
+
 namespace {
 
 constexpr std::string_view kSeparator = " - ";
@@ -50,7 +52,7 @@ void checkField(std::string_view text, std::size_t line, const std::string& fiel
                 std::vector<FieldProblem>& problems) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     unsigned char byte = static_cast<unsigned char>(text[i]);
-    if (byte < 0x20) {
+    if (isControlByte(text[i])) {
       problems.push_back({.kind = FieldProblem::kControl, .line = line, .field = field, .position = i + 1,
                           .control = byte});
       break;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,14 @@ char foldDiacritics(char c);
 // The key two spellings share when they differ only in case, diacritics and
 // apostrophes: "Muze", "MŮŽE" and "MU'Ž" all give MUZE.
 std::string foldedKey(std::string_view word);
+
+// No Czech word is longer: the bound keeps the work on Czech words small
+// for any input.
+constexpr std::size_t kLongestCzechWord = 40;
+
+// A byte below 32 (a TAB, a line break): part of no word, and it would break
+// the line of every listing and export of a record that held it.
+constexpr bool isControlByte(char c) { return static_cast<unsigned char>(c) < 0x20; }
 
 // A letter of any language Windows-1250 writes (a, Ž, ß, ł ...), not a
 // digit, mark or symbol: a run of text without one is no word.

@@ -27,9 +27,6 @@ namespace {
 constexpr const char* kSystemHunspellData = "/usr/share/hunspell/cs_CZ";
 constexpr const char* kHunspellDataVariable = "TARVIK_HUNSPELL_CS";
 
-// No Czech word is this long. Hunspell refuses longer words anyway, and the
-// bound keeps the spellings with diacritics put back few for any input.
-constexpr std::size_t kLongestWord = 40;
 // At 10-20 µs a spell check, 256 spellings cost a few milliseconds, once per
 // word thanks to the cache; they reach every spelling with up to three
 // diacritics put back in a word of ordinary length.
@@ -75,15 +72,13 @@ std::string_view trimmed(std::string_view text) {
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-bool isControl(char c) { return static_cast<unsigned char>(c) < 0x20; }
-
 // A UTF-8 line as a message quotes it, its control bytes written out.
 std::string shownLine(std::string_view utf8) {
   std::string shown;
   for (char c : utf8) {
     char escaped[8];
     std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned>(c));
-    shown += isControl(c) ? escaped : std::string(1, c);
+    shown += isControlByte(c) ? escaped : std::string(1, c);
   }
   return shown;
 }
@@ -96,7 +91,7 @@ std::string flawOf(std::string_view line, std::size_t split) {
   std::string_view form = trimmed(line.substr(0, split)), base = trimmed(line.substr(split + 3));
   if (form.empty() || base.empty()) return "expected \"FORM - BASE\", found an empty word";
   for (std::string_view word : {form, base})
-    if (std::any_of(word.begin(), word.end(), isControl)) return "it holds a control character";
+    if (std::any_of(word.begin(), word.end(), isControlByte)) return "it holds a control character";
   if (form.size() > kFieldCapacity || base.size() > kFieldCapacity)
     return "a word is longer than " + std::to_string(kFieldCapacity) + " bytes, which no headword can be";
   return {};
@@ -313,7 +308,7 @@ std::vector<std::string> baseFormsOf(std::string_view word, bool ignoreDiacritic
   addIrregularBases(bases, state.irregular.byForm, upper);
   if (ignoreDiacritics) addIrregularBases(bases, state.irregular.byFoldedForm, foldedKey(upper));
   if (state.load == State::Load::notTried) loadHunspell();
-  if (state.load == State::Load::loaded && !word.empty() && word.size() <= kLongestWord)
+  if (state.load == State::Load::loaded && !word.empty() && word.size() <= kLongestCzechWord)
     for (const std::string& base : hunspellBases(downcaseCzText(word), ignoreDiacritics)) addOnce(bases, base);
   // Hunspell takes a prefix off an irregular form and stops ("nemá" -> MÁ,
   // "nebude" -> BUDU): the irregular forms lead on from there.

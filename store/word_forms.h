@@ -16,7 +16,7 @@
 // Where the current folder has none, the copy installed with the program
 // serves. The file is read again whenever it changes; a line that cannot be
 // used (no " - " or two, an empty word or one over 20 bytes, a control
-// character) is left out with a warning, and a file that cannot be read
+// character in a word) is left out with a warning, and a file that cannot be read
 // gives a warning and no forms.
 constexpr const char* kIrregularFormsFileName = "tvary.txt";
 
