@@ -12,13 +12,6 @@ constexpr int kStatusHeight = 19;
 
 std::string& field(Tslovicko& entry, int i) { return i == 0 ? entry.slovo : entry.vyznam(i); }
 
-EditBox* editBox(QWidget* window, const QRect& geometry, const char* spokenName) {
-  auto* box = new EditBox(window);
-  box->setGeometry(geometry);
-  nameForScreenReader(box, spokenName);
-  return box;
-}
-
 }  // namespace
 
 Tokno_editace::Tokno_editace(QWidget* parent)

@@ -14,13 +14,6 @@ std::string headwordPlaceholder(Dict dict) {
   return cp1250Text(dict == kTarvikCzech ? "Tarvikské slovo" : "České slovo");
 }
 
-EditBox* editBox(QWidget* window, const QRect& geometry, const char* spokenName) {
-  auto* box = new EditBox(window);
-  box->setGeometry(geometry);
-  nameForScreenReader(box, spokenName);
-  return box;
-}
-
 QLabel* hintLine(QWidget* window, int top, const char* text) {
   auto* label = new QLabel(QString::fromUtf8(text), window);
   label->setGeometry(8, top, kClientWidth - 16, 15);

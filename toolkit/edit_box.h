@@ -9,6 +9,12 @@
 #include <string>
 #include <string_view>
 
+class EditBox;
+
+// A box at its place in its window. It shows no caption of its own, so a
+// screen reader calls it by `spokenNameUtf8`.
+EditBox* editBox(QWidget* window, const QRect& place, const char* spokenNameUtf8);
+
 class EditBox : public QLineEdit {
   Q_OBJECT
 
