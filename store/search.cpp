@@ -80,13 +80,14 @@ std::vector<Suggestion> suggestWords(std::string_view word, Dict dict) {
     DictionaryIndex::Near near;
     bool soundsOther;
     std::size_t shared;  // bytes of the beginning the headword shares with the word
+    std::string headword;  // as stored, apostrophes left out
   };
   std::vector<Ranked> ranked;
   for (DictionaryIndex::Near n : near) {
     std::string headword = storedKey(fieldText(index.record(n.record), 0));
     bool soundsAlike = dict == kTarvikCzech && foldedKey(pronounceTarvik(headword)) == sound;
-    auto mismatch = std::ranges::mismatch(headword, key).in1;
-    ranked.push_back({n, !soundsAlike, static_cast<std::size_t>(mismatch - headword.begin())});
+    auto shared = static_cast<std::size_t>(std::ranges::mismatch(headword, key).in1 - headword.begin());
+    ranked.push_back({n, !soundsAlike, shared, std::move(headword)});
   }
   // `shared` swapped between the two sides: the longer comes first.
   std::ranges::sort(ranked, [](const Ranked& a, const Ranked& b) {
@@ -96,9 +97,8 @@ std::vector<Suggestion> suggestWords(std::string_view word, Dict dict) {
   std::vector<Suggestion> best;
   std::set<std::string> shown;
   for (const Ranked& r : ranked) {
-    std::string headword(fieldText(index.record(r.near.record), 0));
-    if (!shown.insert(storedKey(headword)).second) continue;
-    best.push_back({r.near.record + 1L, std::move(headword), r.near.distance});
+    if (!shown.insert(r.headword).second) continue;
+    best.push_back({r.near.record + 1L, std::string(fieldText(index.record(r.near.record), 0)), r.near.distance});
     if (best.size() == kMaxSuggestions) break;
   }
   return best;
