@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <unordered_set>
 
 #include "cp1250.h"
@@ -9,10 +10,14 @@ namespace {
 // Quotes, brackets and the marks that end a clause, in Windows-1250: what
 // real text puts around a word ("(muž)", „Žena“, muž!). The hyphen is not
 // among them: it belongs to Czech words.
-bool isEdgePunctuation(char c) {
-  static constexpr std::string_view marks = "\"'()[]{}!?:;\x82\x84\x85\x91\x92\x93\x94\x96\x97\xAB\xBB";
-  return marks.find(c) != std::string_view::npos;
-}
+constexpr std::array<bool, 256> kEdgePunctuation = [] {
+  std::array<bool, 256> table{};
+  for (char c : std::string_view("\"'()[]{}!?:;\x82\x84\x85\x91\x92\x93\x94\x96\x97\xAB\xBB"))
+    table[static_cast<unsigned char>(c)] = true;
+  return table;
+}();
+
+bool isEdgePunctuation(char c) { return kEdgePunctuation[static_cast<unsigned char>(c)]; }
 
 // A character the code page lacks may be a letter too (ж, 漢).
 bool hasLetter(std::string_view text) {
