@@ -180,13 +180,18 @@ void Tokno::connectHandlers() {
   onMenuItem(Dotarviktiny1, this, &Tokno::Dotarviktiny1Click);
   onMenuItem(Npovda1, this, &Tokno::Npovda1Click);
   onMenuItem(About1, this, &Tokno::About1Click);
-  onEvent(nove, &QToolButton::clicked, this, &Tokno::Noveklad1Click);
-  onEvent(ToolButton1, &QToolButton::clicked, this, &Tokno::Otevtoriginl1Click);
-  onEvent(ToolButton2, &QToolButton::clicked, this, &Tokno::Uloizvystupdosouboru1Click);
+  // A tool button runs its command by triggering the command's menu item, so
+  // each command is connected once, above. The buttons do not show the
+  // items' actions (QToolButton::setDefaultAction): a hint is not always the
+  // item's caption, the menus show no pictures, and the translate buttons
+  // are disabled on an empty text while F4 and F5 still work.
+  for (auto [button, item] : {std::pair{nove, Noveklad1}, std::pair{ToolButton1, Otevtoriginl1},
+                              std::pair{ToolButton2, Uloizvystupdosouboru1}, std::pair{ToolButton6, Peloitpomalu1},
+                              std::pair{ToolButton4, Peloitrychle1}, std::pair{ToolButton8, Slovnk2}})
+    connect(button, &QToolButton::clicked, item, &QAction::trigger);
+  // The direction button stands for both direction items, and its own click
+  // also changes its picture, which the items leave as it is.
   onEvent(ToolButton9, &QToolButton::clicked, this, &Tokno::ToolButton9Click);
-  onEvent(ToolButton6, &QToolButton::clicked, this, &Tokno::prelozitClick);
-  onEvent(ToolButton4, &QToolButton::clicked, this, &Tokno::rychleprelozit);
-  onEvent(ToolButton8, &QToolButton::clicked, this, &Tokno::Slovnk2Click);
   onEvent(Vstup, &Memo::changed, this, &Tokno::vstupnikontrola);
   onEvent(Vstup, &Memo::clicked, this, &Tokno::vymazatvstup);
   onEvent(vyberslov, &StringGrid::clicked, this, &Tokno::vymena);
