@@ -126,6 +126,10 @@ void Tokno::ToolButton9Click() {
   showDirection(toTarvik);
 }
 
+// Only the tool buttons follow the text. The menu items, and with them F4
+// and F5, stay enabled whatever the box holds, as our users know them: on an
+// empty box all at once leaves the output empty and a step writes an empty
+// line, so there is nothing to keep the keys from.
 void Tokno::vstupnikontrola() {
   bool any = Vstup->contentLength() > 0;
   ToolButton6->setEnabled(any);
