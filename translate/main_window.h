@@ -65,11 +65,14 @@ class Tokno : public QMainWindow {
   void prelozitClick();
   void selectCurrentLine();
 
-  // The meaning grid.
+  // The meaning grid, which each step empties, enables and fills.
   void vybyrani();
   void vymena();
   void dosadit();
+  // Disabled, with the twelve empty columns of program start.
   void resetGrid();
+  // Every cell empty, the columns as they are.
+  void emptyGrid();
   // What a screen reader says of a cell of the grid (Windows-1250).
   std::string meaningCellName(int col, int row) const;
 

@@ -1,22 +1,34 @@
 // The meaning grid: every word or two-word phrase of the stepped line in a
 // column, with all its meanings; a click on a meaning puts it into the line.
+// The translation (translation_walk.cpp) resets, empties and fills the grid;
+// of the walk, the grid knows only the line the last step translated.
 
 #include "cp1250.h"
 #include "meaning_grid.h"
 #include "main_window.h"
 
+namespace {
+
+void emptyColumns(StringGrid& grid, int columns) {
+  for (int col = 0; col < columns; ++col)
+    for (int row = 0; row < kGridRows; ++row) grid.setCell(col, row, "");
+}
+
+}  // namespace
+
 void Tokno::resetGrid() {
   vyberslov->setEnabled(false);
   vyberslov->setColCount(1);
-  for (int col = 0; col < kGridResetColumns; ++col)
-    for (int row = 0; row < kGridRows; ++row) vyberslov->setCell(col, row, "");
+  emptyColumns(*vyberslov, kGridResetColumns);
   vyberslov->setColCount(kGridResetColumns);
   gridPunctuation.clear();
 }
 
+void Tokno::emptyGrid() { emptyColumns(*vyberslov, vyberslov->colCount()); }
+
 void Tokno::vybyrani() {
+  vyberslov->setEnabled(true);
   gridPunctuation = fillMeaningGrid(*vyberslov, Vstup->line(walk.currentLine), direction(), lookupOptions());
-  updateProgress();
 }
 
 void Tokno::vymena() {

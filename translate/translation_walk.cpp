@@ -1,10 +1,10 @@
 // Translating the input box: all at once, or one line per step with the
-// line highlighted and the gauge moving on.
+// line highlighted, laid out in the meaning grid (meaning_choice.cpp) and
+// the gauge moving on.
 
 #include <cmath>
 
 #include "cp1250.h"
-#include "meaning_grid.h"
 #include "main_window.h"
 
 namespace {
@@ -39,8 +39,7 @@ void Tokno::rychleprelozit() {
 }
 
 void Tokno::prelozitClick() {
-  for (int col = 0; col < vyberslov->colCount(); ++col)
-    for (int row = 0; row < kGridRows; ++row) vyberslov->setCell(col, row, "");
+  emptyGrid();
   // Past the last line (also when lines were deleted under the walk) the
   // walk starts again at the first line.
   if (walk.currentLine >= Vstup->lineCount() - 1) {
@@ -50,8 +49,8 @@ void Tokno::prelozitClick() {
     ++walk.currentLine;
   }
   selectCurrentLine();
-  vyberslov->setEnabled(true);
   vybyrani();
+  updateProgress();
   if (Vystup->lineCount() - 1 < walk.currentLine) Vystup->appendLine("");
   LineTranslation line = translateText(Vstup->line(walk.currentLine), direction(), lookupOptions());
   Vystup->setLine(walk.currentLine, line.result);
