@@ -35,13 +35,15 @@ const std::vector<Tslovicko>& dictionary() {
   return entries;
 }
 
-// The browser as the program has it once the user has opened it.
-Tukaz_slovnik* openBrowser() {
+// The store opened afresh on the dictionary, as at a start.
+DictionaryStore& openDictionary() {
   dictionary();
-  closeDictionaries();
-  fs::current_path(folder());
-  openDictionaries();
-  auto* browser = new Tukaz_slovnik;
+  return openStore(folder());
+}
+
+// The browser as the program has it once the user has opened it.
+Tukaz_slovnik* openBrowser(DictionaryStore& store) {
+  auto* browser = new Tukaz_slovnik(store);
   browser->showModeless();
   QApplication::processEvents();
   return browser;
@@ -50,7 +52,7 @@ Tukaz_slovnik* openBrowser() {
 void settle() { QApplication::processEvents(); }
 
 void activationUnchanged(benchmark::State& state) {
-  Tukaz_slovnik* browser = openBrowser();
+  Tukaz_slovnik* browser = openBrowser(openDictionary());
   for (auto _ : state) {
     browser->prelozitClick();
     settle();
@@ -62,8 +64,8 @@ BENCHMARK(activationUnchanged)->Unit(benchmark::kMillisecond)->Repetitions(3);
 // The record the editor changes in place, different from what the file
 // holds now whatever earlier runs wrote: its fifth meaning, and with
 // `newHeadword` the last letter of its headword.
-Tslovicko edited(long index, bool newHeadword) {
-  Tslovicko entry = readEntry(kTarvikCzech, index);
+Tslovicko edited(DictionaryStore& store, long index, bool newHeadword) {
+  Tslovicko entry = store.readEntry(kTarvikCzech, index);
   entry.vyznam5 = entry.vyznam5.empty() ? "NOV\xDD" : "";
   if (newHeadword) entry.slovo.back() = entry.slovo.back() == 'X' ? 'Y' : 'X';
   return entry;
@@ -73,11 +75,12 @@ Tslovicko edited(long index, bool newHeadword) {
 // write itself is not measured. A new headword also makes the store build
 // its look-up tables again at the first look-up, whichever window makes it.
 void activationAfterAnEdit(benchmark::State& state) {
-  Tukaz_slovnik* browser = openBrowser();
+  DictionaryStore& store = openDictionary();
+  Tukaz_slovnik* browser = openBrowser(store);
   long index = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    writeEntry(kTarvikCzech, index, edited(index, state.range(0) != 0));
+    store.writeEntry(kTarvikCzech, index, edited(store, index, state.range(0) != 0));
     index = (index + 7919) % static_cast<long>(kRecords);
     state.ResumeTiming();
     browser->prelozitClick();
@@ -92,16 +95,12 @@ BENCHMARK(activationAfterAnEdit)->ArgName("newHeadword")->Arg(0)->Arg(1)->Unit(b
 // What the open browser costs the editor: its listing holds the records, so
 // the store writes to a copy of them.
 void editWhileListed(benchmark::State& state) {
-  Tukaz_slovnik* browser = state.range(0) != 0 ? openBrowser() : nullptr;
-  if (browser == nullptr) {
-    closeDictionaries();
-    fs::current_path(folder());
-    openDictionaries();
-    findWord("", kTarvikCzech, false);
-  }
+  DictionaryStore& store = openDictionary();
+  Tukaz_slovnik* browser = state.range(0) != 0 ? openBrowser(store) : nullptr;
+  if (browser == nullptr) store.findWord("", kTarvikCzech, false);
   long index = 0;
   for (auto _ : state) {
-    writeEntry(kTarvikCzech, index, edited(index, false));
+    store.writeEntry(kTarvikCzech, index, edited(store, index, false));
     index = (index + 7919) % static_cast<long>(kRecords);
     if (browser != nullptr) {
       state.PauseTiming();
@@ -117,7 +116,7 @@ BENCHMARK(editWhileListed)->ArgName("browserOpen")->Arg(0)->Arg(1)->Unit(benchma
 // One key typed: the search text grows by a letter, or loses one, as the
 // user types and corrects a word, and each change searches at once.
 void instantSearchKeystroke(benchmark::State& state) {
-  Tukaz_slovnik* browser = openBrowser();
+  Tukaz_slovnik* browser = openBrowser(openDictionary());
   WordGenerator random(11);
   std::vector<QString> texts;
   for (int i = 0; i < 256; ++i) {
@@ -141,12 +140,7 @@ BENCHMARK(instantSearchKeystroke)->Unit(benchmark::kMillisecond)->Repetitions(3)
 // this includes reading the file and building the store's look-up tables.
 void creationAfterStart(benchmark::State& state) {
   dictionary();
-  for (auto _ : state) {
-    closeDictionaries();
-    fs::current_path(folder());
-    openDictionaries();
-    delete new Tukaz_slovnik;
-  }
+  for (auto _ : state) delete new Tukaz_slovnik(openDictionary());
 }
 BENCHMARK(creationAfterStart)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
 

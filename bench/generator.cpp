@@ -5,9 +5,9 @@
 
 #include <algorithm>
 #include <fstream>
+#include <optional>
 #include <stdexcept>
 
-#include "dictionary_store.h"
 #include "letters.h"
 
 std::uint64_t WordGenerator::next() {
@@ -97,14 +97,23 @@ std::filesystem::path benchFolder(const std::string& bench) {
   return std::filesystem::temp_directory_path() / ("tarvik-" + bench + "-bench-" + std::to_string(::getpid()));
 }
 
+namespace {
+
+std::optional<DictionaryStore> opened;
+
+}  // namespace
+
+DictionaryStore& openStore(const std::filesystem::path& folder) {
+  opened.reset();
+  return opened.emplace(folder.string());
+}
+
 int runBenchmarks(int argc, char** argv, const std::string& bench) {
   benchmark::Initialize(&argc, argv);
-  std::filesystem::path start = std::filesystem::current_path();
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   // The dictionaries are open in the folder about to go.
-  closeDictionaries();
-  std::filesystem::current_path(start);
+  opened.reset();
   std::filesystem::remove_all(benchFolder(bench));
   return 0;
 }

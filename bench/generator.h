@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "dictionary_store.h"
 #include "record_format.h"
 
 class WordGenerator {
@@ -28,8 +29,11 @@ std::vector<Tslovicko> makeDictionary(std::size_t records, std::uint64_t seed);
 void writeDictionaryFile(const std::string& fileName, const std::vector<Tslovicko>& entries);
 // This run's own folder for the dictionaries of the benchmark program `bench`.
 std::filesystem::path benchFolder(const std::string& bench);
-// Runs the benchmarks the command line selects, then closes the dictionaries
-// and removes benchFolder(bench).
+// The store of the dictionaries in `folder`, opened afresh as at a start; the
+// store opened before is closed.
+DictionaryStore& openStore(const std::filesystem::path& folder);
+// Runs the benchmarks the command line selects, then closes the store and
+// removes benchFolder(bench).
 int runBenchmarks(int argc, char** argv, const std::string& bench);
 
 // Lines of about ten words, mostly headwords of `entries`, some unknown.

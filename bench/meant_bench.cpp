@@ -42,6 +42,7 @@ fs::path folder() { return benchFolder("meant"); }
 struct Prepared {
   std::vector<Tslovicko> czech;   // Czech to Tarvik, real Czech headwords first
   std::vector<Tslovicko> tarvik;  // Tarvik to Czech, made up
+  DictionaryStore* store = nullptr;  // opened on them by the last openedWith
 };
 
 // Both dictionaries of `records` records each, written and opened.
@@ -64,14 +65,13 @@ const Prepared& openedWith(std::size_t records) {
                      [](const Tslovicko& a, const Tslovicko& b) { return std::string_view(a.slovo) < b.slovo; });
     p.tarvik = makeDictionary(records, 5);
   }
-  closeDictionaries();
-  fs::create_directories(folder() / std::to_string(records));
-  fs::current_path(folder() / std::to_string(records));
+  fs::path here = folder() / std::to_string(records);
   if (fresh) {
-    writeDictionaryFile("ct_slovnik.slk", p.czech);
-    writeDictionaryFile("tc_slovnik.slk", p.tarvik);
+    fs::create_directories(here);
+    writeDictionaryFile((here / "ct_slovnik.slk").string(), p.czech);
+    writeDictionaryFile((here / "tc_slovnik.slk").string(), p.tarvik);
   }
-  openDictionaries();
+  p.store = &openStore(here);
   return p;
 }
 
@@ -103,17 +103,20 @@ void findWithoutDiacritics(benchmark::State& state) {
   WordGenerator random(3);
   for (int i = 0; i < 4096; ++i) words.push_back(withoutDiacritics(p.czech[random.next() % p.czech.size()].slovo));
   LookupOptions options{.ignoreDiacritics = true};
-  findWord("", kCzechTarvik, options);
+  p.store->findWord("", kCzechTarvik, options);
   std::size_t i = 0, found = 0;
-  for (auto _ : state) found += findWord(words[i++ % words.size()], kCzechTarvik, options).found;
+  for (auto _ : state) found += p.store->findWord(words[i++ % words.size()], kCzechTarvik, options).found;
   state.counters["found%"] = 100.0 * static_cast<double>(found) / static_cast<double>(state.iterations());
 }
 BENCHMARK(findWithoutDiacritics)->Arg(1000000)->Repetitions(3);
 
 void loadWordForms(benchmark::State& state) {
+  // Loading reads no file of the folder.
+  Folder workingFolder;
+  WordForms forms(workingFolder);
   for (auto _ : state) {
-    useHunspellData(kCzechData);
-    if (!prepareWordForms()) state.SkipWithError("hunspell-cs is not installed");
+    forms.useHunspellData(kCzechData);
+    if (!forms.prepare()) state.SkipWithError("hunspell-cs is not installed");
   }
 }
 BENCHMARK(loadWordForms)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
@@ -121,22 +124,23 @@ BENCHMARK(loadWordForms)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetiti
 // Every word of the text that is no headword as it stands, once: each
 // look-up stems a word it has not seen.
 void findByWordForm(benchmark::State& state) {
-  openedWith(static_cast<std::size_t>(state.range(0)));
+  DictionaryStore& store = *openedWith(static_cast<std::size_t>(state.range(0))).store;
   std::vector<std::string> words = czechTextWords();
-  std::erase_if(words, [](const std::string& word) { return findWord(word, kCzechTarvik, false).found; });
-  if (words.empty() || !prepareWordForms()) state.SkipWithError("fortunes-cs or hunspell-cs is not installed");
+  std::erase_if(words, [&](const std::string& word) { return store.findWord(word, kCzechTarvik, false).found; });
+  if (words.empty() || !store.wordForms().prepare())
+    state.SkipWithError("fortunes-cs or hunspell-cs is not installed");
   LookupOptions options{.forms = true};
-  findWord("", kCzechTarvik, options);
+  store.findWord("", kCzechTarvik, options);
   std::size_t i = 0, found = 0;
   for (auto _ : state) {
     if (i == words.size()) {
       state.PauseTiming();
-      useHunspellData(kCzechData);  // forget what was stemmed
-      prepareWordForms();
+      store.wordForms().useHunspellData(kCzechData);  // forget what was stemmed
+      store.wordForms().prepare();
       i = 0;
       state.ResumeTiming();
     }
-    found += findWord(words[i++], kCzechTarvik, options).found;
+    found += store.findWord(words[i++], kCzechTarvik, options).found;
   }
   state.counters["found%"] = 100.0 * static_cast<double>(found) / static_cast<double>(state.iterations());
 }
@@ -154,9 +158,9 @@ void suggestForTwelveLetters(benchmark::State& state) {
       typo.erase(random.next() % 11, 1);
       words.push_back(typo);
     }
-  suggestWords("", kCzechTarvik);
+  p.store->suggestWords("", kCzechTarvik);
   std::size_t i = 0, suggested = 0;
-  for (auto _ : state) suggested += suggestWords(words[i++ % words.size()], kCzechTarvik).size();
+  for (auto _ : state) suggested += p.store->suggestWords(words[i++ % words.size()], kCzechTarvik).size();
   state.counters["per word"] = static_cast<double>(suggested) / static_cast<double>(state.iterations());
 }
 BENCHMARK(suggestForTwelveLetters)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(3);
@@ -166,12 +170,14 @@ void searchInsideMeanings(benchmark::State& state) {
   std::vector<std::string> words;
   WordGenerator random(13);
   for (int i = 0; i < 64; ++i) words.push_back(p.tarvik[random.next() % p.tarvik.size()].vyznam1);
-  searchMeanings("", kTarvikCzech, {});
+  DictionaryStore& store = *p.store;
+  store.searchMeanings("", kTarvikCzech, {});
   auto start = std::chrono::steady_clock::now();
-  searchMeanings("VODA", kTarvikCzech, {.ignoreDiacritics = true});
+  store.searchMeanings("VODA", kTarvikCzech, {.ignoreDiacritics = true});
   state.counters["first ms"] = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
   std::size_t i = 0, found = 0;
-  for (auto _ : state) found += searchMeanings(words[i++ % words.size()], kTarvikCzech, {.ignoreDiacritics = true}).size();
+  for (auto _ : state)
+    found += store.searchMeanings(words[i++ % words.size()], kTarvikCzech, {.ignoreDiacritics = true}).size();
   state.counters["found"] = static_cast<double>(found) / static_cast<double>(state.iterations());
 }
 BENCHMARK(searchInsideMeanings)->Arg(1000000)->Unit(benchmark::kMillisecond)->Repetitions(3);

@@ -39,11 +39,7 @@ const Prepared& prepared(std::size_t records) {
   return cache.emplace(records, std::move(p)).first->second;
 }
 
-void openIn(const Prepared& p) {
-  closeDictionaries();
-  fs::current_path(p.folder);
-  openDictionaries();
-}
+DictionaryStore& openIn(const Prepared& p) { return openStore(p.folder); }
 
 std::vector<std::string> queries(const Prepared& p, std::size_t count) {
   WordGenerator random(7);
@@ -95,18 +91,16 @@ std::vector<std::string> freshCzechForms(std::size_t count) {
 }
 
 void findFreshFormAtMillion(benchmark::State& state) {
-  closeDictionaries();
-  fs::current_path(czechFolder(1000000));
-  openDictionaries();
+  DictionaryStore& store = openStore(czechFolder(1000000));
   const LookupOptions forms{.forms = true};
-  findWord("", kCzechTarvik, forms);
-  prepareWordForms();
+  store.findWord("", kCzechTarvik, forms);
+  store.wordForms().prepare();
   // Each repetition takes words the ones before it did not.
   static const std::vector<std::string> words = freshCzechForms(3 * 20000);
   static std::size_t next = 0;
   std::size_t found = 0;
   for (auto _ : state) {
-    FoundWord answer = findWord(words[next++ % words.size()], kCzechTarvik, forms);
+    FoundWord answer = store.findWord(words[next++ % words.size()], kCzechTarvik, forms);
     found += answer.found;
     benchmark::DoNotOptimize(answer);
   }
@@ -116,17 +110,23 @@ BENCHMARK(findFreshFormAtMillion)->Iterations(20000)->Unit(benchmark::kMicroseco
 
 void findWordWarm(benchmark::State& state) {
   const Prepared& p = prepared(static_cast<std::size_t>(state.range(0)));
-  openIn(p);
+  DictionaryStore& store = openIn(p);
   std::vector<std::string> words = queries(p, 4096);
-  findWord("", kTarvikCzech, true);
+  store.findWord("", kTarvikCzech, true);
   std::size_t i = 0, found = 0;
   for (auto _ : state) {
-    FoundWord answer = findWord(words[i++ % words.size()], kTarvikCzech, true);
+    FoundWord answer = store.findWord(words[i++ % words.size()], kTarvikCzech, true);
     found += answer.found;
     benchmark::DoNotOptimize(answer);
   }
-  double fileBytes = static_cast<double>(fs::file_size("tc_slovnik.slk"));
-  state.counters["index/file"] = static_cast<double>(currentIndex(kTarvikCzech).memoryUsed()) / fileBytes;
+  // The store keeps its index to itself: the same one, built apart by the
+  // same look-ups, is measured.
+  OpenDictionaries apart(p.folder.string(), {});
+  DictionaryIndex& index = apart.currentIndex(kTarvikCzech);
+  for (const std::string& word : words)
+    findInIndex(index, apart.wordForms, word, forHeadwordsOf(kTarvikCzech, {.byPronunciation = true}));
+  double fileBytes = static_cast<double>(fs::file_size(p.folder / "tc_slovnik.slk"));
+  state.counters["index/file"] = static_cast<double>(index.memoryUsed()) / fileBytes;
   state.counters["found%"] = 100.0 * static_cast<double>(found) / static_cast<double>(state.iterations());
 }
 BENCHMARK(findWordWarm)->Arg(1000)->Arg(100000)->Arg(1000000)->Repetitions(3);
@@ -156,19 +156,16 @@ FoundWord scanFindWord(const std::string& fileName, std::string_view word, bool 
 
 void findWordByScan(benchmark::State& state) {
   const Prepared& p = prepared(static_cast<std::size_t>(state.range(0)));
-  fs::current_path(p.folder);
+  std::string fileName = (p.folder / "tc_slovnik.slk").string();
   std::vector<std::string> words = queries(p, 64);
   std::size_t i = 0;
-  for (auto _ : state) benchmark::DoNotOptimize(scanFindWord("tc_slovnik.slk", words[i++ % words.size()], true));
+  for (auto _ : state) benchmark::DoNotOptimize(scanFindWord(fileName, words[i++ % words.size()], true));
 }
 BENCHMARK(findWordByScan)->Arg(100000)->Unit(benchmark::kMicrosecond)->Repetitions(3);
 
 void firstLookupAfterStart(benchmark::State& state) {
   const Prepared& p = prepared(static_cast<std::size_t>(state.range(0)));
-  for (auto _ : state) {
-    openIn(p);
-    benchmark::DoNotOptimize(findWord("drom", kTarvikCzech, true));
-  }
+  for (auto _ : state) benchmark::DoNotOptimize(openIn(p).findWord("drom", kTarvikCzech, true));
 }
 BENCHMARK(firstLookupAfterStart)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
 
@@ -177,8 +174,9 @@ void translateWholeText(benchmark::State& state) {
   std::vector<std::string> lines = makeText(p.entries, static_cast<std::size_t>(state.range(0)), 9);
   long untranslated = 0;
   for (auto _ : state) {
-    openIn(p);  // start to end: the index is built inside the measurement
-    for (const std::string& line : lines) untranslated += translateText(line, kTarvikCzech, true).untranslatedCount;
+    DictionaryStore& store = openIn(p);  // start to end: the index is built inside the measurement
+    for (const std::string& line : lines)
+      untranslated += store.translateText(line, kTarvikCzech, true).untranslatedCount;
   }
   state.counters["lines"] = static_cast<double>(lines.size());
   benchmark::DoNotOptimize(untranslated);
@@ -187,8 +185,8 @@ BENCHMARK(translateWholeText)->Arg(100000)->Unit(benchmark::kMillisecond)->Itera
 
 void insertFirstAndSort(benchmark::State& state) {
   const Prepared& p = prepared(static_cast<std::size_t>(state.range(0)));
-  openIn(p);
-  findWord("", kTarvikCzech, false);
+  DictionaryStore& store = openIn(p);
+  store.findWord("", kTarvikCzech, false);
   // Each new headword sorts before every other, the costliest place.
   static int serial = 999999;
   for (auto _ : state) {
@@ -197,10 +195,10 @@ void insertFirstAndSort(benchmark::State& state) {
     Tslovicko entry;
     entry.slovo = headword;
     entry.vyznam1 = "NOV\xDD";
-    insertEntry(entry, kTarvikCzech);
-    sortDictionary(kTarvikCzech);
+    store.insertEntry(entry, kTarvikCzech);
+    store.sortDictionary(kTarvikCzech);
   }
-  state.counters["records"] = static_cast<double>(entryCount(kTarvikCzech));
+  state.counters["records"] = static_cast<double>(store.entryCount(kTarvikCzech));
 }
 BENCHMARK(insertFirstAndSort)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
 
@@ -208,15 +206,15 @@ BENCHMARK(insertFirstAndSort)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMilli
 // call returns, which is what a user waits for after each change.
 void changeOneEntry(benchmark::State& state) {
   const Prepared& p = prepared(static_cast<std::size_t>(state.range(0)));
-  openIn(p);
-  long middle = entryCount(kTarvikCzech) / 2;
-  const Tslovicko original = readEntry(kTarvikCzech, middle);
+  DictionaryStore& store = openIn(p);
+  long middle = store.entryCount(kTarvikCzech) / 2;
+  const Tslovicko original = store.readEntry(kTarvikCzech, middle);
   Tslovicko changed = original;
   for (auto _ : state) {
     changed.vyznam5 = changed.vyznam5 == "A" ? "B" : "A";
-    writeEntry(kTarvikCzech, middle, changed);
+    store.writeEntry(kTarvikCzech, middle, changed);
   }
-  writeEntry(kTarvikCzech, middle, original);
+  store.writeEntry(kTarvikCzech, middle, original);
 }
 BENCHMARK(changeOneEntry)->Arg(100000)->Unit(benchmark::kMillisecond)->Repetitions(3);
 
@@ -226,23 +224,22 @@ void sortShuffled(benchmark::State& state) {
   std::vector<Tslovicko> shuffled = p.entries;
   WordGenerator random(3);
   for (std::size_t i = shuffled.size(); i > 1; --i) std::swap(shuffled[i - 1], shuffled[random.next() % i]);
+  std::string fileName = (p.folder / "tc_slovnik.slk").string();
   for (auto _ : state) {
     state.PauseTiming();
-    closeDictionaries();
-    fs::current_path(p.folder);
-    writeDictionaryFile("tc_slovnik.slk", shuffled);
-    openDictionaries();
+    writeDictionaryFile(fileName, shuffled);
+    DictionaryStore& store = openIn(p);
     state.ResumeTiming();
-    sortDictionary(kTarvikCzech);
+    store.sortDictionary(kTarvikCzech);
   }
-  writeDictionaryFile("tc_slovnik.slk", p.entries);
+  writeDictionaryFile(fileName, p.entries);
 }
 BENCHMARK(sortShuffled)->Arg(200000)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
 
 void deleteFirst(benchmark::State& state) {
   const Prepared& p = prepared(static_cast<std::size_t>(state.range(0)));
-  openIn(p);
-  for (auto _ : state) deleteEntry(0, kTarvikCzech);
+  DictionaryStore& store = openIn(p);
+  for (auto _ : state) store.deleteEntry(0, kTarvikCzech);
 }
 BENCHMARK(deleteFirst)->Arg(200000)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
 

@@ -28,13 +28,13 @@ void Tukaz_slovnik::prelozitClick() {
   const bool byPronunciation = podlevyslovnosti->isChecked();
   const std::string text = fromQt(najit->text());
   slova->list(dict);
-  FoundWord found = findWord(text, dict, byPronunciation);
+  FoundWord found = store.findWord(text, dict, byPronunciation);
   // A pronunciation key writes a doubled letter once, so a word typed as it
   // sounds with the letter doubled is found only through its spelling.
   if (!found.found && byPronunciation && dict == kTarvikCzech)
-    found = findWord(spellTarvik(text), dict, byPronunciation);
+    found = store.findWord(spellTarvik(text), dict, byPronunciation);
   StatusBar1->setPanelText(0, found.found ? "Nalezeno" : "Nenalezeno");
-  StatusBar1->setPanelText(1, cp1250Text("Počet slovíček : ") + std::to_string(entryCount(dict)));
+  StatusBar1->setPanelText(1, cp1250Text("Počet slovíček : ") + std::to_string(store.entryCount(dict)));
   selectEntry(found.position);
   clicknavypis();
 }
@@ -43,9 +43,9 @@ void Tukaz_slovnik::stiskklavesy() {
   if (!okamzite->isChecked()) return;
   const Dict dict = direction();
   const std::string text = fromQt(najit->text());
-  long position = findPrefix(text, dict);
+  long position = store.findPrefix(text, dict);
   if (position == 0 && podlevyslovnosti->isChecked() && dict == kTarvikCzech)
-    position = findPrefix(spellTarvik(text), dict);
+    position = store.findPrefix(spellTarvik(text), dict);
   if (position != 0) selectEntry(position);
   StatusBar1->setPanelText(0, cp1250Text(position != 0 ? "Nalezena část" : "Část nenalezena"));
 }
@@ -72,7 +72,7 @@ void Tukaz_slovnik::lookUpOnActivation() {
 
 void Tukaz_slovnik::showEntry(Dict dict, long position) {
   (dict == kTarvikCzech ? docestiny : dotarvikstiny)->setChecked(true);
-  najit->setText(toQt(readEntry(dict, position - 1).slovo));
+  najit->setText(toQt(store.readEntry(dict, position - 1).slovo));
   prelozitClick();
   selectEntry(position);
   clicknavypis();

@@ -11,7 +11,8 @@ constexpr int kStatusHeight = 19;
 
 }  // namespace
 
-Tukaz_slovnik::Tukaz_slovnik(QWidget* parent) : Window("Slovník", kClientWidth, kClientHeight, parent) {
+Tukaz_slovnik::Tukaz_slovnik(DictionaryStore& store, QWidget* parent)
+    : Window("Slovník", kClientWidth, kClientHeight, parent), store(store) {
   placeAt(345, 234);
   createControls();
   connectHandlers();
@@ -26,7 +27,7 @@ void Tukaz_slovnik::createControls() {
   prelozit = addButton("Přeložit", QRect(200, 8, 89, 25));
   zavrit = addButton("Zavřít", QRect(296, 8, 89, 25));
 
-  slova = new MeaningList(this);
+  slova = new MeaningList(store, this);
   vypis_slovicek = new ModelGrid(this);
   vypis_slovicek->setModel(slova);
   vypis_slovicek->setGeometry(8, 40, 393, 145);

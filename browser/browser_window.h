@@ -22,7 +22,7 @@ class Tukaz_slovnik : public Window {
  public:
   // Created hidden, already listing tc_slovnik for its placeholder text. A
   // failure of that first listing is reported and the window exists anyway.
-  explicit Tukaz_slovnik(QWidget* parent = nullptr);
+  explicit Tukaz_slovnik(DictionaryStore& store, QWidget* parent = nullptr);
 
   void zaskrtnuti();
   void prelozitClick();
@@ -59,6 +59,7 @@ class Tukaz_slovnik : public Window {
   // none found), or no row when the entry has none.
   void selectEntry(long position);
 
+  DictionaryStore& store;
   MeaningList* slova;
   // Set by showEntry for the activation that follows its showing, whose
   // look-up of the headword would select the first record holding it, or

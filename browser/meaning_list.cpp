@@ -5,18 +5,6 @@
 
 #include "qt_text.h"
 
-namespace {
-
-bool filled(const char* record, int slot) { return record[slot * kFieldSize] != 0; }
-
-int filledCount(const char* record) {
-  int count = 0;
-  for (int slot = 1; slot <= kMeaningCount; ++slot) count += filled(record, slot);
-  return count;
-}
-
-}  // namespace
-
 void MeaningList::setHeadings(std::string_view first, std::string_view second) {
   headings[0] = first;
   headings[1] = second;
@@ -24,19 +12,17 @@ void MeaningList::setHeadings(std::string_view first, std::string_view second) {
 }
 
 void MeaningList::list(Dict dict) {
-  std::shared_ptr<const std::string> now = entriesNow(dict);
+  EntriesSnapshot now = store.entriesNow(dict);
   // The same records as those listed: every row on show is still right, and
   // a million of them are not counted again at each activation.
-  if (now == records) return;
+  if (now.sameAs(entries)) return;
   beginResetModel();
-  records = std::move(now);
-  const long count = static_cast<long>(records->size() / kRecordSize);
+  entries = std::move(now);
+  const long count = entries.count();
   filledBefore.assign(count + 1, 0);
-  for (long i = 0; i < count; ++i) filledBefore[i + 1] = filledBefore[i] + filledCount(record(i));
+  for (long i = 0; i < count; ++i) filledBefore[i + 1] = filledBefore[i] + entries.meaningCount(i);
   endResetModel();
 }
-
-const char* MeaningList::record(long index) const { return records->data() + index * kRecordSize; }
 
 int MeaningList::meaningRows() const { return static_cast<int>(std::min<std::uint32_t>(filledBefore.back(), INT_MAX)); }
 
@@ -54,11 +40,12 @@ std::string_view MeaningList::text(int col, int row) const {
   // before it than the row's number.
   const auto after = std::upper_bound(filledBefore.begin(), filledBefore.end(), static_cast<std::uint32_t>(row - 1));
   const long index = (after - filledBefore.begin()) - 1;
-  const char* entry = record(index);
-  if (col == 0) return fieldText(entry, 0);
+  if (col == 0) return entries.headword(index);
   int skip = row - 1 - static_cast<int>(filledBefore[index]);
-  for (int slot = 1; slot <= kMeaningCount; ++slot)
-    if (filled(entry, slot) && skip-- == 0) return fieldText(entry, slot);
+  for (int slot = 1; slot <= kMeaningCount; ++slot) {
+    std::string_view meaning = entries.meaning(index, slot);
+    if (!meaning.empty() && skip-- == 0) return meaning;
+  }
   return {};
 }
 

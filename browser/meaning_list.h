@@ -22,7 +22,8 @@
 
 class MeaningList : public QAbstractTableModel {
  public:
-  using QAbstractTableModel::QAbstractTableModel;
+  explicit MeaningList(DictionaryStore& store, QObject* parent = nullptr)
+      : QAbstractTableModel(parent), store(store) {}
 
   void setHeadings(std::string_view first, std::string_view second);
   // Lists the dictionary as it stands now.
@@ -46,10 +47,10 @@ class MeaningList : public QAbstractTableModel {
 
  private:
   long recordCount() const { return static_cast<long>(filledBefore.size()) - 1; }
-  const char* record(long index) const;
 
+  DictionaryStore& store;
   std::string headings[2];
-  std::shared_ptr<const std::string> records;
+  EntriesSnapshot entries;
   // filledBefore[i]: filled meanings in records 0 to i - 1; one more entry
   // than there are records, the last being the number of rows.
   std::vector<std::uint32_t> filledBefore{0};

@@ -20,16 +20,17 @@ std::string howFound(FoundBy how, std::string_view baseForm) {
       return cp1250Text("podle výslovnosti");
     case FoundBy::diacritics:
       return cp1250Text("bez diakritiky");
-    default:
-      return cp1250Text("tvar slova ") + std::string(baseForm);
+    case FoundBy::form:
+      break;
   }
+  return cp1250Text("tvar slova ") + std::string(baseForm);
 }
 
-// The filled meanings of a record, one after another.
-std::string meaningsOf(const char* record) {
+// The filled meanings of an entry, one after another.
+std::string meaningsOf(const EntriesSnapshot& entries, long index) {
   std::string all;
   for (int slot = 1; slot <= kMeaningCount; ++slot) {
-    std::string_view meaning = fieldText(record, slot);
+    std::string_view meaning = entries.meaning(index, slot);
     if (meaning.empty()) continue;
     if (!all.empty()) all += ", ";
     all += meaning;
@@ -39,7 +40,8 @@ std::string meaningsOf(const char* record) {
 
 }  // namespace
 
-SearchWindow::SearchWindow(QWidget* parent) : Window("Hledat", kClientWidth, kClientHeight, parent) {
+SearchWindow::SearchWindow(DictionaryStore& store, WordFormsLoader& wordFormsLoader, QWidget* parent)
+    : Window("Hledat", kClientWidth, kClientHeight, parent), store(store), wordFormsLoader(wordFormsLoader) {
   placeAt(380, 200);
   createControls();
   connectHandlers();
@@ -120,7 +122,7 @@ bool SearchWindow::list() {
   // The data loads off this thread; the search runs again once it is there.
   // Only Czech words have forms: Czech headwords, and the meanings of Tarvik ones.
   const bool formsApply = wordForms->isChecked() && holdsCzechWords(dictionary(), !headwords->isChecked());
-  if (formsApply && !loadWordFormsInBackground(this, [this] { search(); })) {
+  if (formsApply && !wordFormsLoader.loadInBackground(this, [this] { search(); })) {
     StatusBar1->setPanelText(0, cp1250Text("Načítají se tvary slov…"));
     return false;
   }
@@ -131,9 +133,9 @@ bool SearchWindow::list() {
   }
   const Dict dict = dictionary();
   std::vector<FoundEntry> entries =
-      headwords->isChecked() ? findAllWords(word, dict, options()) : searchMeanings(word, dict, options());
-  const std::shared_ptr<const std::string> records = entriesNow(dict);
-  for (const FoundEntry& entry : entries) addRow(*records, entry.position, howFound(entry.how, entry.baseForm));
+      headwords->isChecked() ? store.findAllWords(word, dict, options()) : store.searchMeanings(word, dict, options());
+  const EntriesSnapshot records = store.entriesNow(dict);
+  for (const FoundEntry& entry : entries) addRow(records, entry.position, howFound(entry.how, entry.baseForm));
   if (!entries.empty()) {
     StatusBar1->setPanelText(0, "Nalezeno: " + std::to_string(entries.size()));
     return true;
@@ -141,20 +143,19 @@ bool SearchWindow::list() {
   // Headwords near the text, not meanings: a mistyped headword is the miss
   // they can mend.
   std::vector<Suggestion> near;
-  if (headwords->isChecked()) near = suggestWords(word, dict);
+  if (headwords->isChecked()) near = store.suggestWords(word, dict);
   for (const Suggestion& s : near)
-    addRow(*records, s.position, cp1250Text("možná (vzdálenost ") + std::to_string(s.distance) + ")");
+    addRow(records, s.position, cp1250Text("možná (vzdálenost ") + std::to_string(s.distance) + ")");
   const std::string count = std::to_string(near.size());
   StatusBar1->setPanelText(0, near.empty() ? "Nenalezeno" : cp1250Text("Nenalezeno, podobná hesla: ") + count);
   return true;
 }
 
-void SearchWindow::addRow(const std::string& records, long position, const std::string& how) {
+void SearchWindow::addRow(const EntriesSnapshot& records, long position, const std::string& how) {
   // A record written after the search looked is not in the snapshot.
-  const std::size_t at = kRecordSize * static_cast<std::size_t>(position - 1);
-  if (at + kRecordSize > records.size()) return;
-  const char* record = records.data() + at;
-  found->appendRow({new QStandardItem(toQt(fieldText(record, 0))), new QStandardItem(toQt(meaningsOf(record))),
+  const long index = position - 1;
+  if (index < 0 || index >= records.count()) return;
+  found->appendRow({new QStandardItem(toQt(records.headword(index))), new QStandardItem(toQt(meaningsOf(records, index))),
                     new QStandardItem(toQt(how))});
   positions.push_back(position);
 }

@@ -19,9 +19,11 @@
 #include "model_grid.h"
 #include "window.h"
 
+class WordFormsLoader;
+
 class SearchWindow : public Window {
  public:
-  explicit SearchWindow(QWidget* parent = nullptr);
+  SearchWindow(DictionaryStore& store, WordFormsLoader& wordFormsLoader, QWidget* parent = nullptr);
 
   // Shows the window on `dict` with `options` ticked, its text ready to be
   // typed over.
@@ -60,7 +62,10 @@ class SearchWindow : public Window {
   void connectHandlers();
   // Fills the list; false when the word forms are still loading.
   bool list();
-  void addRow(const std::string& records, long position, const std::string& how);
+  void addRow(const EntriesSnapshot& records, long position, const std::string& how);
+
+  DictionaryStore& store;
+  WordFormsLoader& wordFormsLoader;
 
   // Taken from the translation: the window has no box of its own for it.
   bool byPronunciation = true;

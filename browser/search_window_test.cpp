@@ -11,6 +11,7 @@
 #include "qt_app_fixture_test.h"
 #include "qt_text.h"
 #include "store_fixture_test.h"
+#include "word_forms_loading.h"
 
 namespace {
 
@@ -22,8 +23,9 @@ class Search : public WindowTest<StoreTest> {
     WindowTest::SetUp();
     fill(kTarvikCzech, {entry("DELLA", {cz("ŽENA"), cz("MANŽELKA")}), entry("DROM", {cz("MUŽ")})});
     fill(kCzechTarvik, {entry("MOST", {"SHEE"}), entry(cz("ŽENA"), {"DELLA"}), entry(cz("ŽENA"), {"SA"})});
-    browser = std::make_unique<Tukaz_slovnik>();
-    window = std::make_unique<SearchWindow>();
+    loader.emplace(store->wordForms());
+    browser = std::make_unique<Tukaz_slovnik>(*store);
+    window = std::make_unique<SearchWindow>(*store, *loader);
     window->showInBrowser = [this](Dict dict, long position) { browser->showEntry(dict, position); };
   }
   // The listed rows, cells joined by "|", rows by ";".
@@ -34,6 +36,14 @@ class Search : public WindowTest<StoreTest> {
     return all;
   }
 
+  void TearDown() override {
+    window.reset();
+    browser.reset();
+    loader.reset();
+    WindowTest::TearDown();
+  }
+
+  std::optional<WordFormsLoader> loader;
   std::unique_ptr<Tukaz_slovnik> browser;
   std::unique_ptr<SearchWindow> window;
 };

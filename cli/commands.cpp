@@ -31,8 +31,8 @@ int print(const Job& job, const std::string& bytes) {
 }
 
 // A record as list shows it: INDEX (from 0) and every field.
-void printRecord(const Job& job, long index) {
-  Tslovicko entry = readEntry(job.request.dict, index);
+void printRecord(const Job& job, DictionaryStore* store, long index) {
+  Tslovicko entry = store->readEntry(job.request.dict, index);
   print(job, std::to_string(index) + '\t' + recordFields(entry.slovo, meaningsOf(entry)));
 }
 
@@ -81,11 +81,11 @@ void takeIndex(Job& job) {
   if (negative || error != std::errc()) job.index = -1;
 }
 
-int translate(const Job& job) {
+int translate(const Job& job, DictionaryStore* store) {
   long untranslated = 0;
   for (std::size_t i = 0; i < job.lines.size(); ++i) {
     LineTranslation translation =
-        translateText(job.lines[i], job.request.dict, job.request.lookup, job.request.markUnknown);
+        store->translateText(job.lines[i], job.request.dict, job.request.lookup, job.request.markUnknown);
     std::size_t next = 0;
     printLine(translation.result, job.request.encoding, job.lineStandIns[i], next);
     untranslated += translation.untranslatedCount;
@@ -95,9 +95,9 @@ int translate(const Job& job) {
   return kExitDone;
 }
 
-int grid(const Job& job) {
+int grid(const Job& job, DictionaryStore* store) {
   std::size_t next = 0;
-  for (const GridColumn& column : meaningColumns(job.texts[0], job.request.dict, job.request.lookup)) {
+  for (const GridColumn& column : meaningColumns(*store, job.texts[0], job.request.dict, job.request.lookup)) {
     std::string line = column[0];
     for (int row = 1; row < kGridRows; ++row) line += '\t' + column[row];
     printLine(line, job.request.encoding, job.textStandIns, next);
@@ -105,87 +105,77 @@ int grid(const Job& job) {
   return kExitDone;
 }
 
-int lookup(const Job& job) {
-  FoundWord found = findWord(job.texts[0], job.request.dict, job.request.lookup);
+int lookup(const Job& job, DictionaryStore* store) {
+  FoundWord found = store->findWord(job.texts[0], job.request.dict, job.request.lookup);
   if (!found.found) return kExitNotFound;
-  Tslovicko entry = readEntry(job.request.dict, found.position - 1);
+  Tslovicko entry = store->readEntry(job.request.dict, found.position - 1);
   std::string line = std::to_string(found.position) + '\t' + recordFields(entry.slovo, found.meanings);
   if (job.request.lookup.forms || job.request.lookup.ignoreDiacritics)
     line += '\t' + describeFound(found.how, found.baseForm);
   return print(job, line);
 }
 
-int suggest(const Job& job) {
-  std::vector<Suggestion> suggestions = suggestWords(job.texts[0], job.request.dict);
+int suggest(const Job& job, DictionaryStore* store) {
+  std::vector<Suggestion> suggestions = store->suggestWords(job.texts[0], job.request.dict);
   for (const Suggestion& s : suggestions)
     print(job, std::to_string(s.position) + '\t' + s.headword + '\t' + std::to_string(s.distance));
   return suggestions.empty() ? kExitNotFound : kExitDone;
 }
 
-int search(const Job& job) {
-  std::vector<FoundEntry> found = searchMeanings(job.texts[0], job.request.dict, job.request.lookup);
-  for (const FoundEntry& entry : found) printRecord(job, entry.position - 1);
+int search(const Job& job, DictionaryStore* store) {
+  std::vector<FoundEntry> found = store->searchMeanings(job.texts[0], job.request.dict, job.request.lookup);
+  for (const FoundEntry& entry : found) printRecord(job, store, entry.position - 1);
   return found.empty() ? kExitNotFound : kExitDone;
 }
 
-int prefix(const Job& job) {
-  long position = findPrefix(job.texts[0], job.request.dict);
+int prefix(const Job& job, DictionaryStore* store) {
+  long position = store->findPrefix(job.texts[0], job.request.dict);
   if (position == 0) return kExitNotFound;
-  return print(job, std::to_string(position) + '\t' + readEntry(job.request.dict, position - 1).slovo);
+  return print(job, std::to_string(position) + '\t' + store->readEntry(job.request.dict, position - 1).slovo);
 }
 
-int list(const Job& job) {
-  long count = entryCount(job.request.dict);
-  for (long i = 0; i < count; ++i) printRecord(job, i);
+int list(const Job& job, DictionaryStore* store) {
+  long count = store->entryCount(job.request.dict);
+  for (long i = 0; i < count; ++i) printRecord(job, store, i);
   return kExitDone;
 }
 
-int count(const Job& job) {
-  return print(job, std::to_string(entryCount(job.request.dict)) + '\t' +
-                        std::to_string(countMeanings(job.request.dict)));
+int count(const Job& job, DictionaryStore* store) {
+  return print(job, std::to_string(store->entryCount(job.request.dict)) + '\t' +
+                        std::to_string(store->countMeanings(job.request.dict)));
 }
 
-int insert(const Job& job) {
-  insertWord(job.texts[0], job.meanings, job.request.dict, job.request.reverse);
+int insert(const Job& job, DictionaryStore* store) {
+  store->insertWord(job.texts[0], job.meanings, job.request.dict, job.request.reverse);
   return kExitDone;
 }
 
-int deleteRecord(const Job& job) {
-  deleteEntry(job.index, job.request.dict);
+int deleteRecord(const Job& job, DictionaryStore* store) {
+  store->deleteEntry(job.index, job.request.dict);
   return kExitDone;
 }
 
 // The table leaves the program, so it leaves in UTF-8, which tabfile and
 // dictfmt --utf8 expect; it is written as the text export is.
-int exportText(const Job& job) {
+int exportText(const Job& job, DictionaryStore* store) {
   Dict dict = job.request.dict;
   if (job.request.format == FileFormat::kTsv)
-    writeTextFile(tableFileName(dict), fromWindows1250(dictionaryTable(dict), Encoding::kUtf8));
+    writeTextFile(store->folder(), tableFileName(dict), fromWindows1250(store->dictionaryTable(dict), Encoding::kUtf8));
   else
-    exportDictionary(dict);
+    store->exportDictionary(dict);
   return kExitDone;
 }
 
-int importText(const Job& job) {
-  insertEntries(job.entries, job.request.dict);
+int importText(const Job& job, DictionaryStore* store) {
+  store->insertEntries(job.entries, job.request.dict);
   return kExitDone;
 }
 
-int pronounce(const Job& job) { return print(job, pronounceTarvik(job.texts[0])); }
+int pronounce(const Job& job, DictionaryStore*) { return print(job, pronounceTarvik(job.texts[0])); }
 
-int spell(const Job& job) { return print(job, spellTarvik(job.texts[0])); }
+int spell(const Job& job, DictionaryStore*) { return print(job, spellTarvik(job.texts[0])); }
 
-int upcase(const Job& job) { return print(job, upcaseCzText(job.texts[0])); }
-
-// A missing folder is a problem of the machine, not of the command line:
-// reported like every other file failure.
-void enterFolder(const std::string& dir) {
-  if (dir.empty() || ::chdir(dir.c_str()) == 0) return;
-  int code = errno;
-  if (code == ENOENT) throw IoError(code, "Folder not found: " + dir);
-  if (code == ENOTDIR) throw IoError(code, "Not a folder: " + dir);
-  throwIoError(code, dir);
-}
+int upcase(const Job& job, DictionaryStore*) { return print(job, upcaseCzText(job.texts[0])); }
 
 // Whether the job looks for Czech word forms: asked for, and on Czech words.
 bool formsApply(const Job& job) {
@@ -195,8 +185,8 @@ bool formsApply(const Job& job) {
 // Hunspell's data is loaded before the work, so that a missing dictionary
 // is reported once, up front. The run goes on: the forms of tvary.txt come
 // without it, and the other ways of finding need none.
-void prepareForms(const Job& job) {
-  if (formsApply(job) && !prepareWordForms()) reportError(wordFormsProblem(), job.request.encoding);
+void prepareForms(const Job& job, WordForms& forms) {
+  if (formsApply(job) && !forms.prepare()) reportError(forms.problem(), job.request.encoding);
 }
 
 }  // namespace
@@ -322,23 +312,19 @@ namespace {
 
 // What the store got past (a damaged journal dropped, say) goes out before
 // the command's own output, and is not lost when the command then fails.
-void printWarnings(Encoding encoding) {
-  for (const std::string& warning : takeDictionaryWarnings()) reportError(warning, encoding);
+void printWarnings(DictionaryStore& store, Encoding encoding) {
+  for (const StoreWarning& warning : store.takeWarnings()) reportError(warning.text, encoding);
 }
 
 }  // namespace
 
 int runJob(const Job& job) {
   const Command& command = *job.request.command;
-  if (!(command.options & kDict)) return command.run(job);
-  enterFolder(job.request.dir);
-  prepareForms(job);
-  openDictionaries();
-  printWarnings(job.request.encoding);
-  int code = command.run(job);
-  closeDictionaries();
-  printWarnings(job.request.encoding);
-  if (formsApply(job))
-    for (const std::string& warning : takeWordFormsWarnings()) reportError(warning, job.request.encoding);
+  if (!(command.options & kDict)) return command.run(job, nullptr);
+  DictionaryStore store(job.request.dir.empty() ? "." : job.request.dir);
+  printWarnings(store, job.request.encoding);
+  prepareForms(job, store.wordForms());
+  int code = command.run(job, &store);
+  printWarnings(store, job.request.encoding);
   return code;
 }

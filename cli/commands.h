@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+class DictionaryStore;
+
 struct Job;
 
 struct Argument {
@@ -40,7 +42,9 @@ struct Command {
   std::vector<Argument> arguments;
   unsigned options;         // CommandOption flags
   void (*prepare)(Job&);    // nullptr, or more checks and the input file; no dictionary is open
-  int (*run)(const Job&);   // kExitDone, or kExitNotFound when a search found nothing
+  // kExitDone, or kExitNotFound when a search found nothing. The store is
+  // that of --dir for a command with kDict, else null.
+  int (*run)(const Job&, DictionaryStore* store);
   // A character Windows-1250 lacks makes the word holding it unknown, with a
   // warning, instead of refusing the text (see ConvertedText in boundary.h).
   bool passesForeignCharacters = false;
@@ -50,6 +54,6 @@ extern const std::vector<Command> kCommands;
 const Command& findCommand(std::string_view name);  // one the parser accepted
 
 // Runs a prepared job and returns its exit code. Dictionary commands first
-// enter --dir and open the dictionaries there, creating missing ones; file
-// failures are IoError.
+// open the store on --dir, creating missing dictionaries; file failures are
+// IoError.
 int runJob(const Job& job);

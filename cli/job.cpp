@@ -73,7 +73,7 @@ std::string inputName(const Request& request) {
 // UTF-8, and a bad character can then be reported with its line.
 void readInputLines(Job& job) {
   const Request& request = job.request;
-  std::string bytes = readsStandardInput(request) ? readStandardInput() : readWholeFile(request.arguments[0]);
+  std::string bytes = readsStandardInput(request) ? readStandardInput() : readWholeFile(Folder(), request.arguments[0]);
   dropByteOrderMark(bytes, request.encoding);
   job.lines = splitTextLines(bytes);
   try {

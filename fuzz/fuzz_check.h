@@ -17,24 +17,24 @@ inline void require(bool holds, const char* promise) {
   std::abort();
 }
 
-// The store works on the dictionaries of the current folder: each target that
-// needs them runs in a fresh folder of its own, removed at exit. In memory
-// when the machine has /dev/shm: exports sync their file, and a sync on disk
-// would cost more than the rest of a run.
-inline void enterFreshFolder() {
-  static struct Folder {
+// The dictionaries a target needs live in a fresh folder of its own, made at
+// the first call and removed at exit. In memory when the machine has
+// /dev/shm: exports sync their file, and a sync on disk would cost more than
+// the rest of a run.
+inline const std::string& freshFolder() {
+  static const struct Scratch {
     std::string path = std::filesystem::is_directory("/dev/shm") ? "/dev/shm/tarvik-fuzz-XXXXXX"
                                                                  : "/tmp/tarvik-fuzz-XXXXXX";
-    ~Folder() {
+    Scratch() { require(::mkdtemp(path.data()) != nullptr, "a temporary folder can be made"); }
+    ~Scratch() {
       std::error_code ignored;
       std::filesystem::remove_all(path, ignored);
     }
   } folder;
-  require(::mkdtemp(folder.path.data()) != nullptr && ::chdir(folder.path.c_str()) == 0,
-          "a temporary folder can be made");
+  return folder.path;
 }
 
-inline void putFile(const char* name, std::string_view bytes) {
-  std::ofstream file(name, std::ios::binary);
+inline void putFile(const std::string& path, std::string_view bytes) {
+  std::ofstream file(path, std::ios::binary);
   require(bool(file << bytes << std::flush), "the file is written whole");
 }

@@ -12,16 +12,14 @@
 
 namespace {
 
-std::string fileBytes(const char* name) {
-  std::ifstream in(name, std::ios::binary);
+std::string fileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const bool entered = (enterFreshFolder(), true);
-  (void)entered;
   static const std::string dictionary = [] {
     std::string records(3 * kRecordSize, '\0');
     for (std::size_t i = 0; i < 3; ++i) records.replace(i * kRecordSize, 3, "\x02K" + std::string(1, 'A' + i));
@@ -38,14 +36,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (entry)
     require(encodeJournal(entry->oldSize, entry->offset, entry->bytes) == journal, "a whole journal reads back whole");
 
-  putFile("tc_slovnik.slk", dictionary);
-  putFile("tc_slovnik.zurnal", journal);
-  openDictionaries();
-  std::string after = fileBytes("tc_slovnik.slk");
-  require(entryCount(kTarvikCzech) == static_cast<long>(after.size() / kRecordSize), "the store reads the file");
-  closeDictionaries();
-  takeDictionaryWarnings();
-  require(!std::filesystem::exists("tc_slovnik.zurnal"), "no journal is left");
+  const std::string& folder = freshFolder();
+  putFile(folder + "/tc_slovnik.slk", dictionary);
+  putFile(folder + "/tc_slovnik.zurnal", journal);
+  DictionaryStore store(folder);
+  std::string after = fileBytes(folder + "/tc_slovnik.slk");
+  require(store.entryCount(kTarvikCzech) == static_cast<long>(after.size() / kRecordSize), "the store reads the file");
+  require(!std::filesystem::exists(folder + "/tc_slovnik.zurnal"), "no journal is left");
   if (after != dictionary) {
     require(entry && entry->offset <= static_cast<off_t>(dictionary.size()), "only a whole journal changes the file");
     std::string changed = dictionary;

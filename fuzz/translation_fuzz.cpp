@@ -31,12 +31,14 @@ std::string dictionaryBytes() {
          record({"", "PR\xC1" "ZDNO"}) + record({"TA", ""}) + damaged + std::string(50, 'X');
 }
 
+DictionaryStore* store;
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  enterFreshFolder();
-  putFile(dictionaryFileName(kTarvikCzech), dictionaryBytes());
-  openDictionaries();
+  putFile(freshFolder() + '/' + dictionaryFileName(kTarvikCzech), dictionaryBytes());
+  static DictionaryStore opened(freshFolder());
+  store = &opened;
   return 0;
 }
 
@@ -47,13 +49,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string_view text(reinterpret_cast<const char*>(data), size);
   text.remove_prefix(size > 2 ? 2 : size);
 
-  LineTranslation line = translateText(text, kTarvikCzech, byPronunciation);
+  LineTranslation line = store->translateText(text, kTarvikCzech, byPronunciation);
   require(line.untranslatedCount >= 0, "a count is never negative");
   require(line.untranslatedCount <= static_cast<long>(text.size()) + 2, "at most one untranslated word a separator");
 
   int words = countWords(text);
   require(words >= 1 && words <= static_cast<int>(text.size()) + 1, "countWords counts from one");
-  PhraseAtResult item = phraseAt(n, text, kTarvikCzech, LookupOptions{.byPronunciation = byPronunciation});
+  PhraseAtResult item = store->phraseAt(n, text, kTarvikCzech, LookupOptions{.byPronunciation = byPronunciation});
   require(item.taken == 0 || item.taken == 1, "a phrase takes one more word or none");
   require(item.result.size() <= text.size(), "phraseAt gives a piece of the text");
   if (item.taken == 1) require(item.result.find(' ') != std::string::npos, "a phrase is two words");
@@ -61,7 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The grid parts words at tabs too.
   std::string spaced(text);
   std::replace(spaced.begin(), spaced.end(), '\t', ' ');
-  std::vector<GridColumn> columns = meaningColumns(text, kTarvikCzech, LookupOptions{.byPronunciation = byPronunciation});
+  std::vector<GridColumn> columns =
+      meaningColumns(*store, text, kTarvikCzech, LookupOptions{.byPronunciation = byPronunciation});
   require(!columns.empty() && columns.size() <= static_cast<std::size_t>(countWords(spaced)) + kGridResetColumns,
           "the grid has a column per item and its spare ones");
   return 0;

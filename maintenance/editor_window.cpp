@@ -14,8 +14,8 @@ std::string& field(Tslovicko& entry, int i) { return i == 0 ? entry.slovo : entr
 
 }  // namespace
 
-Tokno_editace::Tokno_editace(QWidget* parent)
-    : Window("Editace slovníku", kClientWidth, kClientHeight, parent) {
+Tokno_editace::Tokno_editace(DictionaryStore& store, QWidget* parent)
+    : Window("Editace slovníku", kClientWidth, kClientHeight, parent), store(store) {
   createControls();
   connectHandlers();
   runGuarded([this] { priotevreni(); });
@@ -70,7 +70,7 @@ void Tokno_editace::priotevreni() {
   upravit->setEnabled(false);
   for (EditBox* box : fieldBoxes()) box->setContent("");
   StatusBar1->setPanelText(1, "Status");
-  long count = entryCount(dictionary());
+  long count = store.entryCount(dictionary());
   if (count == 0) StatusBar1->setPanelText(1, cp1250Text("Ve slovníku není žádné slovíčko!"));
   StatusBar1->setPanelText(0, cp1250Text("Počet slovíček : ") + std::to_string(count));
   // The range is set before the entry is read: when the dictionary has
@@ -80,7 +80,7 @@ void Tokno_editace::priotevreni() {
   ScrollBar1->setEnabled(count > 0);
   ScrollBar1->setMax(static_cast<int>(count) - 1);
   if (count == 0) return;
-  nactene_slovicko = readEntry(dictionary(), ScrollBar1->position());
+  nactene_slovicko = store.readEntry(dictionary(), ScrollBar1->position());
   for (int i = 0; i < static_cast<int>(kFieldCount); ++i)
     fieldBoxes()[i]->setContent(field(nactene_slovicko, i));
   vymazat->setEnabled(true);
@@ -96,13 +96,13 @@ void Tokno_editace::upravitClick() {
   Tslovicko edited;
   for (int i = 0; i < static_cast<int>(kFieldCount); ++i)
     field(edited, i) = fitField(upcaseCzText(fieldBoxes()[i]->content()));
-  writeEntry(dictionary(), ScrollBar1->position(), edited);
+  store.writeEntry(dictionary(), ScrollBar1->position(), edited);
   StatusBar1->setPanelText(1, "Upraveno");
 }
 
 void Tokno_editace::vymazatClick() {
   if (!askQuestion("Opravdu smazat " + nactene_slovicko.slovo + "?")) return;
-  deleteEntry(ScrollBar1->position(), dictionary());
+  store.deleteEntry(ScrollBar1->position(), dictionary());
   prepnuti();
   StatusBar1->setPanelText(1, cp1250Text("Smazáno"));
 }

@@ -21,7 +21,7 @@ class Tokno_editace : public Window {
  public:
   // Loads the first entry of tc_slovnik; a failure to read it is reported
   // and leaves the boxes empty.
-  explicit Tokno_editace(QWidget* parent = nullptr);
+  explicit Tokno_editace(DictionaryStore& store, QWidget* parent = nullptr);
 
   void priotevreni();
   void prepnuti();
@@ -58,4 +58,6 @@ class Tokno_editace : public Window {
   void connectHandlers();
   // edit_slovo, then edit_vyznam1 to edit_vyznam5: field i of an entry.
   std::array<EditBox*, kFieldCount> fieldBoxes() const;
+
+  DictionaryStore& store;
 };

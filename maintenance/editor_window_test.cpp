@@ -21,8 +21,8 @@ class Editor : public MaintenanceTest {
   void SetUp() override {
     MaintenanceTest::SetUp();
     for (int i = 0; i < 10; ++i) fill(kTarvikCzech, {entry("A" + std::to_string(i), {"M" + std::to_string(i)})});
-    insertion = std::make_unique<Tokno_vlozeni>();
-    editor = std::make_unique<Tokno_editace>();
+    insertion = std::make_unique<Tokno_vlozeni>(*store);
+    editor = std::make_unique<Tokno_editace>(*store);
     editor->insertion = insertion.get();
   }
 
@@ -144,8 +144,8 @@ TEST_F(Editor, ADictionaryChangedBehindItsBackShowsItsLastEntryOrNothing) {
   EXPECT_EQ(shown(), entry("A4", {"M4"}));
   EXPECT_EQ(counts(), cp1250Text("Počet slovíček : 5 4/4"));
   EXPECT_TRUE(editor->upravit->isEnabled());
-  std::filesystem::remove(kTc);
-  std::filesystem::create_directory(kTc);
+  std::filesystem::remove(dir / kTc);
+  std::filesystem::create_directory(dir / kTc);
   QTest::keyClick(editor->ScrollBar1, Qt::Key_Up);
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_NE(errors[0].find(kTc), std::string::npos);

@@ -23,8 +23,8 @@ QLabel* hintLine(QWidget* window, int top, const char* text) {
 
 }  // namespace
 
-Tokno_vlozeni::Tokno_vlozeni(QWidget* parent)
-    : Window("Vložit slovíčko", kClientWidth, kClientHeight, parent) {
+Tokno_vlozeni::Tokno_vlozeni(DictionaryStore& store, QWidget* parent)
+    : Window("Vložit slovíčko", kClientWidth, kClientHeight, parent), store(store) {
   createControls();
   onEvent(ulozit, &QPushButton::clicked, this, &Tokno_vlozeni::ulozitClick);
   onEvent(zavrit_vkladani, &QPushButton::clicked, this, &Tokno_vlozeni::zavrit_vkladaniClick);
@@ -73,7 +73,7 @@ void Tokno_vlozeni::ulozitClick() {
   }
   // A failure part way leaves the entries inserted so far in their
   // dictionaries and the boxes as the user filled them, for another try.
-  insertWord(VSlovo->content(), given, dictionary(), dodruhehos->isChecked());
+  store.insertWord(VSlovo->content(), given, dictionary(), dodruhehos->isChecked());
   zaskrtnuti();
   resetMeanings();
 }

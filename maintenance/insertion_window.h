@@ -20,7 +20,7 @@
 
 class Tokno_vlozeni : public Window {
  public:
-  explicit Tokno_vlozeni(QWidget* parent = nullptr);
+  explicit Tokno_vlozeni(DictionaryStore& store, QWidget* parent = nullptr);
 
   void ulozitClick();
   void zaskrtnuti();
@@ -47,4 +47,6 @@ class Tokno_vlozeni : public Window {
   void createControls();
   void resetMeanings();
   std::array<EditBox*, kMeaningCount> meaningBoxes() const;
+
+  DictionaryStore& store;
 };

@@ -15,7 +15,7 @@ class Insertion : public MaintenanceTest {
  protected:
   void SetUp() override {
     MaintenanceTest::SetUp();
-    window = std::make_unique<Tokno_vlozeni>();
+    window = std::make_unique<Tokno_vlozeni>(*store);
   }
 
   Tslovicko shown() const {
@@ -71,7 +71,7 @@ TEST_F(Insertion, TheCzechDirectionSwapsTheDictionariesAndTheHeadwordPlaceholder
 
 TEST_F(Insertion, AFailurePartWayChangesNoDictionaryAndKeepsTheUsersTexts) {
   fill(kCzechTarvik, {entry("ZZ")});
-  std::filesystem::create_directory("pomocny.slk");  // no dictionary can be rewritten
+  std::filesystem::create_directory(dir / "pomocny.slk");  // no dictionary can be rewritten
   typeOver(window->VSlovo, "ko");
   typeOver(window->VVyznam1, "voda");
   typeOver(window->VVyznam2, "auto");
@@ -79,7 +79,7 @@ TEST_F(Insertion, AFailurePartWayChangesNoDictionaryAndKeepsTheUsersTexts) {
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_NE(errors[0].find("pomocny.slk"), std::string::npos);
   EXPECT_EQ(fileBytes(kCt), rawRecord({"ZZ"}));
-  EXPECT_EQ(entryCount(kTarvikCzech), 0);
+  EXPECT_EQ(store->entryCount(kTarvikCzech), 0);
   EXPECT_EQ(shown(), boxes("ko", {"voda", "auto"}));
 }
 

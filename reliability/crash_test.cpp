@@ -1,5 +1,5 @@
 // A power cut or a crash of the system at any moment of a change. Every
-// change the store asks of the disk is recorded through posix_file's
+// change the store asks of the disk is recorded through the store's disk
 // observer; from the record we build each state a crash could leave: what a
 // sync covered is there, and of the rest any part may be lost, a write down
 // to single 512-byte sectors of it, or leave zeros where it grew the file.
@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <random>
 #include <set>
 
@@ -59,7 +60,7 @@ struct Disk {
   }
 };
 
-std::vector<Change>* recording;
+std::vector<Change>* recording = nullptr;  // null while nothing is recorded
 std::map<ino_t, int> numberOf;
 int nextNumber = 0;
 
@@ -69,6 +70,7 @@ int fileNumber(ino_t inode) {
 }
 
 void record(const DiskChange& c) {
+  if (!recording) return;
   int file = c.kind == Kind::create ? numberOf[c.file] = nextNumber++ : fileNumber(c.file);
   if (c.kind != Kind::write) {
     recording->push_back({c.kind, file, c.name, c.newName, c.offset, ""});
@@ -85,35 +87,29 @@ struct Tally {
   int tried = 0, states = 0, journals = 0, dropped = 0, duringRecovery = 0;
 };
 
-// What `run` asks of the disk, each write cut at the sectors.
-std::vector<Change> recorded(void (*run)()) {
-  std::vector<Change> changes;
-  recording = &changes;
-  diskObserver = record;
-  run();
-  diskObserver = nullptr;
-  return changes;
-}
-
 class CrashedWhileWriting : public TarvikFolder {
  protected:
-  void SetUp() override {
-    TarvikFolder::SetUp();
-    fs::current_path(folder);
-  }
   void TearDown() override {
-    diskObserver = nullptr;
-    closeDictionaries();
-    fs::current_path(previous);
+    store.reset();
     TarvikFolder::TearDown();
   }
 
+  // What `run` asks of the disk, each write cut at the sectors.
+  template <typename Run>
+  std::vector<Change> recorded(Run run) {
+    std::vector<Change> changes;
+    recording = &changes;
+    run();
+    recording = nullptr;
+    return changes;
+  }
+
   // Numbers the files afresh, for a recording that starts now.
-  static Disk diskNow() {
+  Disk diskNow() const {
     Disk disk;
     numberOf.clear();
     nextNumber = 0;
-    for (const fs::directory_entry& entry : fs::directory_iterator(".")) {
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
       struct stat st;
       int file = fileNumber(::stat(entry.path().c_str(), &st) == 0 ? st.st_ino : 0);
       disk.names[entry.path().filename()] = file;
@@ -122,10 +118,12 @@ class CrashedWhileWriting : public TarvikFolder {
     return disk;
   }
 
-  static void putDisk(const Disk& disk) {
-    for (const fs::directory_entry& entry : fs::directory_iterator(".")) fs::remove(entry.path());
-    for (const auto& [name, file] : disk.names) putFileBytes(name, disk.files.at(file));
+  void putDisk(const Disk& disk) const {
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) fs::remove(entry.path());
+    for (const auto& [name, file] : disk.names) putFileBytes(at(name), disk.files.at(file));
   }
+
+  std::string at(const std::string& name) const { return folder + '/' + name; }
 
   // The next start on `disk`: each dictionary is what it was or what the
   // change made it, through the store as on disk, and nothing is left over.
@@ -134,14 +132,14 @@ class CrashedWhileWriting : public TarvikFolder {
     putDisk(disk);
     bool journal = disk.names.contains("tc_slovnik.zurnal") || disk.names.contains("ct_slovnik.zurnal");
     Disk here = diskNow();
-    std::vector<Change> recovery = recorded(openDictionaries);
+    std::vector<Change> recovery = recorded([&] { store.emplace(folder, record); });
     for (Dict dict : {kTarvikCzech, kCzechTarvik}) {
-      std::string now = fileBytes(dictionaryFileName(dict));
+      std::string now = fileBytes(at(dictionaryFileName(dict)));
       EXPECT_TRUE(now == old[dict] || now == fresh[dict]) << dictionaryFileName(dict) << " torn " << where;
-      EXPECT_TRUE(*entriesNow(dict) == now) << where;
+      EXPECT_TRUE(recordsOf(store->entriesNow(dict)) == now) << where;
     }
-    closeDictionaries();
-    std::size_t warnings = takeDictionaryWarnings().size();
+    std::size_t warnings = store->takeWarnings().size();
+    store.reset();
     EXPECT_TRUE(journal || warnings == 0) << where;
     EXPECT_EQ(diskNow().names.size(), 2u) << "a journal or scratch file was left " << where;
     tally.journals += journal;
@@ -202,7 +200,7 @@ class CrashedWhileWriting : public TarvikFolder {
     return tally;
   }
 
-  fs::path previous = fs::current_path();
+  std::optional<DictionaryStore> store;
   std::array<std::string, 2> old, fresh;
 };
 
@@ -213,31 +211,33 @@ class CrashedWhileWriting : public TarvikFolder {
 TEST_F(CrashedWhileWriting, EveryDictionaryIsWhollyOldOrWhollyNewAtTheNextStart) {
   const struct {
     const char* name;
-    void (*run)();
+    void (*run)(DictionaryStore&);
   } kinds[] = {
-      {"editor write (writeEntry)", [] { writeEntry(kTarvikCzech, 4, entry("VODA", {"ZMENA"})); }},
-      {"append (writeEntry at the end)", [] { writeEntry(kTarvikCzech, 12, entry("ZZ", {"NOVE"})); }},
+      {"editor write (writeEntry)",
+       [](DictionaryStore& s) { s.writeEntry(kTarvikCzech, 4, entry("VODA", {"ZMENA"})); }},
+      {"append (writeEntry at the end)",
+       [](DictionaryStore& s) { s.writeEntry(kTarvikCzech, 12, entry("ZZ", {"NOVE"})); }},
       {"insertion with reverse (insertWord)",
-       [] { insertWord("ZZ", GivenMeanings{"ZA", "ZB"}, kTarvikCzech, true); }},
-      {"delete (deleteEntry)", [] { deleteEntry(0, kTarvikCzech); }},
+       [](DictionaryStore& s) { s.insertWord("ZZ", GivenMeanings{"ZA", "ZB"}, kTarvikCzech, true); }},
+      {"delete (deleteEntry)", [](DictionaryStore& s) { s.deleteEntry(0, kTarvikCzech); }},
       {"import (insertEntries)",
-       [] {
+       [](DictionaryStore& s) {
          std::vector<Tslovicko> entries;
          for (const char* word : {"ZA", "ZB", "ZC", "ZD", "ZE"}) entries.push_back(entry(word, {"1"}));
-         insertEntries(entries, kTarvikCzech);
+         s.insertEntries(entries, kTarvikCzech);
        }},
-      {"sort (sortDictionary)", [] { sortDictionary(kCzechTarvik); }},
+      {"sort (sortDictionary)", [](DictionaryStore& s) { s.sortDictionary(kCzechTarvik); }},
   };
   for (int i = 0; i < 12; ++i) old[kTarvikCzech] += rawRecord({"W" + std::to_string(100 + i).substr(1), "M"});
   for (int i = 29; i >= 0; --i) old[kCzechTarvik] += rawRecord({"X" + std::to_string(100 + i).substr(1), "M"});
   for (const auto& kind : kinds) {
     putDisk({});
-    for (Dict dict : {kTarvikCzech, kCzechTarvik}) putFileBytes(dictionaryFileName(dict), old[dict]);
+    for (Dict dict : {kTarvikCzech, kCzechTarvik}) putFileBytes(at(dictionaryFileName(dict)), old[dict]);
     Disk start = diskNow();
-    openDictionaries();
-    std::vector<Change> changes = recorded(kind.run);
-    closeDictionaries();
-    for (Dict dict : {kTarvikCzech, kCzechTarvik}) fresh[dict] = fileBytes(dictionaryFileName(dict));
+    store.emplace(folder, record);
+    std::vector<Change> changes = recorded([&] { kind.run(*store); });
+    store.reset();
+    for (Dict dict : {kTarvikCzech, kCzechTarvik}) fresh[dict] = fileBytes(at(dictionaryFileName(dict)));
     ASSERT_EQ(diskNow().names.size(), 2u) << kind.name << " left a journal or scratch file";
     ASSERT_NE(fresh, old) << kind.name;
     Tally tally = crashEverywhere(start, changes, "");

@@ -12,21 +12,21 @@ using SharedWithTarvik = StoreTest;
 
 TEST_F(SharedWithTarvik, EachLookupSeesWhatTarvikWroteSinceThePreviousOne) {
   auto tarvik = [this](std::vector<std::string> args) { return runTarvik({args, dir.string()}).exitCode; };
-  insertEntry(entry("KO", {"VODA"}), kTarvikCzech);
-  insertEntry(entry("RA", {"SLUNCE"}), kTarvikCzech);
-  ASSERT_EQ(findWord("ko", kTarvikCzech, false).meanings[0], "VODA");
+  store->insertEntry(entry("KO", {"VODA"}), kTarvikCzech);
+  store->insertEntry(entry("RA", {"SLUNCE"}), kTarvikCzech);
+  ASSERT_EQ(store->findWord("ko", kTarvikCzech, false).meanings[0], "VODA");
 
   // Same size, same file: only the content and the time stamp tell.
   ASSERT_EQ(tarvik({"insert", "KO", "PIVO"}), 0);
-  EXPECT_EQ(findWord("ko", kTarvikCzech, false).meanings[0], "PIVO");
+  EXPECT_EQ(store->findWord("ko", kTarvikCzech, false).meanings[0], "PIVO");
   ASSERT_EQ(tarvik({"insert", "A", "PRVNI"}), 0);  // sorts first: a new file
-  EXPECT_EQ(findWord("a", kTarvikCzech, false).position, 1);
-  EXPECT_EQ(findPrefix("r", kTarvikCzech), 3);
+  EXPECT_EQ(store->findWord("a", kTarvikCzech, false).position, 1);
+  EXPECT_EQ(store->findPrefix("r", kTarvikCzech), 3);
   ASSERT_EQ(tarvik({"delete", "0"}), 0);
-  EXPECT_FALSE(findWord("a", kTarvikCzech, false).found);
-  EXPECT_EQ(entryCount(kTarvikCzech), 2);
+  EXPECT_FALSE(store->findWord("a", kTarvikCzech, false).found);
+  EXPECT_EQ(store->entryCount(kTarvikCzech), 2);
 
-  insertWord("B", {std::string("DRUHY")}, kTarvikCzech, false);
+  store->insertWord("B", {std::string("DRUHY")}, kTarvikCzech, false);
   EXPECT_EQ(fileBytes("tc_slovnik.slk"),
             rawRecord({"B", "DRUHY"}) + rawRecord({"KO", "PIVO", "VODA"}) + rawRecord({"RA", "SLUNCE"}));
 }

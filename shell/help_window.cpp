@@ -1,9 +1,10 @@
 #include "help_window.h"
 
 #include "controls.h"
+#include "dictionary_store.h"
 #include "help_file.h"
 
-Tnapoveda::Tnapoveda(QWidget* parent) : Window("Nápověda", 583, 219, parent) {
+Tnapoveda::Tnapoveda(DictionaryStore& store, QWidget* parent) : Window("Nápověda", 583, 219, parent), store(store) {
   placeAt(292, 202);
   Image1 = new Picture(":/pictures/help.jpg", QRect(8, 8, 225, 150), this);
   Image1->setAccessibleName(QString::fromUtf8("Obrázek nápovědy"));
@@ -27,7 +28,7 @@ Tnapoveda::Tnapoveda(QWidget* parent) : Window("Nápověda", 583, 219, parent) {
 
 void Tnapoveda::otevreni() {
   Memo1->clearLines();
-  for (const std::string& line : readHelpLines()) Memo1->appendLine(line);
+  for (const std::string& line : store.readHelpLines()) Memo1->appendLine(line);
 }
 
 void Tnapoveda::zavritClick() { hide(); }

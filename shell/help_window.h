@@ -10,9 +10,11 @@
 #include "picture.h"
 #include "window.h"
 
+class DictionaryStore;
+
 class Tnapoveda : public Window {
  public:
-  explicit Tnapoveda(QWidget* parent = nullptr);
+  explicit Tnapoveda(DictionaryStore& store, QWidget* parent = nullptr);
 
   void otevreni();
   void zavritClick();
@@ -25,4 +27,7 @@ class Tnapoveda : public Window {
 
   // What "Demo" starts, given by the shell.
   std::function<void()> startDemo;
+
+ private:
+  DictionaryStore& store;
 };

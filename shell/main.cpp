@@ -1,5 +1,5 @@
-// The program: the modules that keep state for the whole run, then the
-// windows in their fixed order, the splash, and the event loop until the
+// The program: the store of the working folder, then the word-form loader
+// and the windows in their fixed order, the splash, and the event loop until the
 // main window closes.
 
 #include <QLibraryInfo>
@@ -69,8 +69,9 @@ int main(int argc, char** argv) {
   Application app(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8("Tarviksko - český slovník"));
   speakCzechInQtsDialogs(app);
+  std::unique_ptr<DictionaryStore> store;
   try {
-    initialiseModules();
+    store = openProgramStore(".");
   } catch (const IoError& error) {
     // Nothing can work without the dictionaries and the help file: say why
     // and stop before any window exists.
@@ -78,13 +79,17 @@ int main(int argc, char** argv) {
     reportError(error);
     return 3;
   }
-  reportDictionaryWarnings();
-  auto windows = std::make_unique<Windows>();
-  windows->pri_otevreni->showModal();
-  windows->okno->show();
-  int status = app.exec();
-  windows.reset();
-  finishWordFormsLoading();
-  shutDownModules();
+  app.reportWarningsOf(store.get());
+  reportStoreWarnings();
+  int status;
+  {
+    // Ends after the windows, waiting for a loading still under way.
+    WordFormsLoader wordFormsLoader(store->wordForms());
+    auto windows = std::make_unique<Windows>(*store, wordFormsLoader);
+    windows->pri_otevreni->showModal();
+    windows->okno->show();
+    status = app.exec();
+  }
+  app.reportWarningsOf(nullptr);
   return status;
 }

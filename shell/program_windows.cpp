@@ -19,16 +19,16 @@ void BrowserForDemo::close() { browser.close(); }
 
 // The order is spelt out in both directions rather than left to the order of
 // the declarations, which a tidy-up could change.
-Windows::Windows() {
-  okno = std::make_unique<Tokno>();
-  okno_vlozeni = std::make_unique<Tokno_vlozeni>();
-  ukaz_slovnik = std::make_unique<Tukaz_slovnik>();
+Windows::Windows(DictionaryStore& store, WordFormsLoader& wordFormsLoader) {
+  okno = std::make_unique<Tokno>(store, wordFormsLoader);
+  okno_vlozeni = std::make_unique<Tokno_vlozeni>(store);
+  ukaz_slovnik = std::make_unique<Tukaz_slovnik>(store);
   about = std::make_unique<Tabout>();
-  okno_editace = std::make_unique<Tokno_editace>();
+  okno_editace = std::make_unique<Tokno_editace>(store);
   Otazka = std::make_unique<TOtazka>();
   pri_otevreni = std::make_unique<Tpri_otevreni>();
-  napoveda = std::make_unique<Tnapoveda>();
-  hledat = std::make_unique<SearchWindow>();
+  napoveda = std::make_unique<Tnapoveda>(store);
+  hledat = std::make_unique<SearchWindow>(store, wordFormsLoader);
   demoBrowser = std::make_unique<BrowserForDemo>(*ukaz_slovnik);
   okno->others = this;
   okno->demoBrowser = demoBrowser.get();

@@ -36,7 +36,9 @@ class BrowserForDemo final : public DemoBrowser {
 // question window is never shown: each question gets a new one.
 class Windows final : public OtherWindows {
  public:
-  Windows();
+  // The windows that need them get the store and the word-form loader,
+  // which outlive them.
+  Windows(DictionaryStore& store, WordFormsLoader& wordFormsLoader);
   Windows(const Windows&) = delete;
   Windows& operator=(const Windows&) = delete;
   ~Windows();

@@ -6,11 +6,11 @@
 #include <memory>
 
 #include "cp1250.h"
-#include "help_file.h"
 #include "program_windows.h"
 #include "qt_app_fixture_test.h"
 #include "start_up.h"
 #include "store_fixture_test.h"
+#include "word_forms_loading.h"
 
 namespace {
 
@@ -18,14 +18,21 @@ class StartUp : public WindowTest<InTempDir> {
  protected:
   void TearDown() override {
     windows.reset();
-    shutDownModules();
+    loader.reset();
+    store.reset();
     WindowTest::TearDown();
   }
   void start() {
-    initialiseModules();
-    windows = std::make_unique<Windows>();
+    store = openProgramStore(dir.string());
+    makeWindows();
+  }
+  void makeWindows() {
+    loader.emplace(store->wordForms());
+    windows = std::make_unique<Windows>(*store, *loader);
   }
 
+  std::unique_ptr<DictionaryStore> store;
+  std::optional<WordFormsLoader> loader;
   std::unique_ptr<Windows> windows;
 };
 
@@ -69,9 +76,8 @@ TEST_F(StartUp, ReadsTheHelpShowsTheSplashAndTheMainWindowShowsTheOthers) {
 }
 
 TEST_F(StartUp, AnErrorInACreationHandlerIsReportedAndTheWindowsStillCome) {
-  initialiseModules();
-  closeHelpFile();  // the help window's creation cannot read it now
-  windows = std::make_unique<Windows>();
+  store = std::make_unique<DictionaryStore>(dir.string());  // the help file never opened
+  makeWindows();
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_NE(errors[0].find("napoveda.txt"), std::string::npos);
   EXPECT_EQ(windows->napoveda->Memo1->content(), "");
@@ -86,7 +92,7 @@ class Demonstration : public StartUp {
     for (const Tslovicko& e : {entry("DAN", {"DEN"}), entry("DROM", {"MU\x8E", "\xC8LOV\xCCK", "MAN\x8E" "EL"}),
                                entry("PA", {"J\xCDT"}), entry("PA LU", {"JDE DOM\xD9", "VRAC\xCD SE"}),
                                entry("TESA", {"KDO"}), entry("VOR", {"DOBR\xDD"}), entry("VOR DAN", {"DOBR\xDD DEN"})})
-      writeEntry(kTarvikCzech, entryCount(kTarvikCzech), e);
+      store->writeEntry(kTarvikCzech, store->entryCount(kTarvikCzech), e);
     okno = windows->okno.get();
   }
   // Plays ticks until the script has reached `step`.

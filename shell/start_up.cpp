@@ -1,14 +1,7 @@
 #include "start_up.h"
 
-#include "dictionary_store.h"
-#include "help_file.h"
-
-void initialiseModules() {
-  openDictionaries();
-  openHelpFile();
-}
-
-void shutDownModules() {
-  closeDictionaries();
-  closeHelpFile();
+std::unique_ptr<DictionaryStore> openProgramStore(const std::string& folder) {
+  auto store = std::make_unique<DictionaryStore>(folder);
+  store->openHelpFile();
+  return store;
 }

@@ -1,9 +1,14 @@
 #pragma once
 
-// Start-up and shutdown of the program, in their fixed order; the windows
-// come and go between the two (program_windows.h).
+// What the program opens before any window and closes after the last (the
+// windows come and go between: program_windows.h).
 
-// The modules that keep state for the whole run: the dictionaries and the
-// help file. An IoError here means the program cannot run.
-void initialiseModules();
-void shutDownModules();
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "dictionary_store.h"
+
+// The store of `folder` (the program's is its working folder), its help
+// file open. An IoError here means the program cannot run.
+std::unique_ptr<DictionaryStore> openProgramStore(const std::string& folder);

@@ -19,9 +19,6 @@ const char* tableFileName(Dict dict) {
 
 namespace {
 
-Dictionary tcDictionary(dictionaryFileName(kTarvikCzech));
-Dictionary ctDictionary(dictionaryFileName(kCzechTarvik));
-
 long filledSlots(const char* records, std::size_t count) {
   long filled = 0;
   for (std::size_t i = 0; i < count; ++i)
@@ -32,14 +29,24 @@ long filledSlots(const char* records, std::size_t count) {
 
 }  // namespace
 
-Dictionary& dictionary(Dict dict, FileStamp* stamp) {
-  Dictionary& chosen = dict == kTarvikCzech ? tcDictionary : ctDictionary;
+OpenDictionaries::OpenDictionaries(const std::string& folderPath, DiskObserver observer)
+    : folder(folderPath, std::move(observer)),
+      tarvikCzech(folder, warnings, dictionaryFileName(kTarvikCzech)),
+      czechTarvik(folder, warnings, dictionaryFileName(kCzechTarvik)),
+      wordForms(folder) {
+  removeLeftoverScratch(folder);
+  tarvikCzech.file.open();
+  czechTarvik.file.open();
+}
+
+Dictionary& OpenDictionaries::dictionary(Dict dict, FileStamp* stamp) {
+  Dictionary& chosen = dict == kTarvikCzech ? tarvikCzech : czechTarvik;
   // While an operation holds its changes, its index is the dictionary.
   *stamp = chosen.held ? chosen.index.stamp() : chosen.file.refresh();
   return chosen;
 }
 
-DictionaryIndex& currentIndex(Dict dict) {
+DictionaryIndex& OpenDictionaries::currentIndex(Dict dict) {
   FileStamp stamp;
   Dictionary& chosen = dictionary(dict, &stamp);
   // The stamp is taken before reading: a change made while we read makes the
@@ -60,7 +67,7 @@ FileStamp heldStamp(std::size_t records) {
 
 }  // namespace
 
-void writeRecord(Dict dict, long index, const char* record) {
+void OpenDictionaries::writeRecord(Dict dict, long index, const char* record) {
   FileStamp before;
   Dictionary& chosen = dictionary(dict, &before);
   if (chosen.held) {
@@ -78,7 +85,7 @@ void writeRecord(Dict dict, long index, const char* record) {
     chosen.index.forget();
 }
 
-void replaceRecords(Dict dict, std::string records, const std::vector<std::uint32_t>& order) {
+void OpenDictionaries::replaceRecords(Dict dict, std::string records, const std::vector<std::uint32_t>& order) {
   FileStamp ignored;
   Dictionary& chosen = dictionary(dict, &ignored);
   FileStamp after = heldStamp(records.size() / kRecordSize);
@@ -93,30 +100,37 @@ void replaceRecords(Dict dict, std::string records, const std::vector<std::uint3
     chosen.index.reordered(std::move(records), order, after);
 }
 
-void openDictionaries() {
-  removeLeftoverScratch();
-  for (Dictionary* d : {&tcDictionary, &ctDictionary}) {
-    d->index.forget();
-    d->file.open();
-  }
+DictionaryStore::DictionaryStore(const std::string& folder, DiskObserver observer)
+    : dictionaries(std::make_unique<OpenDictionaries>(folder, std::move(observer))) {}
+
+DictionaryStore::~DictionaryStore() = default;
+
+std::vector<StoreWarning> DictionaryStore::takeWarnings() {
+  std::vector<StoreWarning> taken;
+  for (std::string& text : std::exchange(dictionaries->warnings, {}))
+    taken.push_back({StoreWarning::About::dictionary, std::move(text)});
+  for (std::string& text : dictionaries->wordForms.takeWarnings())
+    taken.push_back({StoreWarning::About::irregularForms, std::move(text)});
+  return taken;
 }
 
-void closeDictionaries() {
-  for (Dictionary* d : {&tcDictionary, &ctDictionary}) {
-    d->index.forget();
-    d->file.close();
-  }
-}
+const Folder& DictionaryStore::folder() const { return dictionaries->folder; }
 
-long entryCount(Dict dict) {
+WordForms& DictionaryStore::wordForms() { return dictionaries->wordForms; }
+
+void DictionaryStore::openHelpFile() { dictionaries->help.open(dictionaries->folder); }
+
+std::vector<std::string> DictionaryStore::readHelpLines() const { return dictionaries->help.lines(); }
+
+long DictionaryStore::entryCount(Dict dict) {
   FileStamp stamp;
-  dictionary(dict, &stamp);
+  dictionaries->dictionary(dict, &stamp);
   return static_cast<long>(stamp.size / static_cast<off_t>(kRecordSize));
 }
 
-Tslovicko readEntry(Dict dict, long index) {
+Tslovicko DictionaryStore::readEntry(Dict dict, long index) {
   FileStamp stamp;
-  Dictionary& chosen = dictionary(dict, &stamp);
+  Dictionary& chosen = dictionaries->dictionary(dict, &stamp);
   if (chosen.index.matches(stamp)) {
     // The index holds every whole record of the file, or the held ones.
     if (index < 0 || index >= static_cast<long>(chosen.index.count())) throwReadBeyondEnd(chosen.file.name());
@@ -127,16 +141,16 @@ Tslovicko readEntry(Dict dict, long index) {
   return decodeRecord(record);
 }
 
-void writeEntry(Dict dict, long index, const Tslovicko& entry) {
+void DictionaryStore::writeEntry(Dict dict, long index, const Tslovicko& entry) {
   char record[kRecordSize];
   encodeRecord(entry, record);
-  writeRecord(dict, index, record);
+  dictionaries->writeRecord(dict, index, record);
 }
 
-void sortDictionary(Dict dict) {
+void DictionaryStore::sortDictionary(Dict dict) {
   FileStamp ignored;
-  dictionary(dict, &ignored).file.checkWritable();
-  const std::string& records = currentIndex(dict).records();
+  dictionaries->dictionary(dict, &ignored).file.checkWritable();
+  const std::string& records = dictionaries->currentIndex(dict).records();
   auto headword = [&](std::uint32_t i) { return fieldText(records.data() + i * kRecordSize, 0); };
   // string_view compares bytes as unsigned and puts a prefix first: exactly
   // the headword order. The order is stable, so equal headwords keep theirs.
@@ -150,32 +164,32 @@ void sortDictionary(Dict dict) {
   std::string sorted;
   sorted.reserve(records.size());
   for (std::uint32_t index : order) sorted.append(records, index * kRecordSize, kRecordSize);
-  replaceRecords(dict, std::move(sorted), order);
+  dictionaries->replaceRecords(dict, std::move(sorted), order);
 }
 
-void deleteEntry(long index, Dict dict) {
+void DictionaryStore::deleteEntry(long index, Dict dict) {
   if (index < 0 || index >= entryCount(dict)) return;
   FileStamp ignored;
-  dictionary(dict, &ignored).file.checkWritable();
-  std::string records = currentIndex(dict).records();
+  dictionaries->dictionary(dict, &ignored).file.checkWritable();
+  std::string records = dictionaries->currentIndex(dict).records();
   if (static_cast<std::size_t>(index) >= records.size() / kRecordSize) return;
   records.erase(static_cast<std::size_t>(index) * kRecordSize, kRecordSize);
-  replaceRecords(dict, std::move(records), {});
+  dictionaries->replaceRecords(dict, std::move(records), {});
 }
 
-long countMeanings(Dict dict) {
-  const DictionaryIndex& index = currentIndex(dict);
+long DictionaryStore::countMeanings(Dict dict) {
+  const DictionaryIndex& index = dictionaries->currentIndex(dict);
   return filledSlots(index.records().data(), index.count());
 }
 
-long countMeaningsBefore(Dict dict, long n) {
+long DictionaryStore::countMeaningsBefore(Dict dict, long n) {
   if (n <= 0) return 0;
-  const DictionaryIndex& index = currentIndex(dict);
+  const DictionaryIndex& index = dictionaries->currentIndex(dict);
   if (static_cast<std::size_t>(n) > index.count()) {
     FileStamp ignored;
-    throwReadBeyondEnd(dictionary(dict, &ignored).file.name());
+    throwReadBeyondEnd(dictionaries->dictionary(dict, &ignored).file.name());
   }
   return filledSlots(index.records().data(), static_cast<std::size_t>(n));
 }
 
-std::shared_ptr<const std::string> entriesNow(Dict dict) { return currentIndex(dict).snapshot(); }
+EntriesSnapshot DictionaryStore::entriesNow(Dict dict) { return EntriesSnapshot(dictionaries->currentIndex(dict).snapshot()); }

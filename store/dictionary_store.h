@@ -1,9 +1,11 @@
 #pragma once
 
-// The dictionary store: the two dictionary files, kept open from
-// openDictionaries() to closeDictionaries(), and every operation the windows
-// and the command line use on them. Text is Windows-1250 bytes throughout.
-// File failures throw IoError; "not found" is always a result.
+// The dictionary store: the two dictionary files of one folder, kept open for
+// as long as the store lives, with their help file and Czech word forms, and
+// every operation the windows and the command line use on them. The program
+// and tarvik each open one store and hand it to whatever needs it. Text is
+// Windows-1250 bytes throughout. File failures throw IoError; "not found" is
+// always a result.
 
 #include <array>
 #include <cstdint>
@@ -15,7 +17,11 @@
 
 #include "io_error.h"
 #include "letters.h"
+#include "posix_file.h"
 #include "record_format.h"
+
+class OpenDictionaries;
+class WordForms;
 
 // Selects a dictionary: 1 is Tarvik to Czech (tc_slovnik.slk), every other
 // value Czech to Tarvik (ct_slovnik.slk). Callers pass the state of a control.
@@ -27,39 +33,41 @@ const char* dictionaryFileName(Dict dict);
 const char* exportFileName(Dict dict);
 const char* tableFileName(Dict dict);
 
-// Opens both dictionaries in the current directory, creating a missing one
-// empty. Called once at start-up. Finishes what a crash cut off: a change
-// whose journal reached the disk is made whole, and a scratch file left by a
-// rewrite is removed.
-void openDictionaries();
-void closeDictionaries();
+// Something the store got past without stopping, not yet reported.
+struct StoreWarning {
+  enum class About : std::uint8_t {
+    dictionary,     // a journal damaged and dropped, or not applied: a sentence naming its file
+    irregularForms  // a line of tvary.txt left out, or the file unread: its path, line and text, in UTF-8
+  };
+  About about;
+  std::string text;
+};
 
-// What the store got past without stopping, each a sentence naming its file,
-// not yet reported; asking takes them. A journal that was damaged and dropped
-// at the start, or that could not be applied, is reported here.
-std::vector<std::string> takeDictionaryWarnings();
+// The records as they stood when taken, for a window that shows a whole
+// dictionary. They never change afterwards: later writes leave them as they
+// were. Taken again with no change between, they are the same records, so a
+// caller can tell that nothing changed without comparing them.
+class EntriesSnapshot {
+ public:
+  EntriesSnapshot() = default;
+  explicit EntriesSnapshot(std::shared_ptr<const std::string> records) : records(std::move(records)) {}
+  long count() const { return records ? static_cast<long>(records->size() / kRecordSize) : 0; }
+  // Entry `index` from 0, which must be below count(); meaning slots from 1.
+  std::string_view headword(long index) const { return fieldText(record(index), 0); }
+  // Empty for a slot without a meaning.
+  std::string_view meaning(long index, int slot) const { return fieldText(record(index), slot); }
+  // The slots with a meaning.
+  int meaningCount(long index) const {
+    int count = 0;
+    for (int slot = 1; slot <= kMeaningCount; ++slot) count += record(index)[slot * kFieldSize] != 0;
+    return count;
+  }
+  bool sameAs(const EntriesSnapshot& other) const { return records == other.records; }
 
-long entryCount(Dict dict);
-// Record `index`, counted from 0; past the last record is an IoError.
-Tslovicko readEntry(Dict dict, long index);
-// Writes `entry` unchanged (no upper-casing, no sorting) at `index`;
-// index == entryCount() appends.
-void writeEntry(Dict dict, long index, const Tslovicko& entry);
-// Orders the records by headword: byte by byte, unsigned, a shorter headword
-// before a longer one that starts with it; equal headwords keep their order.
-void sortDictionary(Dict dict);
-// Removes record `index`; the others keep their order. An index outside the
-// records removes nothing.
-void deleteEntry(long index, Dict dict);
-// Filled meaning slots in all records, or in the first n.
-long countMeanings(Dict dict);
-long countMeaningsBefore(Dict dict, long n);
-// All records as they stand now, back to back as in the file (record i at
-// byte kRecordSize * i; fieldText() reads them), for a window that shows a
-// whole dictionary. The bytes never change afterwards: later writes leave
-// them as they were. Asked again with no change between, it gives the same
-// object, so a caller can tell that nothing changed without comparing bytes.
-std::shared_ptr<const std::string> entriesNow(Dict dict);
+ private:
+  const char* record(long index) const { return records->data() + static_cast<std::size_t>(index) * kRecordSize; }
+  std::shared_ptr<const std::string> records;
+};
 
 // Lookups. Queries are upper-cased with upcaseCz and apostrophes are ignored
 // on both sides. Positions count records from 1; 0 is "not found". A word
@@ -89,20 +97,11 @@ struct FoundWord {
 };
 // "exact", "pronunciation", "diacritics" or "form of MUŽ".
 std::string describeFound(FoundBy how, std::string_view baseForm);
-// The first record in file order found by the first way of `options` that
-// finds any.
-FoundWord findWord(std::string_view word, Dict dict, const LookupOptions& options);
-inline FoundWord findWord(std::string_view word, Dict dict, bool byPronunciation) {
-  return findWord(word, dict, LookupOptions{.byPronunciation = byPronunciation});
-}
-// Every record found by that same first way, in file order (MUŽ and MŮŽE
-// for "muze").
 struct FoundEntry {
   long position = 0;
   FoundBy how = FoundBy::exact;
   std::string baseForm;
 };
-std::vector<FoundEntry> findAllWords(std::string_view word, Dict dict, const LookupOptions& options);
 // Real text puts punctuation around its words: "(muž)", „Žena“, "muž!".
 // A word of a text missing as written is looked up again without the quotes,
 // brackets and marks at its ends (!?:;…–—), which are given back to go
@@ -111,18 +110,6 @@ struct WordInText {
   FoundWord word;
   std::string before, after;  // empty when the word was found as written
 };
-WordInText findWordInText(std::string_view text, Dict dict, const LookupOptions& options);
-// The first record in file order whose headword starts with `word`.
-long findPrefix(std::string_view word, Dict dict);
-
-// The headwords nearest to `word` by edit distance, at most 2, at most 10,
-// one per headword; none for a word of nothing but spaces and apostrophes.
-// Apostrophes and the spaces around the word do not count; a letter written
-// twice is one edit, and so are two neighbouring letters swapped. In the
-// Tarvik dictionary a spelling that sounds alike is one edit, plus how far
-// apart the sounds are. Nearest first; of as near ones, a headword that
-// sounds as the word does (Tarvik), then one sharing a longer beginning with
-// it, then file order.
 struct Suggestion {
   long position = 0;
   std::string headword;
@@ -130,65 +117,140 @@ struct Suggestion {
 };
 constexpr int kMaxSuggestionDistance = 2;
 constexpr std::size_t kMaxSuggestions = 10;
-std::vector<Suggestion> suggestWords(std::string_view word, Dict dict);
 
-// Every record with a meaning that holds `text` as a whole word or a run of
-// whole words, in file order. The forms and diacritics options widen what a
-// word of `text` matches; pronunciation plays no part.
-std::vector<FoundEntry> searchMeanings(std::string_view text, Dict dict, const LookupOptions& options);
-
-// Adds an entry, upper-cased: into the first record of the same headword when
-// all meanings fit there, else as a new record at the end. Does not sort.
-void insertEntry(Tslovicko entry, Dict dict);
-
-// One word as the insertion window enters it: the meanings that were given
-// (an empty text is a given, empty meaning) keep the slot of their box. With
-// `reverse`, each given meaning first goes into the other dictionary as a
-// headword of its own with `headword` as its one meaning, each followed by a
-// sort of that dictionary; then the entry goes in and its dictionary is sorted.
-// Each dictionary file changes once, in one step: a failure or a kill leaves
-// it as it was before the insertion or as it is after it, nothing between.
+// The meanings given in the insertion window's boxes, by slot.
 using GivenMeanings = std::array<std::optional<std::string>, kMeaningCount>;
-void insertWord(const std::string& headword, const GivenMeanings& meanings, Dict dict, bool reverse);
-// insertEntry of each entry in turn, then a sort; the file changes once, in
-// one step, as for insertWord.
-void insertEntries(const std::vector<Tslovicko>& entries, Dict dict);
 
 // Translation of text, word by word, two-word phrases first.
 struct LineTranslation {
   std::string result;
   long untranslatedCount = 0;
 };
-// With markUnknown, each word left untranslated gets a "*" before it. A line
-// with words left untranslated is read again: split at tabs too, and each
-// word missing as written looked up as findWordInText does, its punctuation
-// around its translation ("(muž)" -> "(DROM)"). A run without a letter
-// ("--", "3", "–"; a stand-in for a character the code page lacks counts as
-// one, see kStandIn) is no word: never counted or marked.
-LineTranslation translateText(std::string_view text, Dict dict, const LookupOptions& options,
-                              bool markUnknown = false);
-inline LineTranslation translateText(std::string_view text, Dict dict, bool byPronunciation) {
-  return translateText(text, dict, LookupOptions{.byPronunciation = byPronunciation});
-}
-
 struct PhraseAtResult {
   std::string result;  // the n-th word, or it and the next word joined by one space
   int taken = 0;       // 1 when the two words form a phrase of the dictionary
 };
-PhraseAtResult phraseAt(int n, std::string_view text, Dict dict, const LookupOptions& options);
 int countWords(std::string_view text);
 
-// Writes every filled meaning as "HEADWORD - MEANING" to tc_slovnik.txt or
-// ct_slovnik.txt in the current directory.
-void exportDictionary(Dict dict);
+class DictionaryStore {
+ public:
+  // Opens both dictionaries in `folder`, creating a missing one empty, and
+  // takes the folder's tvary.txt for the word forms. Finishes what a crash
+  // cut off: a change whose journal reached the disk is made whole, and a
+  // scratch file left by a rewrite is removed. A missing folder, or a file
+  // that is none, is an IoError naming it. The crash tests give an
+  // `observer`, told of every change to the store's files from the first.
+  explicit DictionaryStore(const std::string& folder, DiskObserver observer = {});
+  ~DictionaryStore();
+  DictionaryStore(const DictionaryStore&) = delete;
+  DictionaryStore& operator=(const DictionaryStore&) = delete;
 
-// The dictionary as a table for other dictionary programs (StarDict's
-// tabfile, dictfmt), still in Windows-1250: one line per headword, ended by
-// LF, "HEADWORD<TAB>MEANING; MEANING; ...". The meanings of every record of
-// the headword go on its one line in file order, the lines in the order the
-// headwords first appear. tabfile reads "\n", "\t" and "\\" in both fields as
-// escapes, so a backslash is written "\\" and comes out as stored. A control
-// character would break the line or the entry and becomes a space. A field
-// of nothing but spaces then counts as empty: an empty meaning is skipped,
-// and a headword without a meaning, or an empty one, gets no line.
-std::string dictionaryTable(Dict dict);
+  // What the store got past without stopping, in the order met; asking
+  // takes them.
+  std::vector<StoreWarning> takeWarnings();
+
+  // The folder the store's files are named in.
+  const Folder& folder() const;
+  WordForms& wordForms();
+  // The help file napoveda.txt of the folder (help_file.h), held open from
+  // openHelpFile() on; the program opens it, tarvik never does.
+  void openHelpFile();
+  std::vector<std::string> readHelpLines() const;
+
+  long entryCount(Dict dict);
+  // Record `index`, counted from 0; past the last record is an IoError.
+  Tslovicko readEntry(Dict dict, long index);
+  // Writes `entry` unchanged (no upper-casing, no sorting) at `index`;
+  // index == entryCount() appends.
+  void writeEntry(Dict dict, long index, const Tslovicko& entry);
+  // Orders the records by headword: byte by byte, unsigned, a shorter headword
+  // before a longer one that starts with it; equal headwords keep their order.
+  void sortDictionary(Dict dict);
+  // Removes record `index`; the others keep their order. An index outside the
+  // records removes nothing.
+  void deleteEntry(long index, Dict dict);
+  // Filled meaning slots in all records, or in the first n.
+  long countMeanings(Dict dict);
+  long countMeaningsBefore(Dict dict, long n);
+  // All records as they stand now.
+  EntriesSnapshot entriesNow(Dict dict);
+
+  // The first record in file order found by the first way of `options` that
+  // finds any.
+  FoundWord findWord(std::string_view word, Dict dict, const LookupOptions& options);
+  FoundWord findWord(std::string_view word, Dict dict, bool byPronunciation) {
+    return findWord(word, dict, LookupOptions{.byPronunciation = byPronunciation});
+  }
+
+  // Every record found by that same first way, in file order (MUŽ and MŮŽE
+  // for "muze").
+  std::vector<FoundEntry> findAllWords(std::string_view word, Dict dict, const LookupOptions& options);
+
+  // A word of a text, looked up as described at WordInText.
+  WordInText findWordInText(std::string_view text, Dict dict, const LookupOptions& options);
+  // The first record in file order whose headword starts with `word`.
+  long findPrefix(std::string_view word, Dict dict);
+
+  // The headwords nearest to `word` by edit distance, at most 2, at most 10,
+  // one per headword; none for a word of nothing but spaces and apostrophes.
+  // Apostrophes and the spaces around the word do not count; a letter written
+  // twice is one edit, and so are two neighbouring letters swapped. In the
+  // Tarvik dictionary a spelling that sounds alike is one edit, plus how far
+  // apart the sounds are. Nearest first; of as near ones, a headword that
+  // sounds as the word does (Tarvik), then one sharing a longer beginning with
+  // it, then file order.
+  std::vector<Suggestion> suggestWords(std::string_view word, Dict dict);
+
+  // Every record with a meaning that holds `text` as a whole word or a run of
+  // whole words, in file order. The forms and diacritics options widen what a
+  // word of `text` matches; pronunciation plays no part.
+  std::vector<FoundEntry> searchMeanings(std::string_view text, Dict dict, const LookupOptions& options);
+
+  // Adds an entry, upper-cased: into the first record of the same headword when
+  // all meanings fit there, else as a new record at the end. Does not sort.
+  void insertEntry(Tslovicko entry, Dict dict);
+
+  // One word as the insertion window enters it: the meanings that were given
+  // (an empty text is a given, empty meaning) keep the slot of their box. With
+  // `reverse`, each given meaning first goes into the other dictionary as a
+  // headword of its own with `headword` as its one meaning, each followed by a
+  // sort of that dictionary; then the entry goes in and its dictionary is sorted.
+  // Each dictionary file changes once, in one step: a failure or a kill leaves
+  // it as it was before the insertion or as it is after it, nothing between.
+  void insertWord(const std::string& headword, const GivenMeanings& meanings, Dict dict, bool reverse);
+  // insertEntry of each entry in turn, then a sort; the file changes once, in
+  // one step, as for insertWord.
+  void insertEntries(const std::vector<Tslovicko>& entries, Dict dict);
+
+  // With markUnknown, each word left untranslated gets a "*" before it. A line
+  // with words left untranslated is read again: split at tabs too, and each
+  // word missing as written looked up as findWordInText does, its punctuation
+  // around its translation ("(muž)" -> "(DROM)"). A run without a letter
+  // ("--", "3", "–"; a stand-in for a character the code page lacks counts as
+  // one, see kStandIn) is no word: never counted or marked.
+  LineTranslation translateText(std::string_view text, Dict dict, const LookupOptions& options,
+                                bool markUnknown = false);
+  LineTranslation translateText(std::string_view text, Dict dict, bool byPronunciation) {
+    return translateText(text, dict, LookupOptions{.byPronunciation = byPronunciation});
+  }
+
+  PhraseAtResult phraseAt(int n, std::string_view text, Dict dict, const LookupOptions& options);
+
+  // Writes every filled meaning as "HEADWORD - MEANING" to tc_slovnik.txt or
+  // ct_slovnik.txt in the store's folder.
+  void exportDictionary(Dict dict);
+
+  // The dictionary as a table for other dictionary programs (StarDict's
+  // tabfile, dictfmt), still in Windows-1250: one line per headword, ended by
+  // LF, "HEADWORD<TAB>MEANING; MEANING; ...". The meanings of every record of
+  // the headword go on its one line in file order, the lines in the order the
+  // headwords first appear. tabfile reads "\n", "\t" and "\\" in both fields as
+  // escapes, so a backslash is written "\\" and comes out as stored. A control
+  // character would break the line or the entry and becomes a space. A field
+  // of nothing but spaces then counts as empty: an empty meaning is skipped,
+  // and a headword without a meaning, or an empty one, gets no line.
+  std::string dictionaryTable(Dict dict);
+
+ private:
+  std::unique_ptr<OpenDictionaries> dictionaries;
+};

@@ -1,24 +1,25 @@
 #include <unordered_map>
 
 #include "cp1250.h"
+#include "import_format.h"
 #include "open_dictionaries.h"
 #include "text_file.h"
 
-void exportDictionary(Dict dict) {
-  const std::string& records = currentIndex(dict).records();
+void DictionaryStore::exportDictionary(Dict dict) {
+  const std::string& records = dictionaries->currentIndex(dict).records();
   std::string text;
   for (std::size_t at = 0; at < records.size(); at += kRecordSize) {
     const char* record = records.data() + at;
     for (int slot = 1; slot <= kMeaningCount; ++slot) {
       std::string_view meaning = fieldText(record, slot);
       if (meaning.empty()) continue;
-      text += fieldText(record, 0);
-      text += " - ";
-      text += meaning;
-      text += "\r\n";
+      std::string line(fieldText(record, 0));
+      line += kExportSeparator;
+      line += meaning;
+      appendTextLine(text, line);
     }
   }
-  writeTextFile(exportFileName(dict), text);
+  writeTextFile(dictionaries->folder, exportFileName(dict), text);
 }
 
 namespace {
@@ -44,8 +45,8 @@ std::string tableField(std::string_view text) {
 
 }  // namespace
 
-std::string dictionaryTable(Dict dict) {
-  const std::string& records = currentIndex(dict).records();
+std::string DictionaryStore::dictionaryTable(Dict dict) {
+  const std::string& records = dictionaries->currentIndex(dict).records();
   std::vector<std::string> lines;
   std::unordered_map<std::string, std::size_t> lineOf;
   for (std::size_t at = 0; at < records.size(); at += kRecordSize) {

@@ -2,18 +2,10 @@
 
 #include "open_dictionaries.h"
 
-namespace {
-
-Dictionary& chosenDictionary(Dict dict) {
-  FileStamp ignored;
-  return dictionary(dict, &ignored);
-}
-
-}  // namespace
-
-HeldChanges::HeldChanges(Dict dict) : chosen(chosenDictionary(dict)) {
+HeldChanges::HeldChanges(OpenDictionaries& dictionaries, Dict dict)
+    : chosen(dictionaries.dictionary(dict, &fileStamp)) {
   chosen.file.checkWritable();
-  before = currentIndex(dict).records();
+  before = dictionaries.currentIndex(dict).records();
   fileStamp = chosen.index.stamp();
   chosen.held = true;
 }

@@ -14,10 +14,8 @@ namespace {
 constexpr char kNotice[] = "Soubor n\xE1pov\xEC" "dy nebyl nalezen a proto v n\xE1pov\xEC" "d\xEC nic nen\xED.";
 static_assert(sizeof kNotice - 1 == 58);
 
-FileHandle helpFile;
-
-void createWithNotice() {
-  FileHandle file = openFile(kHelpFileName, O_WRONLY | O_CREAT | O_EXCL, 0666);
+void createWithNotice(const Folder& folder) {
+  FileHandle file = folder.open(kHelpFileName, O_WRONLY | O_CREAT | O_EXCL, 0666);
   if (!file.isOpen()) {
     if (errno == EEXIST) return;  // Another program made it just now.
     throwIoError(errno, kHelpFileName);
@@ -28,22 +26,18 @@ void createWithNotice() {
 
 }  // namespace
 
-void openHelpFile() {
-  closeHelpFile();
-  FileHandle file = openFile(kHelpFileName, O_RDONLY);
-  if (!file.isOpen() && errno == ENOENT) {
-    createWithNotice();
-    file = openFile(kHelpFileName, O_RDONLY);
+void HelpFile::open(const Folder& folder) {
+  file.reset();
+  FileHandle opened = folder.open(kHelpFileName, O_RDONLY);
+  if (!opened.isOpen() && errno == ENOENT) {
+    createWithNotice(folder);
+    opened = folder.open(kHelpFileName, O_RDONLY);
   }
-  if (!file.isOpen()) throwIoError(errno, kHelpFileName);
-  helpFile = std::move(file);
+  if (!opened.isOpen()) throwIoError(errno, kHelpFileName);
+  file = std::move(opened);
 }
 
-std::vector<std::string> readHelpLines() {
-  if (!helpFile.isOpen()) throwIoError(EBADF, kHelpFileName);
-  return splitTextLines(readToEnd(helpFile.get(), kHelpFileName, 0));
-}
-
-void closeHelpFile() {
-  helpFile.reset();
+std::vector<std::string> HelpFile::lines() const {
+  if (!file.isOpen()) throwIoError(EBADF, kHelpFileName);
+  return splitTextLines(readToEnd(file.get(), kHelpFileName, 0));
 }

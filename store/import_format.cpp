@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr std::string_view kSeparator = " - ";
-
 bool isBlank(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
 
 // Meaning slots taken so far; an empty meaning ("KO - ") takes none, as the
@@ -47,6 +45,12 @@ std::string unescapeTable(std::string_view text) {
 }
 
 }  // namespace
+
+std::optional<ExportLine> splitExportLine(std::string_view line) {
+  std::size_t split = line.find(kExportSeparator);
+  if (split == std::string_view::npos) return std::nullopt;
+  return ExportLine{line.substr(0, split), line.substr(split + kExportSeparator.size())};
+}
 
 void checkField(std::string_view text, std::size_t line, const std::string& field,
                 std::vector<FieldProblem>& problems) {
@@ -92,11 +96,10 @@ ImportedEntries parseImportLines(const std::vector<std::string>& lines, const st
   for (std::size_t i = 0; i < lines.size(); ++i) {
     std::string_view line = lines[i];
     if (isBlank(line)) continue;
-    std::size_t split = line.find(kSeparator);
-    if (split == std::string_view::npos)
+    std::optional<ExportLine> split = splitExportLine(line);
+    if (!split)
       throw ImportFormatError(lineError(fileName, i + 1, "expected \"HEADWORD - MEANING\", found no \" - \""));
-    std::string_view headword = line.substr(0, split);
-    std::string_view meaning = line.substr(split + kSeparator.size());
+    auto [headword, meaning] = *split;
     checkField(headword, i + 1, "headword", imported.problems);
     checkField(meaning, i + 1, "meaning", imported.problems);
     addMeaning(imported.entries, headword, meaning);

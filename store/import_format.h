@@ -22,11 +22,21 @@
 // lines are skipped wherever they stand: an editor's trailing empty line or a
 // stray CR must not refuse a whole file.
 
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "record_format.h"
+
+// The export format's line, "HEADWORD - MEANING", split at the first
+// separator; nullopt for a line without one. Also the format of tvary.txt.
+constexpr std::string_view kExportSeparator = " - ";
+struct ExportLine {
+  std::string_view headword, meaning;
+};
+std::optional<ExportLine> splitExportLine(std::string_view line);
 
 // A line that is not of the format. Its text names the file and the line.
 class ImportFormatError : public std::runtime_error {

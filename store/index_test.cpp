@@ -17,8 +17,8 @@ namespace {
 // then the five meanings, every field cut to its length byte or to 20.
 using ScanRecord = std::array<std::string, 6>;
 
-std::vector<ScanRecord> scanFile() {
-  std::string bytes = fileBytes("tc_slovnik.slk");
+std::vector<ScanRecord> scanFile(const std::filesystem::path& file) {
+  std::string bytes = fileBytes(file);
   std::vector<ScanRecord> records;
   for (std::size_t at = 0; at + kRecordSize <= bytes.size(); at += kRecordSize) {
     ScanRecord& record = records.emplace_back();
@@ -80,7 +80,7 @@ class IndexAgainstScan : public StoreTest {
       exact = firstWhere([&](auto& r) { return r[0] == bare; });
       folded = firstWhere([&](auto& r) { return foldedKey(r[0]) == foldedKey(bare); });
     }
-    FoundWord got = findWord(word, kTarvikCzech, LookupOptions{.forms = true, .ignoreDiacritics = true});
+    FoundWord got = store->findWord(word, kTarvikCzech, LookupOptions{.forms = true, .ignoreDiacritics = true});
     ASSERT_EQ(got.position, exact ? exact : folded) << word;
     if (got.found) {
       ASSERT_EQ(got.how, exact ? FoundBy::exact : FoundBy::diacritics) << word;
@@ -101,7 +101,7 @@ class IndexAgainstScan : public StoreTest {
     std::vector<std::pair<int, long>> expected, suggested;
     for (auto [d, soundsOther, shared, position] : near)
       if (expected.size() < 10 && seen.insert(records[position - 1][0]).second) expected.emplace_back(d, position);
-    for (const Suggestion& s : suggestWords(word, kTarvikCzech)) suggested.emplace_back(s.distance, s.position);
+    for (const Suggestion& s : store->suggestWords(word, kTarvikCzech)) suggested.emplace_back(s.distance, s.position);
     ASSERT_EQ(suggested, expected) << word;
 
     // Meanings hold words between spaces; one space between them in the search.
@@ -118,14 +118,14 @@ class IndexAgainstScan : public StoreTest {
         if (std::any_of(records[i].begin() + 1, records[i].end(),
                         [&](auto& m) { return spaced(m, fold).find(searched) != std::string::npos; }))
           expected.push_back(i + 1);
-      for (const FoundEntry& e : searchMeanings(word, kTarvikCzech, LookupOptions{.ignoreDiacritics = fold}))
+      for (const FoundEntry& e : store->searchMeanings(word, kTarvikCzech, LookupOptions{.ignoreDiacritics = fold}))
         positions.push_back(e.position);
       ASSERT_EQ(positions, expected) << word << " folded " << fold;
     }
   }
 
   void expectAgreement(int queries) {
-    std::vector<ScanRecord> records = scanFile();
+    std::vector<ScanRecord> records = scanFile(dir / "tc_slovnik.slk");
     auto positionOf = [&](auto matches) {
       auto hit = std::ranges::find_if(records, matches);
       return hit == records.end() ? 0 : hit - records.begin() + 1;
@@ -141,14 +141,14 @@ class IndexAgainstScan : public StoreTest {
         };
         long expected = foundBy(key);
         if (!expected && !withoutSpacesAround(key).empty()) expected = foundBy(withoutSpacesAround(key));
-        FoundWord got = findWord(word, kTarvikCzech, bySound);
+        FoundWord got = store->findWord(word, kTarvikCzech, bySound);
         ASSERT_EQ(got.position, expected) << "'" << word << "' by sound " << bySound;
         ASSERT_EQ(got.found, expected != 0) << word;
         ScanRecord meanings{};
         if (expected) meanings = records[expected - 1];
         ASSERT_TRUE(std::ranges::equal(got.meanings, std::span(meanings).subspan(1))) << word;
       }
-      ASSERT_EQ(findPrefix(word, kTarvikCzech), positionOf([&](auto& r) { return r[0].starts_with(key); })) << word;
+      ASSERT_EQ(store->findPrefix(word, kTarvikCzech), positionOf([&](auto& r) { return r[0].starts_with(key); })) << word;
       expectSearchesAgree(records, word, key);
     }
   }
@@ -156,10 +156,10 @@ class IndexAgainstScan : public StoreTest {
 
 TEST_F(IndexAgainstScan, AgreesWhileTheStoreChangesTheDictionary) {
   const std::function<void()> changes[] = {
-      [&] { for (int i = 0; i < 20; ++i) insertEntry(randomEntry(), kTarvikCzech), sortDictionary(kTarvikCzech); },
-      [&] { for (int i = 0; i < 5; ++i) writeEntry(kTarvikCzech, random() % (entryCount(kTarvikCzech) + 1), randomEntry()); },
-      [&] { deleteEntry(random() % entryCount(kTarvikCzech), kTarvikCzech), sortDictionary(kTarvikCzech); },
-      [&] { insertEntry(randomEntry(), kTarvikCzech); },
+      [&] { for (int i = 0; i < 20; ++i) store->insertEntry(randomEntry(), kTarvikCzech), store->sortDictionary(kTarvikCzech); },
+      [&] { for (int i = 0; i < 5; ++i) store->writeEntry(kTarvikCzech, random() % (store->entryCount(kTarvikCzech) + 1), randomEntry()); },
+      [&] { store->deleteEntry(random() % store->entryCount(kTarvikCzech), kTarvikCzech), store->sortDictionary(kTarvikCzech); },
+      [&] { store->insertEntry(randomEntry(), kTarvikCzech); },
   };
   for (int round = 0; round < 40; ++round) {
     changes[round % 4]();
@@ -172,36 +172,36 @@ TEST_F(IndexAgainstScan, AgreesWhileTheStoreChangesTheDictionary) {
 TEST_F(IndexAgainstScan, SuggestionsRankSwappedLettersAsOneEdit) {
   fill(kTarvikCzech, {entry("DEIM"), entry("DROM"), entry("DRAS")});
   for (const char* typo : {"dorm", "drmo", "rdom", " Dorm "}) {
-    std::vector<Suggestion> near = suggestWords(typo, kTarvikCzech);
+    std::vector<Suggestion> near = store->suggestWords(typo, kTarvikCzech);
     ASSERT_FALSE(near.empty());
     EXPECT_EQ(near[0].headword + std::to_string(near[0].distance), "DROM1") << typo;
   }
-  EXPECT_TRUE(suggestWords(" ' ", kTarvikCzech).empty());
+  EXPECT_TRUE(store->suggestWords(" ' ", kTarvikCzech).empty());
 }
 
 TEST_F(IndexAgainstScan, AgreesOnDamagedRecordsAndChangesMadeByOthers) {
-  for (int i = 0; i < 50; ++i) writeEntry(kTarvikCzech, i, randomEntry());
+  for (int i = 0; i < 50; ++i) store->writeEntry(kTarvikCzech, i, randomEntry());
   expectAgreement(100);
   // Damaged length bytes, empty headwords, apostrophes only: written behind
   // the store's back, which the next look-up must notice.
   std::string damaged = rawRecord({"SHEE", "LONG"});
   damaged[0] = static_cast<char>(0xFF);
   damaged.replace(1, 20, "SHEEQ'SHEEQ'SHEEQ'SH");
-  std::ofstream("tc_slovnik.slk", std::ios::binary | std::ios::app)
+  std::ofstream(dir / "tc_slovnik.slk", std::ios::binary | std::ios::app)
       << damaged + rawRecord({"", "EMPTY"}) + rawRecord({"'''", "APOSTROPHES"});
   expectAgreement(100);
-  EXPECT_EQ(findPrefix("\x9A\xEDKV", kTarvikCzech), 0);
-  EXPECT_EQ(findPrefix("SHEEQSHEEQSHEEQSH", kTarvikCzech), 51);
+  EXPECT_EQ(store->findPrefix("\x9A\xEDKV", kTarvikCzech), 0);
+  EXPECT_EQ(store->findPrefix("SHEEQSHEEQSHEEQSH", kTarvikCzech), 51);
   // Changed in place by another program, same size.
   std::string bytes = fileBytes("tc_slovnik.slk");
   putFileBytes("tc_slovnik.slk", bytes.replace(0, kRecordSize, rawRecord({"ZZZ", "CHANGED"})));
-  EXPECT_EQ(findWord("zzz", kTarvikCzech, false).position, 1);
+  EXPECT_EQ(store->findWord("zzz", kTarvikCzech, false).position, 1);
   expectAgreement(100);
   // Replaced by another program's new copy: our writes go to the file that now bears the name.
   putFileBytes("other.slk", rawRecord({"RA", "SLUNCE"}) + rawRecord({"TA", "TY"}));
-  std::filesystem::rename("other.slk", "tc_slovnik.slk");
+  std::filesystem::rename(dir / "other.slk", dir / "tc_slovnik.slk");
   expectAgreement(20);
-  writeEntry(kTarvikCzech, 2, entry("NOVE"));
+  store->writeEntry(kTarvikCzech, 2, entry("NOVE"));
   EXPECT_EQ(fileBytes("tc_slovnik.slk").size(), 3 * kRecordSize);
 }
 

@@ -29,7 +29,7 @@ bool allSlotsFilled(const Tslovicko& entry) {
 
 }  // namespace
 
-void insertEntry(Tslovicko entry, Dict dict) {
+void DictionaryStore::insertEntry(Tslovicko entry, Dict dict) {
   entry.slovo = fitField(upcaseCzText(entry.slovo));
   for (int slot = 1; slot <= kMeaningCount; ++slot)
     entry.vyznam(slot) = fitField(upcaseCzText(entry.vyznam(slot)));
@@ -50,14 +50,14 @@ void insertEntry(Tslovicko entry, Dict dict) {
   writeEntry(dict, entryCount(dict), entry);
 }
 
-void insertEntries(const std::vector<Tslovicko>& entries, Dict dict) {
-  HeldChanges held(dict);
+void DictionaryStore::insertEntries(const std::vector<Tslovicko>& entries, Dict dict) {
+  HeldChanges held(*dictionaries, dict);
   for (const Tslovicko& entry : entries) insertEntry(entry, dict);
   sortDictionary(dict);
   held.commit();
 }
 
-void insertWord(const std::string& headword, const GivenMeanings& meanings, Dict dict, bool reverse) {
+void DictionaryStore::insertWord(const std::string& headword, const GivenMeanings& meanings, Dict dict, bool reverse) {
   Dict other = dict == kTarvikCzech ? kCzechTarvik : kTarvikCzech;
   Tslovicko main;
   main.slovo = fitField(headword);
@@ -65,7 +65,7 @@ void insertWord(const std::string& headword, const GivenMeanings& meanings, Dict
     if (meanings[slot - 1]) main.vyznam(slot) = fitField(*meanings[slot - 1]);
 
   if (reverse) {
-    HeldChanges held(other);
+    HeldChanges held(*dictionaries, other);
     for (int slot = 1; slot <= kMeaningCount; ++slot) {
       if (!meanings[slot - 1]) continue;
       Tslovicko back;
@@ -76,7 +76,7 @@ void insertWord(const std::string& headword, const GivenMeanings& meanings, Dict
     }
     held.commit();
   }
-  HeldChanges held(dict);
+  HeldChanges held(*dictionaries, dict);
   insertEntry(main, dict);
   sortDictionary(dict);
   held.commit();

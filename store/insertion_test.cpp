@@ -2,9 +2,9 @@
 
 namespace {
 
-std::vector<Tslovicko> records(Dict dict) {
+std::vector<Tslovicko> records(DictionaryStore& store, Dict dict) {
   std::vector<Tslovicko> result;
-  for (long i = 0; i < entryCount(dict); ++i) result.push_back(readEntry(dict, i));
+  for (long i = 0; i < store.entryCount(dict); ++i) result.push_back(store.readEntry(dict, i));
   return result;
 }
 
@@ -27,21 +27,21 @@ TEST_F(Inserting, UpperCasesAndCombinesWithTheFirstRecordOfItsHeadwordWhenAllFit
       {{entry(a20, {a20})}, entry(std::string(25, 'a'), {std::string(25, 'a') + "b"}), {entry(a20, {a20})}},
   };
   for (const auto& c : cases) {
-    while (entryCount(kCzechTarvik) > 0) deleteEntry(0, kCzechTarvik);
-    for (const Tslovicko& e : c.before) writeEntry(kCzechTarvik, entryCount(kCzechTarvik), e);
-    insertEntry(c.inserted, kCzechTarvik);
-    EXPECT_EQ(records(kCzechTarvik), c.after) << c.inserted.slovo;
+    while (store->entryCount(kCzechTarvik) > 0) store->deleteEntry(0, kCzechTarvik);
+    for (const Tslovicko& e : c.before) store->writeEntry(kCzechTarvik, store->entryCount(kCzechTarvik), e);
+    store->insertEntry(c.inserted, kCzechTarvik);
+    EXPECT_EQ(records(*store, kCzechTarvik), c.after) << c.inserted.slovo;
   }
   // insertWord keeps the slots of the given meanings and goes backwards when asked.
-  while (entryCount(kCzechTarvik) > 0) deleteEntry(0, kCzechTarvik);
+  while (store->entryCount(kCzechTarvik) > 0) store->deleteEntry(0, kCzechTarvik);
   fill(kCzechTarvik, {entry("ZZZ")});
-  insertWord("ko", GivenMeanings{std::nullopt, std::nullopt, "voda", ""}, kTarvikCzech, true);
+  store->insertWord("ko", GivenMeanings{std::nullopt, std::nullopt, "voda", ""}, kTarvikCzech, true);
   // Each reverse entry is sorted in at once: the empty headword first.
-  EXPECT_EQ(records(kCzechTarvik), (std::vector{entry("", {"KO"}), entry("VODA", {"KO"}), entry("ZZZ")}));
-  insertWord("zz", GivenMeanings{"a", std::nullopt, std::nullopt, std::nullopt, "e"}, kTarvikCzech, false);
-  insertWord("aa", GivenMeanings{}, kTarvikCzech, false);
-  EXPECT_EQ(records(kTarvikCzech), (std::vector{entry("AA"), entry("KO", {"", "", "VODA", ""}), entry("ZZ", {"A", "", "", "", "E"})}));
-  EXPECT_EQ(entryCount(kCzechTarvik), 3);
+  EXPECT_EQ(records(*store, kCzechTarvik), (std::vector{entry("", {"KO"}), entry("VODA", {"KO"}), entry("ZZZ")}));
+  store->insertWord("zz", GivenMeanings{"a", std::nullopt, std::nullopt, std::nullopt, "e"}, kTarvikCzech, false);
+  store->insertWord("aa", GivenMeanings{}, kTarvikCzech, false);
+  EXPECT_EQ(records(*store, kTarvikCzech), (std::vector{entry("AA"), entry("KO", {"", "", "VODA", ""}), entry("ZZ", {"A", "", "", "", "E"})}));
+  EXPECT_EQ(store->entryCount(kCzechTarvik), 3);
 }
 
 }  // namespace

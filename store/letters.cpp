@@ -79,6 +79,14 @@ bool isLetter(char c) {
          std::string_view("\xD0\xF0\xDF\xA3\xB3\xB5").find(c) != std::string_view::npos;
 }
 
+std::string headwordKey(std::string_view headword) {
+  std::string key;
+  key.reserve(headword.size());
+  for (char c : headword)
+    if (c != '\'') key += c;
+  return key;
+}
+
 std::string foldedKey(std::string_view word) {
   std::string key;
   key.reserve(word.size());
@@ -152,4 +160,60 @@ std::string spellTarvik(std::string_view word) {
     }
   }
   return spelling;
+}
+
+namespace {
+
+// The Czech letters with diacritics that a plain lower-case letter stands
+// for when typed without them. Only Czech ones, not every letter the code
+// page folds to it (ä, ô, ľ, ŕ ...): each extra one would multiply the
+// spellings Hunspell is asked about, for words Czech does not have.
+std::string_view marksOf(char plain) {
+  switch (plain) {
+    case 'a': return "\xE1";      // á
+    case 'c': return "\xE8";      // č
+    case 'd': return "\xEF";      // ď
+    case 'e': return "\xE9\xEC";  // é ě
+    case 'i': return "\xED";      // í
+    case 'n': return "\xF2";      // ň
+    case 'o': return "\xF3";      // ó
+    case 'r': return "\xF8";      // ř
+    case 's': return "\x9A";      // š
+    case 't': return "\x9D";      // ť
+    case 'u': return "\xFA\xF9";  // ú ů
+    case 'y': return "\xFD";      // ý
+    case 'z': return "\x9E";      // ž
+    default: return {};
+  }
+}
+
+// Every spelling of `word` with exactly `marks` more diacritics at positions
+// from `from` on, until there are `most`.
+void addMarkedSpellings(std::string& word, std::size_t from, int marks, std::size_t most,
+                        std::vector<std::string>& spellings) {
+  if (marks == 0) {
+    spellings.push_back(word);
+    return;
+  }
+  for (std::size_t i = from; i < word.size() && spellings.size() < most; ++i) {
+    const char plain = word[i];
+    for (char marked : marksOf(plain)) {
+      word[i] = marked;
+      addMarkedSpellings(word, i + 1, marks - 1, most, spellings);
+    }
+    word[i] = plain;
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> spellingsWithDiacritics(std::string word, std::size_t most) {
+  std::vector<std::string> spellings;
+  for (int marks = 1; spellings.size() < most; ++marks) {
+    std::size_t before = spellings.size();
+    addMarkedSpellings(word, 0, marks, most, spellings);
+    if (spellings.size() == before) break;
+  }
+  if (spellings.size() > most) spellings.resize(most);
+  return spellings;
 }

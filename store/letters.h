@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The program's only case folding: a-z and the fifteen Czech lower-case
 // letters become capitals; every other byte stays as it is.
@@ -17,9 +18,20 @@ std::string downcaseCzText(std::string_view text);
 // typed on a keyboard without Czech letters; a letter that has no plain form
 // in Windows-1250 (Ł, ß) and every other byte stays.
 char foldDiacritics(char c);
+// The key a headword is found by: the headword as stored, apostrophes left
+// out. A word asked for is upper-cased first (queryKey).
+std::string headwordKey(std::string_view headword);
+inline std::string queryKey(std::string_view word) { return headwordKey(upcaseCzText(word)); }
 // The key two spellings share when they differ only in case, diacritics and
 // apostrophes: "Muze", "MŮŽE" and "MU'Ž" all give MUZE.
 std::string foldedKey(std::string_view word);
+
+// The spellings of a lower-case `word` with Czech diacritics put back
+// ("zeny" -> "zený", "ženy", ...), fewer diacritics first, at most `most`: a
+// word rarely has more than three, and the cap must not spend itself on
+// unlikely spellings of a long word. Only Czech letters come back, not every
+// letter the code page folds to a plain one.
+std::vector<std::string> spellingsWithDiacritics(std::string word, std::size_t most);
 
 // No Czech word is longer: the bound keeps the work on Czech words small
 // for any input.

@@ -7,14 +7,6 @@
 
 namespace {
 
-std::string queryKey(std::string_view word) {
-  std::string key;
-  key.reserve(word.size());
-  for (char c : word)
-    if (c != '\'') key += upcaseCz(c);
-  return key;
-}
-
 // Hunspell takes single words; a phrase has no base form.
 bool isOneWord(std::string_view word) {
   return !word.empty() && word.find_first_of(" .,") == std::string_view::npos;
@@ -27,7 +19,7 @@ struct Hit {
   std::string_view asked;  // the query as it was found: as given, or without its surroundings
 };
 
-Hit firstHit(DictionaryIndex& index, std::string_view word, const LookupOptions& options) {
+Hit firstHit(DictionaryIndex& index, WordForms& forms, std::string_view word, const LookupOptions& options) {
   std::string key = queryKey(word);
   long exact = index.findStored(key);
   if (options.byPronunciation) {
@@ -40,7 +32,7 @@ Hit firstHit(DictionaryIndex& index, std::string_view word, const LookupOptions&
     if (folded >= 0) return {folded, FoundBy::diacritics, {}, {}};
   }
   if (options.forms && isOneWord(word)) {
-    for (const std::string& base : baseFormsOf(word, options.ignoreDiacritics)) {
+    for (const std::string& base : forms.baseFormsOf(word, options.ignoreDiacritics)) {
       long found = index.findStored(queryKey(base));
       if (found < 0 && options.ignoreDiacritics) found = index.findFolded(foldedKey(base));
       if (found >= 0) return {found, FoundBy::form, std::string(fieldText(index.record(found), 0)), {}};
@@ -69,12 +61,12 @@ std::string_view withoutSurroundings(std::string_view word) {
 
 // The first hit of the word as given; after a miss, of the word without
 // what surrounds it.
-Hit firstHitOfQuery(DictionaryIndex& index, std::string_view word, const LookupOptions& options) {
-  Hit hit = firstHit(index, word, options);
+Hit firstHitOfQuery(DictionaryIndex& index, WordForms& forms, std::string_view word, const LookupOptions& options) {
+  Hit hit = firstHit(index, forms, word, options);
   hit.asked = word;
   std::string_view bare = withoutSurroundings(word);
   if (hit.record >= 0 || bare.empty() || bare.size() == word.size()) return hit;
-  hit = firstHit(index, bare, options);
+  hit = firstHit(index, forms, bare, options);
   hit.asked = bare;
   return hit;
 }
@@ -94,9 +86,10 @@ std::string describeFound(FoundBy how, std::string_view baseForm) {
       return "pronunciation";
     case FoundBy::diacritics:
       return "diacritics";
-    default:
-      return "form of " + std::string(baseForm);
+    case FoundBy::form:
+      break;
   }
+  return "form of " + std::string(baseForm);
 }
 
 namespace {
@@ -115,18 +108,18 @@ FoundWord answerOf(DictionaryIndex& index, Hit hit) {
 
 }  // namespace
 
-FoundWord findInIndex(DictionaryIndex& index, std::string_view word, const LookupOptions& options) {
-  return answerOf(index, firstHit(index, word, options));
+FoundWord findInIndex(DictionaryIndex& index, WordForms& forms, std::string_view word, const LookupOptions& options) {
+  return answerOf(index, firstHit(index, forms, word, options));
 }
 
-FoundWord findWord(std::string_view word, Dict dict, const LookupOptions& options) {
-  DictionaryIndex& index = currentIndex(dict);
-  return answerOf(index, firstHitOfQuery(index, word, forHeadwordsOf(dict, options)));
+FoundWord DictionaryStore::findWord(std::string_view word, Dict dict, const LookupOptions& options) {
+  DictionaryIndex& index = dictionaries->currentIndex(dict);
+  return answerOf(index, firstHitOfQuery(index, dictionaries->wordForms, word, forHeadwordsOf(dict, options)));
 }
 
-std::vector<FoundEntry> findAllWords(std::string_view word, Dict dict, const LookupOptions& options) {
-  DictionaryIndex& index = currentIndex(dict);
-  Hit hit = firstHitOfQuery(index, word, forHeadwordsOf(dict, options));
+std::vector<FoundEntry> DictionaryStore::findAllWords(std::string_view word, Dict dict, const LookupOptions& options) {
+  DictionaryIndex& index = dictionaries->currentIndex(dict);
+  Hit hit = firstHitOfQuery(index, dictionaries->wordForms, word, forHeadwordsOf(dict, options));
   std::vector<FoundEntry> all;
   if (hit.record < 0) return all;
   // The way that found the first record finds the others: every record with
@@ -142,6 +135,6 @@ std::vector<FoundEntry> findAllWords(std::string_view word, Dict dict, const Loo
   return all;
 }
 
-long findPrefix(std::string_view word, Dict dict) {
-  return currentIndex(dict).findPrefix(queryKey(word)) + 1;
+long DictionaryStore::findPrefix(std::string_view word, Dict dict) {
+  return dictionaries->currentIndex(dict).findPrefix(queryKey(word)) + 1;
 }

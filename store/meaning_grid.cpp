@@ -27,9 +27,10 @@ class MemoryGrid {
 
 }  // namespace
 
-std::vector<GridColumn> meaningColumns(std::string_view line, Dict dict, const LookupOptions& options) {
+std::vector<GridColumn> meaningColumns(DictionaryStore& store, std::string_view line, Dict dict,
+                                       const LookupOptions& options) {
   MemoryGrid grid;
-  fillMeaningGrid(grid, line, dict, options);
+  fillMeaningGrid(store, grid, line, dict, options);
   std::vector<GridColumn> shown;
   for (int col = 0; col < grid.colCount(); ++col) {
     GridColumn column;

@@ -35,7 +35,7 @@ struct ItemPunctuation {
 // outside the column count keep their text. Words a tab apart are two items,
 // as in the translation.
 template <typename Grid>
-std::vector<ItemPunctuation> fillMeaningGrid(Grid& grid, std::string_view line, Dict dict,
+std::vector<ItemPunctuation> fillMeaningGrid(DictionaryStore& store, Grid& grid, std::string_view line, Dict dict,
                                              const LookupOptions& options) {
   std::vector<ItemPunctuation> punctuation;
   std::string spaced = std::string(line) + ' ';
@@ -45,13 +45,13 @@ std::vector<ItemPunctuation> fillMeaningGrid(Grid& grid, std::string_view line, 
   // The column count stays one ahead of the items filled. The spare column
   // goes at the end, and one more when the last item was a phrase.
   for (int i = 1; i - 1 < words;) {
-    PhraseAtResult item = phraseAt(i, spaced, dict, options);
+    PhraseAtResult item = store.phraseAt(i, spaced, dict, options);
     grid.setColCount(countWords(spaced) - base + 1);
     std::string heading = upcaseCzText(item.result);
     int col = i - base;
     grid.setCell(col, 0, heading);
     grid.setColWidth(col, meaningColumnWidth(heading));
-    WordInText found = findWordInText(heading, dict, options);
+    WordInText found = store.findWordInText(heading, dict, options);
     punctuation.resize(col + 1);
     punctuation[col] = {found.before, found.after};
     for (int row = 1; row < kGridRows; ++row) {
@@ -70,4 +70,4 @@ std::vector<ItemPunctuation> fillMeaningGrid(Grid& grid, std::string_view line, 
 using GridColumn = std::array<std::string, kGridRows>;
 
 // The columns a freshly reset grid shows after a step over `line`.
-std::vector<GridColumn> meaningColumns(std::string_view line, Dict dict, const LookupOptions& options);
+std::vector<GridColumn> meaningColumns(DictionaryStore& store, std::string_view line, Dict dict, const LookupOptions& options);

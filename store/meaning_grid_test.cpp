@@ -23,16 +23,16 @@ TEST_F(MeaningGrid, GivesAPairThatIsAHeadwordOneColumnAndEveryOtherWordItsOwn) {
   };
   for (const auto& [line, expected] : cases) {
     Headings got;
-    for (const GridColumn& column : meaningColumns(line, kTarvikCzech, kBySound)) got.push_back(column[0]);
+    for (const GridColumn& column : meaningColumns(*store, line, kTarvikCzech, kBySound)) got.push_back(column[0]);
     EXPECT_EQ(got, expected) << "'" << line << "'";
   }
   // Rows hold the meanings; punctuation stays with its word.
-  std::vector<GridColumn> columns = meaningColumns("Ko, ra", kTarvikCzech, kBySound);
+  std::vector<GridColumn> columns = meaningColumns(*store, "Ko, ra", kTarvikCzech, kBySound);
   EXPECT_EQ(columns, (std::vector<GridColumn>{{"KO,", "", "", "", "", ""}, {"RA", "SLUNCE", "", "", "", ""}}));
-  EXPECT_EQ(meaningColumns("ko", kTarvikCzech, kBySound)[0], (GridColumn{"KO", "VODA", "TEKUTINA", "PITI", "", ""}));
+  EXPECT_EQ(meaningColumns(*store, "ko", kTarvikCzech, kBySound)[0], (GridColumn{"KO", "VODA", "TEKUTINA", "PITI", "", ""}));
   // The one column of an empty line is the look-up of the empty word.
   fill(kTarvikCzech, {entry("", {"NIC"})});
-  EXPECT_EQ(meaningColumns("", kTarvikCzech, kBySound)[0][1], "NIC");
+  EXPECT_EQ(meaningColumns(*store, "", kTarvikCzech, kBySound)[0][1], "NIC");
 }
 
 TEST(MeaningColumnWidth, IsEightAndAHalfPixelsACharacterRoundedToEven) {

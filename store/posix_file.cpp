@@ -1,10 +1,11 @@
 #include "posix_file.h"
 
-#include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/file.h>
 #include <sys/mman.h>
+#include <sys/random.h>
 #include <unistd.h>
 
 #include "io_error.h"
@@ -27,15 +28,8 @@ void FileHandle::close(std::string_view name) {
   if (::close(std::exchange(fd, -1)) != 0) throwIoError(errno, name);
 }
 
-FileHandle openFile(const std::string& path, int flags, mode_t mode) {
-  struct stat st;
-  bool created = diskObserver && (flags & O_CREAT) && !statByName(path, &st);
-  FileHandle file(::open(path.c_str(), flags | O_CLOEXEC, mode));
-  if (diskObserver && file.isOpen()) {
-    if (created) diskObserver({.kind = DiskChange::Kind::create, .file = inodeOf(file), .name = path});
-    if (flags & O_TRUNC) diskObserver({.kind = DiskChange::Kind::truncate, .file = inodeOf(file)});
-  }
-  return file;
+void FileHandle::tell(const DiskChange& change) const {
+  if (observer && *observer) (*observer)(change);
 }
 
 FileHandle memoryFile(const std::string& name) { return FileHandle(::memfd_create(name.c_str(), MFD_CLOEXEC)); }
@@ -50,14 +44,24 @@ struct stat statOf(const FileHandle& file, std::string_view name) {
   return st;
 }
 
-bool statByName(const std::string& path, struct stat* st) { return ::stat(path.c_str(), st) == 0; }
+FileStamp stampOf(const struct stat& st) {
+  return {st.st_dev, st.st_ino, st.st_size,
+          static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec};
+}
+
+mode_t modeForNewFile() {
+  // The only way to read the mask is to set it; it is put back at once.
+  mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
 
 std::size_t readAt(int fd, char* out, std::size_t size, off_t offset, std::string_view name) {
   std::size_t done = 0;
   while (done < size) {
     off_t at = offset + static_cast<off_t>(done);
-    ssize_t n = offset < 0 ? ::read(fd, out + done, size - done) : ::pread(fd, out + done, size - done, at);
-    if (n < 0 && errno == EINTR) continue;
+    ssize_t n = retryInterrupted(
+        [&] { return offset < 0 ? ::read(fd, out + done, size - done) : ::pread(fd, out + done, size - done, at); });
     if (n < 0) throwIoError(errno, name);
     if (n == 0) break;
     done += static_cast<std::size_t>(n);
@@ -80,13 +84,12 @@ std::string readToEnd(int fd, std::string_view name, off_t offset) {
 void writeAt(const FileHandle& file, std::string_view bytes, off_t offset, std::string_view name) {
   std::size_t done = 0;
   while (done < bytes.size()) {
-    ssize_t n = ::pwrite(file.get(), bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
-    if (n < 0 && errno == EINTR) continue;
+    ssize_t n = retryInterrupted(
+        [&] { return ::pwrite(file.get(), bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done)); });
     if (n < 0) throwIoError(errno, name);
     done += static_cast<std::size_t>(n);
   }
-  if (diskObserver)
-    diskObserver({.kind = DiskChange::Kind::write, .file = inodeOf(file), .offset = offset, .bytes = bytes});
+  file.tell({.kind = DiskChange::Kind::write, .file = inodeOf(file), .offset = offset, .bytes = bytes});
 }
 
 void syncData(const FileHandle& file, std::string_view name) {
@@ -95,32 +98,61 @@ void syncData(const FileHandle& file, std::string_view name) {
 
 bool trySyncData(const FileHandle& file) {
   if (::fdatasync(file.get()) != 0) return false;
-  if (diskObserver) diskObserver({.kind = DiskChange::Kind::syncFile, .file = inodeOf(file)});
+  file.tell({.kind = DiskChange::Kind::syncFile, .file = inodeOf(file)});
   return true;
 }
 
 bool truncateFile(const FileHandle& file, off_t size) {
   if (::ftruncate(file.get(), size) != 0) return false;
-  if (diskObserver) diskObserver({.kind = DiskChange::Kind::truncate, .file = inodeOf(file), .offset = size});
+  file.tell({.kind = DiskChange::Kind::truncate, .file = inodeOf(file), .offset = size});
   return true;
 }
 
-bool removeFile(const std::string& path) {
-  if (::unlink(path.c_str()) != 0) return false;
-  if (diskObserver) diskObserver({.kind = DiskChange::Kind::remove, .name = path});
+Folder::Folder(const std::string& path, DiskObserver observer) : path(path), observer(std::move(observer)) {
+  fd = FileHandle(::open(path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+  if (fd.isOpen()) return;
+  int code = errno;
+  if (code == ENOENT) throw IoError(code, "Folder not found: " + path);
+  if (code == ENOTDIR) throw IoError(code, "Not a folder: " + path);
+  throwIoError(code, path);
+}
+
+int Folder::at() const { return fd.isOpen() ? fd.get() : AT_FDCWD; }
+
+FileHandle Folder::open(const std::string& name, int flags, mode_t mode) const {
+  struct stat st;
+  bool created = observer && (flags & O_CREAT) && !stat(name, &st);
+  FileHandle file(retryInterrupted([&] { return ::openat(at(), name.c_str(), flags | O_CLOEXEC, mode); }), &observer);
+  if (file.isOpen()) {
+    if (created) tell({.kind = DiskChange::Kind::create, .file = inodeOf(file), .name = name});
+    if (flags & O_TRUNC) tell({.kind = DiskChange::Kind::truncate, .file = inodeOf(file)});
+  }
+  return file;
+}
+
+bool Folder::stat(const std::string& name, struct stat* st) const {
+  return ::fstatat(at(), name.c_str(), st, 0) == 0;
+}
+
+bool Folder::remove(const std::string& name) const {
+  if (::unlinkat(at(), name.c_str(), 0) != 0) return false;
+  tell({.kind = DiskChange::Kind::remove, .name = name});
   return true;
 }
 
-void syncFolderOf(const std::string& path) {
-  std::size_t slash = path.rfind('/');
-  FileHandle folder = openFile(slash == std::string::npos ? "." : path.substr(0, slash + 1), O_RDONLY | O_DIRECTORY);
-  if (folder.isOpen() && ::fsync(folder.get()) == 0 && diskObserver)
-    diskObserver({.kind = DiskChange::Kind::syncFolder, .name = path});
+void Folder::syncFolderOf(const std::string& name) const {
+  std::size_t slash = name.rfind('/');
+  FileHandle folder = open(slash == std::string::npos ? "." : name.substr(0, slash + 1), O_RDONLY | O_DIRECTORY);
+  if (folder.isOpen() && ::fsync(folder.get()) == 0) tell({.kind = DiskChange::Kind::syncFolder, .name = name});
 }
 
-bool isNamed(const FileHandle& file, const std::string& path) {
+std::string Folder::pathOf(const std::string& name) const {
+  return std::filesystem::absolute(std::filesystem::path(path) / name).lexically_normal().string();
+}
+
+bool Folder::isNamed(const FileHandle& file, const std::string& name) const {
   struct stat held, named;
-  return ::fstat(file.get(), &held) == 0 && statByName(path, &named) && held.st_ino == named.st_ino &&
+  return ::fstat(file.get(), &held) == 0 && stat(name, &named) && held.st_ino == named.st_ino &&
          held.st_dev == named.st_dev;
 }
 
@@ -129,48 +161,59 @@ namespace {
 // 0 when locked; otherwise the failure of flock, of which only EWOULDBLOCK
 // means that another program holds the lock.
 int lockFailure(const FileHandle& file, int how) {
-  while (::flock(file.get(), how) != 0)
-    if (errno != EINTR) return errno;
-  return 0;
+  return retryInterrupted([&] { return ::flock(file.get(), how); }) == 0 ? 0 : errno;
 }
 
 }  // namespace
 
-FileHandle lockedFile(const std::string& path, mode_t mode) {
+FileHandle Folder::lockedFile(const std::string& name, mode_t mode) const {
   for (;;) {
-    FileHandle file = openFile(path, O_RDWR | O_CREAT, mode);
+    FileHandle file = open(name, O_RDWR | O_CREAT, mode);
     if (!file.isOpen()) return file;
     lockFailure(file, LOCK_EX);
     // The program that held the lock may have removed or renamed the file
     // before letting go of it: then start again with what the name is now.
-    if (isNamed(file, path)) return file;
+    if (isNamed(file, name)) return file;
   }
 }
 
 bool tryLock(const FileHandle& file) { return lockFailure(file, LOCK_EX | LOCK_NB) != EWOULDBLOCK; }
 
-void replaceFile(const std::string& target, std::string_view bytes, mode_t mode, std::string scratchPath,
-                 std::string_view scratchLabel) {
-  bool unique = scratchPath.ends_with("XXXXXX");
+FileHandle Folder::createUnique(std::string& name) const {
+  static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  const std::size_t from = name.size() - 6;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    unsigned char random[6];
+    if (::getrandom(random, sizeof random, 0) != sizeof random) return FileHandle();
+    for (std::size_t i = 0; i < 6; ++i) name[from + i] = kLetters[random[i] % (sizeof kLetters - 1)];
+    FileHandle file = open(name, O_RDWR | O_CREAT | O_EXCL, 0600);
+    if (file.isOpen() || errno != EEXIST) return file;
+  }
+  errno = EEXIST;
+  return FileHandle();
+}
+
+void Folder::replaceFile(const std::string& target, std::string_view bytes, mode_t mode, std::string scratchName,
+                         std::string_view scratchLabel) const {
+  bool unique = scratchName.ends_with("XXXXXX");
   // A fixed scratch name is shared by the programs on the folder. Its lock,
   // held through the second handle until the rename, keeps them from writing
   // it meanwhile and from removing it as a leftover at their start.
-  FileHandle scratch = unique ? FileHandle(::mkstemp(scratchPath.data())) : lockedFile(scratchPath, 0600);
+  FileHandle scratch = unique ? createUnique(scratchName) : lockedFile(scratchName, 0600);
   if (!scratch.isOpen()) throwIoError(errno, scratchLabel);
-  if (unique && diskObserver) diskObserver({.kind = DiskChange::Kind::create, .file = inodeOf(scratch), .name = scratchPath});
   FileHandle lock(::fcntl(scratch.get(), F_DUPFD_CLOEXEC, 0));
   try {
     if (!unique && !truncateFile(scratch, 0)) throwIoError(errno, scratchLabel);
     if (::fchmod(scratch.get(), mode) != 0) throwIoError(errno, scratchLabel);
     writeAt(scratch, bytes, 0, scratchLabel);
     if (::fsync(scratch.get()) != 0) throwIoError(errno, scratchLabel);
-    if (diskObserver) diskObserver({.kind = DiskChange::Kind::syncFile, .file = inodeOf(scratch)});
+    tell({.kind = DiskChange::Kind::syncFile, .file = inodeOf(scratch)});
     scratch.close(scratchLabel);
-    if (::rename(scratchPath.c_str(), target.c_str()) != 0) throwIoError(errno, target);
-    if (diskObserver) diskObserver({.kind = DiskChange::Kind::rename, .name = scratchPath, .newName = target});
+    if (::renameat(at(), scratchName.c_str(), at(), target.c_str()) != 0) throwIoError(errno, target);
+    tell({.kind = DiskChange::Kind::rename, .name = scratchName, .newName = target});
   } catch (...) {
     scratch.reset();
-    removeFile(scratchPath);
+    remove(scratchName);
     throw;
   }
   syncFolderOf(target);

@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <fcntl.h>
 
-#include "dictionary_store.h"
 #include "io_error.h"
 #include "journal.h"
 
@@ -21,16 +20,16 @@ bool refusesWriteOnly(int code) {
 bool leavesNoJournal(int code) { return refusesWriteOnly(code) || code == ENOSPC || code == EDQUOT; }
 
 // False, with the journal removed, when the disk has no room for it.
-bool putJournal(const FileHandle& journal, const std::string& path, std::string_view bytes) {
+bool putJournal(const Folder& folder, const FileHandle& journal, const std::string& path, std::string_view bytes) {
   try {
     writeAt(journal, bytes, 0, path);
     syncData(journal, path);
   } catch (const IoError& error) {
-    removeFile(path);  // Nothing of the change has reached the dictionary.
+    folder.remove(path);  // Nothing of the change has reached the dictionary.
     if (leavesNoJournal(error.code().value())) return false;
     throw;
   }
-  syncFolderOf(path);
+  folder.syncFolderOf(path);
   return true;
 }
 
@@ -39,11 +38,11 @@ bool putJournal(const FileHandle& journal, const std::string& path, std::string_
 FileHandle RecordFile::openByName(int* refusedWrite) const {
   *refusedWrite = 0;
   // O_NONBLOCK keeps a FIFO of that name from hanging us; adopt() rejects it.
-  FileHandle newFd = openFile(fileName, O_RDWR | O_NONBLOCK);
+  FileHandle newFd = folder.open(fileName, O_RDWR | O_NONBLOCK);
   if (newFd.isOpen()) return newFd;
   int code = errno;
   if (code == ENOENT) {
-    newFd = openFile(fileName, O_RDWR | O_CREAT | O_EXCL, 0666);
+    newFd = folder.open(fileName, O_RDWR | O_CREAT | O_EXCL, 0666);
     if (newFd.isOpen()) return newFd;
     int refused = errno;
     if (refusesWriteOnly(refused)) {
@@ -57,12 +56,12 @@ FileHandle RecordFile::openByName(int* refusedWrite) const {
     }
     if (refused != EEXIST) throwIoError(refused, fileName);
     // Another program created it just now: use what it made.
-    newFd = openFile(fileName, O_RDWR | O_NONBLOCK);
+    newFd = folder.open(fileName, O_RDWR | O_NONBLOCK);
     if (newFd.isOpen()) return newFd;
     code = errno;
   }
   if (!refusesWriteOnly(code)) throwIoError(code, fileName);
-  newFd = openFile(fileName, O_RDONLY | O_NONBLOCK);
+  newFd = folder.open(fileName, O_RDONLY | O_NONBLOCK);
   if (!newFd.isOpen()) throwIoError(errno, fileName);
   *refusedWrite = code;
   return newFd;
@@ -90,17 +89,12 @@ void RecordFile::close() {
   fd.reset();
 }
 
-FileStamp stampOf(const struct stat& st) {
-  return {st.st_dev, st.st_ino, st.st_size,
-          static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec};
-}
-
 FileStamp RecordFile::refresh() {
   requireOpen();
   struct stat byName;
   // One stat by name per operation tells both whether the name still refers
   // to the file held and whether that file changed.
-  if (!statByName(fileName, &byName)) return stamp();  // Gone from its name: keep what we hold.
+  if (!folder.stat(fileName, &byName)) return stamp();  // Gone from its name: keep what we hold.
   if (byName.st_ino == heldInode && byName.st_dev == heldDevice) return stampOf(byName);
   open();
   return stamp();
@@ -148,7 +142,7 @@ void RecordFile::write(long index, std::string_view records) {
   if (!journal.isOpen() && !leavesNoJournal(errno)) throwIoError(errno, journalPath);
   off_t oldSize = stamp().size;
   off_t offset = static_cast<off_t>(index) * kRecordSize;
-  if (journal.isOpen() && !putJournal(journal, journalPath, encodeJournal(oldSize, offset, records)))
+  if (journal.isOpen() && !putJournal(folder, journal, journalPath, encodeJournal(oldSize, offset, records)))
     journal.reset();
   try {
     writeAt(fd, records, offset, fileName);
@@ -159,13 +153,13 @@ void RecordFile::write(long index, std::string_view records) {
     // its journal stays, so that the next start makes it whole. If the cut
     // fails too, the write's own error is still the one to report.
     bool undone = truncateFile(fd, oldSize) && offset >= oldSize && trySyncData(fd);
-    if (journal.isOpen() && undone) removeFile(journalPath);
+    if (journal.isOpen() && undone) folder.remove(journalPath);
     throw;
   }
   // The removal need not reach the disk now: a journal that outlives its
   // change by a crash writes the same bytes again at the next start, and the
   // next change of the file syncs the folder before it begins.
-  if (journal.isOpen()) removeFile(journalPath);
+  if (journal.isOpen()) folder.remove(journalPath);
 }
 
 void RecordFile::replace(std::string_view records) {
@@ -175,11 +169,11 @@ void RecordFile::replace(std::string_view records) {
   // settled now, and the folder synced, so that no crash can keep the new
   // content and lose the removal of a journal.
   takeUpJournal();
-  syncFolderOf(fileName);
+  folder.syncFolderOf(fileName);
   mode_t mode = statOf(fd, fileName).st_mode & 07777;
   // The user asked to change the dictionary, not the scratch file: a failure
   // names both.
-  replaceFile(fileName, records, mode, kScratchName,
+  folder.replaceFile(fileName, records, mode, kScratchName,
               std::string(kScratchName) + " (the new copy of " + fileName + ")");
   open();
 }
@@ -188,12 +182,12 @@ void RecordFile::replace(std::string_view records) {
 // meanwhile never takes another one's change in progress for a torn journal.
 FileHandle RecordFile::lockJournal(const std::string& path) {
   for (;;) {
-    FileHandle journal = lockedFile(path, 0666);
+    FileHandle journal = folder.lockedFile(path, 0666);
     if (!journal.isOpen() || statOf(journal, path).st_size == 0) return journal;
     // Left by another program that stopped half way while we had the file
     // open: its change comes first.
     settleJournal(journal, path);
-    if (isNamed(journal, path)) {
+    if (folder.isNamed(journal, path)) {
       if (!truncateFile(journal, 0)) throwIoError(errno, path);
       return journal;
     }
@@ -207,53 +201,40 @@ void RecordFile::settleJournal(const FileHandle& journal, const std::string& pat
   if (bytes.empty()) {
     // Made and stopped before a byte of it was written: no change had begun.
   } else if (!entry) {
-    addDictionaryWarning(path + " was damaged and has been removed: the last change to " + fileName +
+    warnings.push_back(path + " was damaged and has been removed: the last change to " + fileName +
                          " before the program or the system stopped was not made.");
   } else if (off_t newSize = std::max<off_t>(entry->oldSize, entry->offset + static_cast<off_t>(entry->bytes.size()));
              size < entry->oldSize || size > newSize) {
     // Our own writes are all on disk before the journal is made, and none
     // goes past the size it names.
-    addDictionaryWarning(path + " did not fit " + fileName + ", which another program has changed since: it has been removed unapplied.");
+    warnings.push_back(path + " did not fit " + fileName + ", which another program has changed since: it has been removed unapplied.");
   } else {
     writeAt(fd, entry->bytes, entry->offset, fileName);
     syncData(fd, fileName);
   }
-  removeFile(path);
+  folder.remove(path);
 }
 
 void RecordFile::takeUpJournal() {
   std::string path = journalName(fileName);
-  FileHandle journal = openFile(path, O_RDONLY | O_NONBLOCK);
+  FileHandle journal = folder.open(path, O_RDONLY | O_NONBLOCK);
   if (!journal.isOpen()) {
     if (errno != ENOENT)
-      addDictionaryWarning(path + " could not be read (" + failureText(errno) + "): " + fileName + " is used as it is.");
+      warnings.push_back(path + " could not be read (" + failureText(errno) + "): " + fileName + " is used as it is.");
     return;
   }
   // Locked: the program that writes it is still at work, and removes it when done.
-  if (!tryLock(journal) || !isNamed(journal, path)) return;
+  if (!tryLock(journal) || !folder.isNamed(journal, path)) return;
   try {
     checkWritable();
     settleJournal(journal, path);
   } catch (const IoError& error) {
-    addDictionaryWarning(path + " could not be applied to " + fileName + " (" + error.what() +
+    warnings.push_back(path + " could not be applied to " + fileName + " (" + error.what() +
                          "): it stays for the next start.");
   }
 }
 
-void removeLeftoverScratch() {
-  FileHandle scratch = openFile(kScratchName, O_RDONLY | O_NONBLOCK);
-  if (scratch.isOpen() && tryLock(scratch) && isNamed(scratch, kScratchName)) removeFile(kScratchName);
+void removeLeftoverScratch(const Folder& folder) {
+  FileHandle scratch = folder.open(kScratchName, O_RDONLY | O_NONBLOCK);
+  if (scratch.isOpen() && tryLock(scratch) && folder.isNamed(scratch, kScratchName)) folder.remove(kScratchName);
 }
-
-namespace {
-
-std::vector<std::string>& warnings() {
-  static std::vector<std::string> list;
-  return list;
-}
-
-}  // namespace
-
-void addDictionaryWarning(std::string message) { warnings().push_back(std::move(message)); }
-
-std::vector<std::string> takeDictionaryWarnings() { return std::exchange(warnings(), {}); }

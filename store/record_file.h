@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 #include <sys/types.h>
+#include <vector>
 
 #include "posix_file.h"
 #include "record_format.h"
@@ -12,30 +13,17 @@ inline constexpr const char* kScratchName = "pomocny.slk";
 
 // Removes the scratch file a rewrite cut off by a crash left behind, unless
 // another program is writing it now.
-void removeLeftoverScratch();
+void removeLeftoverScratch(const Folder& folder);
 
-// What the store met and got past without stopping, for the windows and the
-// command line to show (declared for them in dictionary_store.h).
-void addDictionaryWarning(std::string message);
-
-// What identifies the content of a file on disk; equal stamps mean the file
-// was not replaced or written since.
-struct FileStamp {
-  dev_t device = 0;
-  ino_t inode = 0;
-  off_t size = -1;
-  long long modifiedNs = 0;
-  bool operator==(const FileStamp&) const = default;
-};
-FileStamp stampOf(const struct stat& st);
-
-// One dictionary file of fixed-size records, reached by a name relative to the
-// current directory at the moment it is opened. This is the only code of the
-// store that reaches the dictionary files; every failure leaves it usable,
-// holding the file as it is on disk.
+// One dictionary file of fixed-size records, reached by its name in `folder`.
+// This is the only code of the store that reaches the dictionary files; every
+// failure leaves it usable, holding the file as it is on disk. What it meets
+// and gets past without stopping (a damaged journal) is added to `warnings`,
+// a sentence naming the file.
 class RecordFile {
  public:
-  explicit RecordFile(std::string name) : fileName(std::move(name)) {}
+  RecordFile(const Folder& folder, std::vector<std::string>& warnings, std::string name)
+      : folder(folder), warnings(warnings), fileName(std::move(name)) {}
   RecordFile(const RecordFile&) = delete;
   RecordFile& operator=(const RecordFile&) = delete;
 
@@ -90,6 +78,8 @@ class RecordFile {
   FileHandle lockJournal(const std::string& path);
   void settleJournal(const FileHandle& journal, const std::string& path);
 
+  const Folder& folder;
+  std::vector<std::string>& warnings;
   std::string fileName;
   FileHandle fd;
   int writeError = 0;

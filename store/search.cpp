@@ -10,13 +10,6 @@
 
 namespace {
 
-std::string storedKey(std::string_view word) {
-  std::string key;
-  for (char c : word)
-    if (c != '\'') key += upcaseCz(c);
-  return key;
-}
-
 // What one word of a searched text matches in a meaning: itself, and with
 // the forms option its base forms; as stored keys, or folded ones when
 // diacritics do not count.
@@ -25,11 +18,11 @@ struct WordMatch {
   std::vector<std::string> baseForms;  // keys[i + 1] belongs to baseForms[i]
 };
 
-WordMatch matchesFor(std::string_view word, const LookupOptions& options) {
-  auto keyOf = [&](std::string_view w) { return options.ignoreDiacritics ? foldedKey(w) : storedKey(w); };
+WordMatch matchesFor(WordForms& forms, std::string_view word, const LookupOptions& options) {
+  auto keyOf = [&](std::string_view w) { return options.ignoreDiacritics ? foldedKey(w) : queryKey(w); };
   WordMatch match{{keyOf(word)}, {}};
   if (options.forms)
-    for (std::string& base : baseFormsOf(word, options.ignoreDiacritics)) {
+    for (std::string& base : forms.baseFormsOf(word, options.ignoreDiacritics)) {
       match.keys.push_back(keyOf(base));
       match.baseForms.push_back(std::move(base));
     }
@@ -42,7 +35,7 @@ WordMatch matchesFor(std::string_view word, const LookupOptions& options) {
 std::optional<std::string> matchIn(std::string_view meaning, const std::vector<WordMatch>& searched,
                                    const LookupOptions& options) {
   std::vector<std::string_view> words = wordsOf(meaning);
-  auto keyOf = [&](std::string_view w) { return options.ignoreDiacritics ? foldedKey(w) : storedKey(w); };
+  auto keyOf = [&](std::string_view w) { return options.ignoreDiacritics ? foldedKey(w) : queryKey(w); };
   for (std::size_t start = 0; start + searched.size() <= words.size(); ++start) {
     std::string baseForm;
     bool all = true;
@@ -59,9 +52,9 @@ std::optional<std::string> matchIn(std::string_view meaning, const std::vector<W
 
 }  // namespace
 
-std::vector<Suggestion> suggestWords(std::string_view word, Dict dict) {
-  DictionaryIndex& index = currentIndex(dict);
-  std::string key = storedKey(word);
+std::vector<Suggestion> DictionaryStore::suggestWords(std::string_view word, Dict dict) {
+  DictionaryIndex& index = dictionaries->currentIndex(dict);
+  std::string key = queryKey(word);
   key.erase(0, std::min(key.find_first_not_of(' '), key.size()));
   key.erase(key.find_last_not_of(' ') + 1);
   // Nothing typed is nothing to correct; a word more than 20 bytes long
@@ -84,7 +77,7 @@ std::vector<Suggestion> suggestWords(std::string_view word, Dict dict) {
   };
   std::vector<Ranked> ranked;
   for (DictionaryIndex::Near n : near) {
-    std::string headword = storedKey(fieldText(index.record(n.record), 0));
+    std::string headword = queryKey(fieldText(index.record(n.record), 0));
     bool soundsAlike = dict == kTarvikCzech && foldedKey(pronounceTarvik(headword)) == sound;
     auto shared = static_cast<std::size_t>(std::ranges::mismatch(headword, key).in1 - headword.begin());
     ranked.push_back({n, !soundsAlike, shared, std::move(headword)});
@@ -104,15 +97,15 @@ std::vector<Suggestion> suggestWords(std::string_view word, Dict dict) {
   return best;
 }
 
-std::vector<FoundEntry> searchMeanings(std::string_view text, Dict dict, const LookupOptions& options) {
+std::vector<FoundEntry> DictionaryStore::searchMeanings(std::string_view text, Dict dict, const LookupOptions& options) {
   std::vector<FoundEntry> found;
   std::vector<std::string_view> words = wordsOf(text);
   if (words.empty()) return found;
   LookupOptions czech = options;
   czech.forms = options.forms && holdsCzechWords(dict, true);
   std::vector<WordMatch> searched;
-  for (std::string_view word : words) searched.push_back(matchesFor(word, czech));
-  DictionaryIndex& index = currentIndex(dict);
+  for (std::string_view word : words) searched.push_back(matchesFor(dictionaries->wordForms, word, czech));
+  DictionaryIndex& index = dictionaries->currentIndex(dict);
   // Candidates: the records holding some key of the first word.
   std::vector<std::uint32_t> candidates;
   for (const std::string& key : searched[0].keys) {
@@ -122,7 +115,7 @@ std::vector<FoundEntry> searchMeanings(std::string_view text, Dict dict, const L
   std::ranges::sort(candidates);
   candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
   std::vector<WordMatch> plain;
-  for (std::string_view word : words) plain.push_back(matchesFor(word, LookupOptions{}));
+  for (std::string_view word : words) plain.push_back(matchesFor(dictionaries->wordForms, word, LookupOptions{}));
   auto matchInRecord = [&](const char* record, const std::vector<WordMatch>& matches,
                            const LookupOptions& how) -> std::optional<std::string> {
     std::optional<std::string> best;

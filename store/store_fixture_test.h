@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
+#include <optional>
 #include <utility>
 #include <string>
 
@@ -25,15 +26,6 @@ inline Tslovicko entry(std::string slovo, std::initializer_list<std::string> mea
   return e;
 }
 
-inline std::string fileBytes(const std::string& name) {
-  std::ifstream in(name, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-inline void putFileBytes(const std::string& name, const std::string& bytes) {
-  std::ofstream(name, std::ios::binary | std::ios::trunc) << bytes;
-}
-
 // The raw bytes of one record, as an independent writer would put them.
 inline std::string rawRecord(std::initializer_list<std::string> fields) {
   std::string record(kRecordSize, '\0');
@@ -45,34 +37,70 @@ inline std::string rawRecord(std::initializer_list<std::string> fields) {
   return record;
 }
 
+inline std::string fileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+inline void putFileBytes(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// The records a snapshot shows, as a file would hold them.
+inline std::string recordsOf(const EntriesSnapshot& entries) {
+  std::string records;
+  for (long i = 0; i < entries.count(); ++i) {
+    std::string record(kRecordSize, '\0');
+    for (int field = 0; field < static_cast<int>(kFieldCount); ++field) {
+      std::string_view text = field == 0 ? entries.headword(i) : entries.meaning(i, field);
+      record[field * kFieldSize] = static_cast<char>(text.size());
+      record.replace(field * kFieldSize + 1, text.size(), text);
+    }
+    records += record;
+  }
+  return records;
+}
+
+// A fresh temporary folder; the working directory stays where it is.
 class InTempDir : public ::testing::Test {
  protected:
   void SetUp() override {
     char path[] = "/tmp/tarvik-test-XXXXXX";
     ASSERT_NE(::mkdtemp(path), nullptr);
     std::filesystem::permissions(dir = path, std::filesystem::perms::all);
-    std::filesystem::current_path(dir);
   }
-  void TearDown() override {
-    closeDictionaries();
-    std::filesystem::current_path(previous);
-    std::filesystem::remove_all(dir);
-  }
+  void TearDown() override { std::filesystem::remove_all(dir); }
 
-  std::filesystem::path dir, previous = std::filesystem::current_path();
+  // A file of the folder.
+  std::string at(const std::string& name) const { return (dir / name).string(); }
+  std::string fileBytes(const std::string& name) const { return ::fileBytes(dir / name); }
+  void putFileBytes(const std::string& name, const std::string& bytes) const { ::putFileBytes(dir / name, bytes); }
+
+  std::filesystem::path dir;
 };
 
-// Dictionaries opened in the temporary folder.
+// A store opened on the temporary folder.
 class StoreTest : public InTempDir {
  protected:
   void SetUp() override {
     InTempDir::SetUp();
-    openDictionaries();
+    store.emplace(dir.string());
+  }
+  void TearDown() override {
+    store.reset();
+    InTempDir::TearDown();
+  }
+  // As the next start of a program would find the folder.
+  void reopen() {
+    store.reset();
+    store.emplace(dir.string());
   }
 
   void fill(Dict dict, std::initializer_list<Tslovicko> entries) {
-    for (const Tslovicko& e : entries) writeEntry(dict, entryCount(dict), e);
+    for (const Tslovicko& e : entries) store->writeEntry(dict, store->entryCount(dict), e);
   }
+
+  std::optional<DictionaryStore> store;
 };
 
 // Permission checks do not apply to root, so the tests that need a file the

@@ -25,40 +25,32 @@ std::vector<std::string> splitTextLines(std::string_view bytes) {
   return lines;
 }
 
+void appendTextLine(std::string& bytes, std::string_view line) {
+  bytes += line;
+  bytes += "\r\n";
+}
+
 std::string joinTextLines(const std::vector<std::string>& lines) {
   std::string bytes;
-  for (const std::string& line : lines) {
-    bytes += line;
-    bytes += "\r\n";
-  }
+  for (const std::string& line : lines) appendTextLine(bytes, line);
   return bytes;
 }
 
-std::string readWholeFile(const std::string& path) {
-  FileHandle file = openFile(path, O_RDONLY);
+std::string readWholeFile(const Folder& folder, const std::string& path) {
+  FileHandle file = folder.open(path, O_RDONLY);
   if (!file.isOpen()) throwIoError(errno, path);
   return readToEnd(file.get(), path);
 }
 
-std::vector<std::string> readTextFile(const std::string& path) {
-  return splitTextLines(readWholeFile(path));
+std::vector<std::string> readTextFile(const Folder& folder, const std::string& path) {
+  return splitTextLines(readWholeFile(folder, path));
 }
 
-namespace {
-
-mode_t modeForNewFile(const std::string& path) {
-  struct stat st;
-  if (statByName(path, &st)) return st.st_mode & 07777;
-  mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
-}
-
-}  // namespace
-
-void writeTextFile(const std::string& path, std::string_view bytes) {
+void writeTextFile(const Folder& folder, const std::string& path, std::string_view bytes) {
   // Writing over a file the user may not write is refused, as it would be
   // without the scratch copy; the rename alone would not notice.
-  if (!openFile(path, O_WRONLY).isOpen() && errno != ENOENT) throwIoError(errno, path);
-  replaceFile(path, bytes, modeForNewFile(path), path + ".XXXXXX", path);
+  if (!folder.open(path, O_WRONLY).isOpen() && errno != ENOENT) throwIoError(errno, path);
+  struct stat st;
+  mode_t mode = folder.stat(path, &st) ? st.st_mode & 07777 : modeForNewFile();
+  folder.replaceFile(path, bytes, mode, path + ".XXXXXX", path);
 }

@@ -10,16 +10,21 @@
 #include <string_view>
 #include <vector>
 
+#include "posix_file.h"
+
 std::vector<std::string> splitTextLines(std::string_view bytes);
 std::string joinTextLines(const std::vector<std::string>& lines);
+// Appends `line` to `bytes` with its CR LF.
+void appendTextLine(std::string& bytes, std::string_view line);
 
-std::vector<std::string> readTextFile(const std::string& path);
+// Files are named in `folder`: Folder() for the names a user gives.
+std::vector<std::string> readTextFile(const Folder& folder, const std::string& path);
 // Replaces `path` as a whole: the old file stays untouched until the new one
 // is complete on disk, so a full disk never leaves half a file.
-void writeTextFile(const std::string& path, std::string_view bytes);
-inline void writeTextFile(const std::string& path, const std::vector<std::string>& lines) {
-  writeTextFile(path, joinTextLines(lines));
+void writeTextFile(const Folder& folder, const std::string& path, std::string_view bytes);
+inline void writeTextFile(const Folder& folder, const std::string& path, const std::vector<std::string>& lines) {
+  writeTextFile(folder, path, joinTextLines(lines));
 }
 
 // The whole content of a file, for the callers that parse it themselves.
-std::string readWholeFile(const std::string& path);
+std::string readWholeFile(const Folder& folder, const std::string& path);

@@ -31,13 +31,14 @@ std::string_view withoutLeadingSpaces(std::string_view text) {
 
 // The look-up of `text` without the quotes, brackets and marks at its ends,
 // which are given back to go around its meaning.
-WordInText foundInsidePunctuation(DictionaryIndex& index, std::string_view text, const LookupOptions& options) {
+WordInText foundInsidePunctuation(DictionaryIndex& index, WordForms& forms, std::string_view text,
+                                  const LookupOptions& options) {
   WordInText answer;
   std::size_t before = 0, after = 0;
   while (before < text.size() && isEdgePunctuation(text[before])) ++before;
   while (after < text.size() - before && isEdgePunctuation(text[text.size() - 1 - after])) ++after;
   if (before + after == 0 || before + after == text.size()) return answer;
-  answer.word = findInIndex(index, text.substr(before, text.size() - before - after), options);
+  answer.word = findInIndex(index, forms, text.substr(before, text.size() - before - after), options);
   if (answer.word.found) {
     answer.before = text.substr(0, before);
     answer.after = text.substr(text.size() - after);
@@ -51,8 +52,8 @@ WordInText foundInsidePunctuation(DictionaryIndex& index, std::string_view text,
 // written up again without the punctuation around it.
 class Reading {
  public:
-  Reading(DictionaryIndex& index, const LookupOptions& options, bool markUnknown)
-      : index(index), options(options), markUnknown(markUnknown) {}
+  Reading(DictionaryIndex& index, WordForms& forms, const LookupOptions& options, bool markUnknown)
+      : index(index), forms(forms), options(options), markUnknown(markUnknown) {}
 
   LineTranslation read(std::string_view text, bool loose, bool keepMisses);
 
@@ -60,6 +61,7 @@ class Reading {
   bool appendTranslation(std::string& result, const std::string& text);
 
   DictionaryIndex& index;
+  WordForms& forms;
   const LookupOptions& options;
   const bool markUnknown;
   bool loosely = false;
@@ -74,7 +76,7 @@ class Reading {
 // when neither is found.
 bool Reading::appendTranslation(std::string& result, const std::string& text) {
   if (!loosely || !misses.contains(text)) {
-    FoundWord asWritten = findInIndex(index, text, options);
+    FoundWord asWritten = findInIndex(index, forms, text, options);
     if (asWritten.found) {
       result += asWritten.meanings[0];
       return true;
@@ -82,7 +84,7 @@ bool Reading::appendTranslation(std::string& result, const std::string& text) {
     if (keepingMisses) misses.insert(text);
   }
   if (!loosely) return false;
-  WordInText inside = foundInsidePunctuation(index, text, options);
+  WordInText inside = foundInsidePunctuation(index, forms, text, options);
   if (!inside.word.found) return false;
   result += inside.before;
   result += inside.word.meanings[0];
@@ -151,26 +153,28 @@ bool mayReadOtherwise(std::string_view text, const LookupOptions& options) {
 
 }  // namespace
 
-WordInText findWordInText(std::string_view text, Dict dict, const LookupOptions& options) {
-  DictionaryIndex& index = currentIndex(dict);
+WordInText DictionaryStore::findWordInText(std::string_view text, Dict dict, const LookupOptions& options) {
+  DictionaryIndex& index = dictionaries->currentIndex(dict);
+  WordForms& forms = dictionaries->wordForms;
   const LookupOptions czech = forHeadwordsOf(dict, options);
-  WordInText answer{findInIndex(index, text, czech), {}, {}};
-  return answer.word.found ? answer : foundInsidePunctuation(index, text, czech);
+  WordInText answer{findInIndex(index, forms, text, czech), {}, {}};
+  return answer.word.found ? answer : foundInsidePunctuation(index, forms, text, czech);
 }
 
 // A line that translates completely as written stays exactly as it always
 // did; only a line with words left over is read again loosely, and only
 // when it has a tab or punctuation that could make a difference.
-LineTranslation translateText(std::string_view text, Dict dict, const LookupOptions& options, bool markUnknown) {
+LineTranslation DictionaryStore::translateText(std::string_view text, Dict dict, const LookupOptions& options,
+                                               bool markUnknown) {
   const LookupOptions czech = forHeadwordsOf(dict, options);
-  Reading reading(currentIndex(dict), czech, markUnknown);
+  Reading reading(dictionaries->currentIndex(dict), dictionaries->wordForms, czech, markUnknown);
   const bool mayLoosen = mayReadOtherwise(text, czech);
   LineTranslation strict = reading.read(text, false, mayLoosen);
   if (strict.untranslatedCount == 0 || !mayLoosen) return strict;
   return reading.read(text, true, false);
 }
 
-PhraseAtResult phraseAt(int n, std::string_view text, Dict dict, const LookupOptions& options) {
+PhraseAtResult DictionaryStore::phraseAt(int n, std::string_view text, Dict dict, const LookupOptions& options) {
   PhraseAtResult answer;
   std::string_view rest = withoutLeadingSpaces(text);
   for (int skipped = 1; skipped < n && !rest.empty(); ++skipped) {

@@ -23,13 +23,13 @@ TEST_F(Translation, TranslatesWordByWordTryingTheTwoWordPhraseFirst) {
       {"lu ra", " SLUNCE ", 0},     // the first meaning slot is the translation even when empty
   };
   for (const auto& c : cases) {
-    LineTranslation line = translateText(c.line, kTarvikCzech, false);
+    LineTranslation line = store->translateText(c.line, kTarvikCzech, false);
     EXPECT_EQ(line.result, c.result) << c.line;
     EXPECT_EQ(line.untranslatedCount, c.untranslated) << c.line;
   }
-  EXPECT_EQ(translateText(unknown256, kTarvikCzech, false).untranslatedCount, 256);  // does not wrap
-  EXPECT_EQ(translateText("\x9A\xED", kTarvikCzech, true).result, "MOST ");
-  EXPECT_EQ(translateText("\x9A\xED", kTarvikCzech, false).untranslatedCount, 1);
+  EXPECT_EQ(store->translateText(unknown256, kTarvikCzech, false).untranslatedCount, 256);  // does not wrap
+  EXPECT_EQ(store->translateText("\x9A\xED", kTarvikCzech, true).result, "MOST ");
+  EXPECT_EQ(store->translateText("\x9A\xED", kTarvikCzech, false).untranslatedCount, 1);
   // phraseAt takes two words only when they are a headword, and skips leading spaces.
   const struct { int n; const char* text; const char* result; int taken; } phrases[] = {
       {1, "ko   ra ta ", "ko ra", 1}, {2, "ko   ra ta ", "ra", 0}, {3, "ko   ra ta ", "ta", 0},
@@ -37,7 +37,7 @@ TEST_F(Translation, TranslatesWordByWordTryingTheTwoWordPhraseFirst) {
       {1, "", "", 0},               {1, "   ta ko ", "ta", 0},   {2, "   ta ko ", "ko", 0},
   };
   for (const auto& c : phrases) {
-    PhraseAtResult got = phraseAt(c.n, c.text, kTarvikCzech, LookupOptions{});
+    PhraseAtResult got = store->phraseAt(c.n, c.text, kTarvikCzech, LookupOptions{});
     EXPECT_EQ(got.result + "|" + std::to_string(got.taken), c.result + ("|" + std::to_string(c.taken))) << c.n << c.text;
   }
   // A trailing run of spaces adds an empty word.
@@ -62,30 +62,30 @@ TEST_F(Translation, ReadsALineWithWordsLeftOverAgainAroundTheirPunctuation) {
       {"(xy) ra", "*(xy) SLUNCE ", 1}, {"ko:xy ta, ra", "*ko:xy TEDY SLUNCE ", 1},
   };
   for (const auto& c : cases) {
-    LineTranslation line = translateText(c.line, kTarvikCzech, LookupOptions{}, true);
+    LineTranslation line = store->translateText(c.line, kTarvikCzech, LookupOptions{}, true);
     EXPECT_EQ(line.result + "|" + std::to_string(line.untranslatedCount), c.result + "|" + std::to_string(c.untranslated))
         << c.line;
   }
-  WordInText inside = findWordInText("((ra!", kTarvikCzech, LookupOptions{});
+  WordInText inside = store->findWordInText("((ra!", kTarvikCzech, LookupOptions{});
   EXPECT_EQ(inside.before + inside.word.meanings[0] + inside.after, "((SLUNCE!");
-  EXPECT_FALSE(findWordInText("()", kTarvikCzech, LookupOptions{}).word.found);
-  EXPECT_EQ(phraseAt(1, "(ko ra) ", kTarvikCzech, LookupOptions{}).taken, 1);
+  EXPECT_FALSE(store->findWordInText("()", kTarvikCzech, LookupOptions{}).word.found);
+  EXPECT_EQ(store->phraseAt(1, "(ko ra) ", kTarvikCzech, LookupOptions{}).taken, 1);
   // Spaces around a word asked for alone do not count; in a text they part words.
-  EXPECT_EQ(findWord("  ra ", kTarvikCzech, false).position, 2);
-  EXPECT_FALSE(findWord(" ", kTarvikCzech, false).found);
+  EXPECT_EQ(store->findWord("  ra ", kTarvikCzech, false).position, 2);
+  EXPECT_FALSE(store->findWord(" ", kTarvikCzech, false).found);
 }
 
 // Each way beyond the headword only when asked and only after everything
 // before it missed; the first record in file order answers.
 TEST_F(Translation, FindsWhatTheUserMeansInItsOrder) {
-  useHunspellData(TARVIK_TEST_HUNSPELL);
+  store->wordForms().useHunspellData(TARVIK_TEST_HUNSPELL);
   putFileBytes(kIrregularFormsFileName, "PSA - PES\r\n");
   fill(kCzechTarvik, {entry(cp1250Text("MŮŽE"), {"MOZ"}), entry(cp1250Text("MUŽ"), {"DROM"}),
                       entry(cp1250Text("ŽENA"), {"DANA"}), entry("HORA", {"TOR"}), entry("PES", {"KUN"}),
                       entry("MUZE", {"SEN"})});
   const LookupOptions none, plain{.ignoreDiacritics = true}, forms{.forms = true}, both{.forms = true, .ignoreDiacritics = true};
-  auto found = [](const char* word, const LookupOptions& options, Dict dict = kCzechTarvik) {
-    FoundWord f = findWord(cp1250Text(word), dict, options);
+  auto found = [&](const char* word, const LookupOptions& options, Dict dict = kCzechTarvik) {
+    FoundWord f = store->findWord(cp1250Text(word), dict, options);
     return f.found ? std::to_string(f.position) + " " + describeFound(f.how, cp1250ToUtf8(f.baseForm)) : "-";
   };
   EXPECT_EQ(found("muze", both), "6 exact");
@@ -102,29 +102,29 @@ TEST_F(Translation, FindsWhatTheUserMeansInItsOrder) {
   // Tarvik has no word forms, in a look-up as in a translation.
   fill(kTarvikCzech, {entry(cp1250Text("MUŽ"), {"DROM"})});
   EXPECT_EQ(found("muže", forms, kTarvikCzech), "-");
-  EXPECT_EQ(translateText(cp1250Text("muže"), kTarvikCzech, forms).untranslatedCount, 1);
+  EXPECT_EQ(store->translateText(cp1250Text("muže"), kTarvikCzech, forms).untranslatedCount, 1);
   std::vector<long> positions;
-  for (const FoundEntry& e : findAllWords(cp1250Text("můze"), kCzechTarvik, plain)) positions.push_back(e.position);
+  for (const FoundEntry& e : store->findAllWords(cp1250Text("můze"), kCzechTarvik, plain)) positions.push_back(e.position);
   EXPECT_EQ(positions, (std::vector<long>{1, 6}));
 
-  LineTranslation line = translateText(cp1250Text("horami zeny, kdo"), kCzechTarvik, both, true);
+  LineTranslation line = store->translateText(cp1250Text("horami zeny, kdo"), kCzechTarvik, both, true);
   EXPECT_EQ(line.result, "TOR DANA,*kdo ");
   EXPECT_EQ(line.untranslatedCount, 1);
   // Apostrophes around a word hide its form from tvary.txt and Hunspell, as written.
-  EXPECT_EQ(translateText("'psa' x", kCzechTarvik, forms).result, "'KUN' x ");
-  EXPECT_EQ(findWord(" 'psa' ", kCzechTarvik, forms).baseForm, "PES");
+  EXPECT_EQ(store->translateText("'psa' x", kCzechTarvik, forms).result, "'KUN' x ");
+  EXPECT_EQ(store->findWord(" 'psa' ", kCzechTarvik, forms).baseForm, "PES");
 }
 
 // The regular paradigms' guesses come last, as a headword only, in a look-up
 // as in a translation.
 TEST_F(Translation, GuessesBaseFormsOnlyAfterEveryOtherWayMissed) {
-  useHunspellData(TARVIK_TEST_HUNSPELL);
+  store->wordForms().useHunspellData(TARVIK_TEST_HUNSPELL);
   putFileBytes(kIrregularFormsFileName, cp1250Text("DOMY - DŮM\r\n"));
   fill(kCzechTarvik, {entry("DOMA", {"KO"}), entry(cp1250Text("DŮM"), {"RA"}), entry(cp1250Text("ŽEN"), {"TA"}),
                       entry(cp1250Text("ŽENA"), {"LU"}), entry(cp1250Text("UŽIVATEL"), {"PA"})});
   const LookupOptions forms{.forms = true}, both{.forms = true, .ignoreDiacritics = true};
-  auto found = [](const char* word, const LookupOptions& options) {
-    FoundWord f = findWord(cp1250Text(word), kCzechTarvik, options);
+  auto found = [&](const char* word, const LookupOptions& options) {
+    FoundWord f = store->findWord(cp1250Text(word), kCzechTarvik, options);
     return f.found ? std::to_string(f.position) + " " + describeFound(f.how, cp1250ToUtf8(f.baseForm)) : "-";
   };
   EXPECT_EQ(found("uživatele", forms), "5 form of UŽIVATEL");
@@ -133,7 +133,7 @@ TEST_F(Translation, GuessesBaseFormsOnlyAfterEveryOtherWayMissed) {
   EXPECT_EQ(found("domy", forms), "2 form of DŮM");   // the irregular form, not the guess DOMA
   EXPECT_EQ(found("ženy", forms), "4 form of ŽENA");  // Hunspell's stem, not the guess ŽEN
   EXPECT_EQ(found("uzivatele", both), "-");          // a guess must match with its diacritics
-  EXPECT_EQ(translateText(cp1250Text("uživatele domy"), kCzechTarvik, forms).result, "PA RA ");
+  EXPECT_EQ(store->translateText(cp1250Text("uživatele domy"), kCzechTarvik, forms).result, "PA RA ");
 }
 
 }  // namespace

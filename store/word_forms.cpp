@@ -15,11 +15,11 @@
 #include <unordered_map>
 
 #include "cp1250.h"
+#include "import_format.h"
 #include "io_error.h"
 #include "letters.h"
 #include "posix_file.h"
 #include "record_format.h"
-#include "record_file.h"
 #include "text_file.h"
 
 namespace {
@@ -49,9 +49,23 @@ struct IrregularForms {
   std::unordered_map<std::string, Bases> byForm, byFoldedForm;
 };
 
-// Everything behind one mutex: Hunspell keeps scratch state in its
+}  // namespace
+
+// The warnings have a lock of their own, so that taking them never waits
+// for Hunspell to load.
+struct WordForms::Told {
+  std::mutex mutex;
+  std::vector<std::string> warnings;
+  std::set<std::string> reported;  // each warning is given once a run
+};
+
+// Everything else behind one mutex: Hunspell keeps scratch state in its
 // dictionary object, so even look-ups must not run side by side.
-struct State {
+struct WordForms::State {
+  State(const Folder& folder, Told& told, std::string hunspellBase = {})
+      : folder(folder), told(told), hunspellBase(std::move(hunspellBase)) {}
+  const Folder& folder;
+  Told& told;
   std::string hunspellBase;  // set by useHunspellData; empty: the environment's or the system's
   enum class Load { notTried, loaded, failed } load = Load::notTried;
   std::unique_ptr<Hunspell> hunspell;
@@ -59,12 +73,18 @@ struct State {
   std::string problem;
   std::unordered_map<std::string, Bases> stemCache;
   IrregularForms irregular;
-  std::vector<std::string> warnings;
-  std::set<std::string> reported;  // each warning is given once a run
+
+  void warnOnce(std::string warning);
+  void readIrregularForms(const std::string& path, const struct stat& st);
+  void refreshIrregularForms();
+  void loadHunspell();
+  std::string toDictionary(const std::string& spelling) const;
+  std::optional<std::string> fromDictionary(const std::string& word) const;
+  void addStems(Bases& bases, std::string spelling);
+  const Bases& hunspellBases(const std::string& lower, bool ignoreDiacritics);
 };
 
-std::mutex stateMutex;
-State state;
+namespace {
 
 std::string_view trimmed(std::string_view text) {
   std::size_t first = text.find_first_not_of(" \t");
@@ -85,10 +105,10 @@ std::string shownLine(std::string_view utf8) {
 
 // Why a line cannot give a form and its base form; empty when it can.
 // Spaces and tabs around a word do not count.
-std::string flawOf(std::string_view line, std::size_t split) {
-  if (split == std::string_view::npos) return "expected \"FORM - BASE\", found no \" - \"";
-  if (line.find(" - ", split + 3) != std::string_view::npos) return "expected \"FORM - BASE\", found \" - \" twice";
-  std::string_view form = trimmed(line.substr(0, split)), base = trimmed(line.substr(split + 3));
+std::string flawOf(const std::optional<ExportLine>& split) {
+  if (!split) return "expected \"FORM - BASE\", found no \" - \"";
+  if (splitExportLine(split->meaning)) return "expected \"FORM - BASE\", found \" - \" twice";
+  std::string_view form = trimmed(split->headword), base = trimmed(split->meaning);
   if (form.empty() || base.empty()) return "expected \"FORM - BASE\", found an empty word";
   for (std::string_view word : {form, base})
     if (std::any_of(word.begin(), word.end(), isControlByte)) return "it holds a control character";
@@ -97,20 +117,36 @@ std::string flawOf(std::string_view line, std::size_t split) {
   return {};
 }
 
-void warnOnce(std::string warning) {
-  if (state.reported.insert(warning).second) state.warnings.push_back(std::move(warning));
+void addIrregularBases(Bases& bases, const std::unordered_map<std::string, Bases>& table, const std::string& key) {
+  auto found = table.find(key);
+  if (found == table.end()) return;
+  for (const std::string& base : found->second) addOnce(bases, base);
+}
+
+std::string missingDataProblem(const std::string& path, int code) {
+  return "Czech word forms need Hunspell's Czech dictionary, but " + path + " cannot be read (" +
+         failureText(code) + "). Install it with \"sudo apt install hunspell-cs\", or set " +
+         kHunspellDataVariable + " to another one.";
+}
+
+
+}  // namespace
+
+void WordForms::State::warnOnce(std::string warning) {
+  std::lock_guard lock(told.mutex);
+  if (told.reported.insert(warning).second) told.warnings.push_back(std::move(warning));
 }
 
 // A file saved as UTF-8, as most editors save it now, is taken as such; an
 // older one, as the program writes its files, as Windows-1250. Text in
 // Windows-1250 with a Czech letter in it is never well-formed UTF-8.
-void readIrregularForms(const std::string& path, const struct stat& st) {
-  IrregularForms& forms = state.irregular;
-  const std::string shownPath = std::filesystem::absolute(path).string();
+void WordForms::State::readIrregularForms(const std::string& path, const struct stat& st) {
+  IrregularForms& forms = irregular;
+  const std::string shownPath = folder.pathOf(path);
   std::string bytes;
   try {
     if (!S_ISREG(st.st_mode)) throw IoError(EINVAL, "Not a regular file: " + shownPath);
-    bytes = readWholeFile(path);
+    bytes = readWholeFile(folder, path);
   } catch (const IoError& e) {
     // The forms only widen a look-up: a file that cannot be read must not
     // stop the look-up itself.
@@ -129,15 +165,15 @@ void readIrregularForms(const std::string& path, const struct stat& st) {
       if (decoded.ok) line = std::move(decoded.bytes);
       else flaw = decoded.error;
     }
-    std::size_t split = line.find(" - ");
-    if (flaw.empty()) flaw = flawOf(line, split);
+    std::optional<ExportLine> split = splitExportLine(line);
+    if (flaw.empty()) flaw = flawOf(split);
     if (!flaw.empty()) {
       warnOnce(shownPath + ", line " + std::to_string(i + 1) + " \"" + shownLine(shown) + "\": " + flaw +
                "; the line is left out");
       continue;
     }
-    std::string form = upcaseCzText(trimmed(line.substr(0, split)));
-    std::string base = upcaseCzText(trimmed(line.substr(split + 3)));
+    std::string form = upcaseCzText(trimmed(split->headword));
+    std::string base = upcaseCzText(trimmed(split->meaning));
     forms.byFoldedForm[foldedKey(form)].push_back(base);
     forms.byForm[std::move(form)].push_back(std::move(base));
   }
@@ -145,41 +181,29 @@ void readIrregularForms(const std::string& path, const struct stat& st) {
 
 // The folder's own file, else the one installed with the program; read again
 // whenever the file changed since it was read.
-void refreshIrregularForms() {
+void WordForms::State::refreshIrregularForms() {
   std::string path = kIrregularFormsFileName;
   struct stat st {};
-  if (!statByName(path, &st)) {
+  if (!folder.stat(path, &st)) {
     path = TARVIK_INSTALLED_FORMS;
-    if (!statByName(path, &st)) path.clear();
+    if (!folder.stat(path, &st)) path.clear();
   }
   FileStamp stamp = path.empty() ? FileStamp{} : stampOf(st);
-  if (path == state.irregular.path && stamp == state.irregular.stamp) return;
-  state.irregular = IrregularForms{path, stamp, {}, {}};
+  if (path == irregular.path && stamp == irregular.stamp) return;
+  irregular = IrregularForms{path, stamp, {}, {}};
   if (!path.empty()) readIrregularForms(path, st);
 }
 
-void addIrregularBases(Bases& bases, const std::unordered_map<std::string, Bases>& table, const std::string& key) {
-  auto found = table.find(key);
-  if (found == table.end()) return;
-  for (const std::string& base : found->second) addOnce(bases, base);
-}
-
-std::string missingDataProblem(const std::string& path, int code) {
-  return "Czech word forms need Hunspell's Czech dictionary, but " + path + " cannot be read (" +
-         failureText(code) + "). Install it with \"sudo apt install hunspell-cs\", or set " +
-         kHunspellDataVariable + " to another one.";
-}
-
-void loadHunspell() {
-  std::string base = state.hunspellBase;
+void WordForms::State::loadHunspell() {
+  std::string base = hunspellBase;
   const char* fromEnvironment = std::getenv(kHunspellDataVariable);
   if (base.empty()) base = fromEnvironment && *fromEnvironment ? fromEnvironment : kSystemHunspellData;
   const std::string aff = base + ".aff", dic = base + ".dic";
   // Hunspell itself takes a missing file for an empty dictionary.
   for (const std::string& path : {aff, dic}) {
-    if (!openFile(path, O_RDONLY).isOpen()) {
-      state.problem = missingDataProblem(path, errno);
-      state.load = State::Load::failed;
+    if (!Folder().open(path, O_RDONLY).isOpen()) {
+      problem = missingDataProblem(path, errno);
+      load = Load::failed;
       return;
     }
   }
@@ -187,24 +211,24 @@ void loadHunspell() {
   const std::string& encoding = hunspell->get_dict_encoding();
   bool utf8 = encoding == "UTF-8" || encoding == "utf-8";
   if (!utf8 && encoding.find("1250") == std::string::npos) {
-    state.problem = aff + " is in the encoding " + encoding +
+    problem = aff + " is in the encoding " + encoding +
                     "; Czech word forms can use only a dictionary in UTF-8 or Windows-1250.";
-    state.load = State::Load::failed;
+    load = Load::failed;
     return;
   }
-  state.hunspell = std::move(hunspell);
-  state.dictionaryInUtf8 = utf8;
-  state.problem.clear();
-  state.load = State::Load::loaded;
+  this->hunspell = std::move(hunspell);
+  dictionaryInUtf8 = utf8;
+  problem.clear();
+  load = Load::loaded;
 }
 
-std::string toDictionary(const std::string& spelling) {
-  return state.dictionaryInUtf8 ? cp1250ToUtf8(spelling) : spelling;
+std::string WordForms::State::toDictionary(const std::string& spelling) const {
+  return dictionaryInUtf8 ? cp1250ToUtf8(spelling) : spelling;
 }
 
 // nullopt for a word that Windows-1250 cannot spell.
-std::optional<std::string> fromDictionary(const std::string& word) {
-  if (!state.dictionaryInUtf8) return word;
+std::optional<std::string> WordForms::State::fromDictionary(const std::string& word) const {
+  if (!dictionaryInUtf8) return word;
   Utf8Decoded decoded = utf8ToCp1250(word);
   if (!decoded.ok) return std::nullopt;
   return std::move(decoded.bytes);
@@ -213,121 +237,74 @@ std::optional<std::string> fromDictionary(const std::string& word) {
 // Adds Hunspell's stems of a lower-case spelling. Names are in the dictionary
 // with a capital, which a lower-case spelling does not match, so the
 // spelling with a capital is asked too.
-void addStems(Bases& bases, std::string spelling) {
+void WordForms::State::addStems(Bases& bases, std::string spelling) {
   for (int capital = 0; capital < 2; ++capital) {
     if (capital) spelling[0] = upcaseCz(spelling[0]);
-    for (const std::string& stem : state.hunspell->stem(toDictionary(spelling)))
+    for (const std::string& stem : hunspell->stem(toDictionary(spelling)))
       if (std::optional<std::string> bytes = fromDictionary(stem)) addOnce(bases, upcaseCzText(*bytes));
   }
 }
 
-// The Czech letters with diacritics that a plain lower-case letter stands
-// for when typed without them. Only Czech ones, not every letter the code
-// page folds to it (ä, ô, ľ, ŕ ...): each extra one would multiply the
-// spellings Hunspell is asked about, for words Czech does not have.
-std::string_view marksOf(char plain) {
-  switch (plain) {
-    case 'a': return "\xE1";      // á
-    case 'c': return "\xE8";      // č
-    case 'd': return "\xEF";      // ď
-    case 'e': return "\xE9\xEC";  // é ě
-    case 'i': return "\xED";      // í
-    case 'n': return "\xF2";      // ň
-    case 'o': return "\xF3";      // ó
-    case 'r': return "\xF8";      // ř
-    case 's': return "\x9A";      // š
-    case 't': return "\x9D";      // ť
-    case 'u': return "\xFA\xF9";  // ú ů
-    case 'y': return "\xFD";      // ý
-    case 'z': return "\x9E";      // ž
-    default: return {};
-  }
-}
-
-// Every spelling of `word` with exactly `marks` more diacritics at positions
-// from `from` on, until there are kMaxSpellings.
-void addMarkedSpellings(std::string& word, std::size_t from, int marks, std::vector<std::string>& spellings) {
-  if (marks == 0) {
-    spellings.push_back(word);
-    return;
-  }
-  for (std::size_t i = from; i < word.size() && spellings.size() < kMaxSpellings; ++i) {
-    const char plain = word[i];
-    for (char marked : marksOf(plain)) {
-      word[i] = marked;
-      addMarkedSpellings(word, i + 1, marks - 1, spellings);
-    }
-    word[i] = plain;
-  }
-}
-
-// Fewer diacritics first: a word rarely has more than three, and the cap
-// must not spend itself on unlikely spellings of a long word.
-std::vector<std::string> spellingsWithDiacritics(std::string word) {
-  std::vector<std::string> spellings;
-  for (int marks = 1; spellings.size() < kMaxSpellings; ++marks) {
-    std::size_t before = spellings.size();
-    addMarkedSpellings(word, 0, marks, spellings);
-    if (spellings.size() == before) break;
-  }
-  if (spellings.size() > kMaxSpellings) spellings.resize(kMaxSpellings);
-  return spellings;
-}
-
-const Bases& hunspellBases(const std::string& lower, bool ignoreDiacritics) {
+const Bases& WordForms::State::hunspellBases(const std::string& lower, bool ignoreDiacritics) {
   std::string key = lower + (ignoreDiacritics ? '\1' : '\0');
-  auto cached = state.stemCache.find(key);
-  if (cached != state.stemCache.end()) return cached->second;
-  if (state.stemCache.size() >= kMaxCachedWords) state.stemCache.clear();
+  auto cached = stemCache.find(key);
+  if (cached != stemCache.end()) return cached->second;
+  if (stemCache.size() >= kMaxCachedWords) stemCache.clear();
   Bases bases;
   addStems(bases, lower);
   if (ignoreDiacritics)
-    for (const std::string& spelling : spellingsWithDiacritics(lower))
-      if (state.hunspell->spell(toDictionary(spelling))) addStems(bases, spelling);
-  return state.stemCache.emplace(std::move(key), std::move(bases)).first->second;
+    for (const std::string& spelling : spellingsWithDiacritics(lower, kMaxSpellings))
+      if (hunspell->spell(toDictionary(spelling))) addStems(bases, spelling);
+  return stemCache.emplace(std::move(key), std::move(bases)).first->second;
 }
 
-}  // namespace
+WordForms::WordForms(const Folder& folder)
+    : told(std::make_unique<Told>()), state(std::make_unique<State>(folder, *told)) {}
 
-bool prepareWordForms() {
-  std::lock_guard lock(stateMutex);
-  if (state.load != State::Load::loaded) loadHunspell();
-  return state.load == State::Load::loaded;
+WordForms::~WordForms() = default;
+
+bool WordForms::prepare() {
+  std::lock_guard lock(mutex);
+  if (state->load != State::Load::loaded) state->loadHunspell();
+  state->refreshIrregularForms();
+  return state->load == State::Load::loaded;
 }
 
-std::string wordFormsProblem() {
-  std::lock_guard lock(stateMutex);
-  return state.problem;
+std::string WordForms::problem() {
+  std::lock_guard lock(mutex);
+  return state->problem;
 }
 
-std::vector<std::string> baseFormsOf(std::string_view word, bool ignoreDiacritics) {
-  std::lock_guard lock(stateMutex);
+std::vector<std::string> WordForms::baseFormsOf(std::string_view word, bool ignoreDiacritics) {
+  std::lock_guard lock(mutex);
+  State& s = *state;
   const std::string upper = upcaseCzText(word);
   Bases bases;
-  refreshIrregularForms();
-  addIrregularBases(bases, state.irregular.byForm, upper);
-  if (ignoreDiacritics) addIrregularBases(bases, state.irregular.byFoldedForm, foldedKey(upper));
-  if (state.load == State::Load::notTried) loadHunspell();
-  if (state.load == State::Load::loaded && !word.empty() && word.size() <= kLongestCzechWord)
-    for (const std::string& base : hunspellBases(downcaseCzText(word), ignoreDiacritics)) addOnce(bases, base);
+  s.refreshIrregularForms();
+  addIrregularBases(bases, s.irregular.byForm, upper);
+  if (ignoreDiacritics) addIrregularBases(bases, s.irregular.byFoldedForm, foldedKey(upper));
+  if (s.load == State::Load::notTried) s.loadHunspell();
+  if (s.load == State::Load::loaded && !word.empty() && word.size() <= kLongestCzechWord)
+    for (const std::string& base : s.hunspellBases(downcaseCzText(word), ignoreDiacritics)) addOnce(bases, base);
   // Hunspell takes a prefix off an irregular form and stops ("nemá" -> MÁ,
   // "nebude" -> BUDU): the irregular forms lead on from there.
   for (std::size_t i = 0, stems = bases.size(); i < stems; ++i) {
     const std::string stem = bases[i];
-    addIrregularBases(bases, state.irregular.byForm, stem);
+    addIrregularBases(bases, s.irregular.byForm, stem);
   }
   std::erase(bases, upper);
   return bases;
 }
 
-std::vector<std::string> takeWordFormsWarnings() {
-  std::lock_guard lock(stateMutex);
-  refreshIrregularForms();
-  return std::exchange(state.warnings, {});
+std::vector<std::string> WordForms::takeWarnings() {
+  std::lock_guard lock(told->mutex);
+  return std::exchange(told->warnings, {});
 }
 
-void useHunspellData(std::string base) {
-  std::lock_guard lock(stateMutex);
-  state = State{};
-  state.hunspellBase = std::move(base);
+void WordForms::useHunspellData(std::string base) {
+  std::lock_guard lock(mutex);
+  state = std::make_unique<State>(state->folder, *told, std::move(base));
+  std::lock_guard toldLock(told->mutex);
+  told->warnings.clear();
+  told->reported.clear();
 }

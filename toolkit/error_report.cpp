@@ -3,22 +3,13 @@
 #include <QMessageBox>
 
 #include "accessible_menus.h"
+#include "cp1250.h"
 #include "dictionary_store.h"
-
-namespace {
-
-ErrorReporter& customReporter() {
-  static ErrorReporter reporter;
-  return reporter;
-}
-
-}  // namespace
-
-void setErrorReporter(ErrorReporter reporter) { customReporter() = std::move(reporter); }
+#include "qt_text.h"
 
 void reportError(const std::exception& error) {
-  if (customReporter()) {
-    customReporter()(error.what());
+  if (Application* app = Application::instance(); app && app->reporter) {
+    app->reporter(error.what());
     return;
   }
   // Messages carry file names, which are in the system's encoding.
@@ -27,19 +18,36 @@ void reportError(const std::exception& error) {
 }
 
 void reportProblem(const QString& message) {
-  if (customReporter()) {
-    customReporter()(message.toStdString());
+  if (Application* app = Application::instance(); app && app->reporter) {
+    app->reporter(message.toStdString());
     return;
   }
   QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(), message);
 }
 
-void reportDictionaryWarnings() {
-  // Like error messages, they carry file names, which are in the system's encoding.
-  for (const std::string& warning : takeDictionaryWarnings()) reportProblem(QString::fromLocal8Bit(warning));
+void reportStoreWarnings() {
+  Application* app = Application::instance();
+  if (!app || !app->watched) return;
+  QStringList unusableLines;
+  for (const StoreWarning& warning : app->watched->takeWarnings()) {
+    switch (warning.about) {
+      case StoreWarning::About::dictionary:
+        // Like error messages, they carry file names, which are in the system's encoding.
+        reportProblem(QString::fromLocal8Bit(warning.text));
+        break;
+      case StoreWarning::About::irregularForms:
+        unusableLines << QString::fromUtf8(warning.text);
+        break;
+    }
+  }
+  if (!unusableLines.isEmpty())
+    reportProblem(toQt(cp1250Text("Tyto řádky nepravidelných tvarů slov nelze přečíst, proto se nepoužijí:")) + "\n" +
+                  unusableLines.join("\n"));
 }
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) { describeMenusToScreenReaders(); }
+
+Application* Application::instance() { return dynamic_cast<Application*>(QCoreApplication::instance()); }
 
 bool Application::notify(QObject* receiver, QEvent* event) {
   try {

@@ -12,17 +12,18 @@
 #include <functional>
 #include <string>
 
-// Replaces the message box, for tests; an empty reporter restores it.
+class DictionaryStore;
+
 using ErrorReporter = std::function<void(const std::string& message)>;
-void setErrorReporter(ErrorReporter reporter);
 
 void reportError(const std::exception& error);
 // Something the user should know that stops nothing, such as data missing
 // for an option; the reporter for tests gets it in UTF-8.
 void reportProblem(const QString& message);
 // Shows each thing the store got past without stopping, as a problem: a
-// damaged journal dropped when a dictionary was opened or taken up.
-void reportDictionaryWarnings();
+// damaged journal dropped when a dictionary was opened or taken up, lines of
+// tvary.txt that could not be used.
+void reportStoreWarnings();
 
 template <typename Handler>
 void runGuarded(Handler&& handler) {
@@ -31,7 +32,7 @@ void runGuarded(Handler&& handler) {
   } catch (const std::exception& error) {
     reportError(error);
   }
-  reportDictionaryWarnings();
+  reportStoreWarnings();
 }
 
 // Connects `signal` to the handler `(receiver->*handler)()`; the signal's
@@ -43,9 +44,23 @@ QMetaObject::Connection onEvent(Sender* sender, Signal signal, Receiver* receive
 }
 
 // The program's application: it also gives screen readers the menus' ticks
-// (accessible_menus.h).
+// (accessible_menus.h), and knows where reports go.
 class Application : public QApplication {
  public:
   Application(int& argc, char** argv);
   bool notify(QObject* receiver, QEvent* event) override;
+  // The running Application, or null under another QApplication.
+  static Application* instance();
+
+  // Replaces the message box, for tests; an empty reporter restores it.
+  void setErrorReporter(ErrorReporter replacement) { reporter = std::move(replacement); }
+  // The store whose warnings reportStoreWarnings() shows; null for none.
+  void reportWarningsOf(DictionaryStore* store) { watched = store; }
+
+ private:
+  friend void reportError(const std::exception& error);
+  friend void reportProblem(const QString& message);
+  friend void reportStoreWarnings();
+  ErrorReporter reporter;
+  DictionaryStore* watched = nullptr;
 };

@@ -17,14 +17,14 @@
 
 #include "error_report.h"
 
-inline QApplication& qtApp() {
+inline Application& qtApp() {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   static int argc = 1;
   static char name[] = "tarvik_test";
   static char* argv[] = {name, nullptr};
   // Never deleted: a static QApplication would be destroyed after Qt's own
   // statics (the input device QTest registers) and crash at exit.
-  static QApplication* app = new Application(argc, argv);
+  static Application* app = new Application(argc, argv);
   return *app;
 }
 
@@ -48,10 +48,11 @@ class WindowTest : public Base {
     Base::SetUp();
     qtApp();
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-    setErrorReporter([this](const std::string& message) { errors.push_back(message); });
+    qtApp().setErrorReporter([this](const std::string& message) { errors.push_back(message); });
   }
   void TearDown() override {
-    setErrorReporter(nullptr);
+    qtApp().setErrorReporter(nullptr);
+    qtApp().reportWarningsOf(nullptr);
     Base::TearDown();
   }
 

@@ -41,12 +41,14 @@ class ActivationFollower : public QObject {
   QPointer<QWidget> last;
 };
 
+// One for the application, which owns it.
 ActivationFollower& activationFollower() {
-  static QPointer<ActivationFollower> follower;
-  if (follower.isNull()) {
-    follower = new ActivationFollower(qApp);
-    qApp->installEventFilter(follower);
-  }
+  constexpr const char* kName = "activationFollower";
+  if (auto* follower = qApp->findChild<QObject*>(kName, Qt::FindDirectChildrenOnly))
+    return *static_cast<ActivationFollower*>(follower);
+  auto* follower = new ActivationFollower(qApp);
+  follower->setObjectName(kName);
+  qApp->installEventFilter(follower);
   return *follower;
 }
 

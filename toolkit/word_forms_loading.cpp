@@ -1,85 +1,66 @@
 #include "word_forms_loading.h"
 
 #include <QFutureWatcher>
-#include <QPointer>
 #include <QtConcurrent/QtConcurrentRun>
 #include <exception>
-#include <utility>
-#include <vector>
 
 #include "cp1250.h"
 #include "error_report.h"
 #include "qt_text.h"
 #include "word_forms.h"
 
-namespace {
-
-enum class Stage { notStarted, running, ended };
-
-// Touched on the UI thread only; the worker runs nothing but prepareWordForms.
-Stage stage = Stage::notStarted;
-QFuture<void> running;
-std::vector<std::pair<QPointer<QObject>, std::function<void()>>> waiting;
-
 // An exception cannot leave the worker by itself: QtConcurrent would turn it
 // into one that has lost its message.
-struct Outcome {
+struct WordFormsLoader::Outcome {
   bool loaded = false;
   std::exception_ptr error;
 };
 
-Outcome load() {
-  try {
-    return {prepareWordForms(), nullptr};
-  } catch (...) {
-    return {false, std::current_exception()};
-  }
-}
+namespace {
 
-void reportMissingData() {
+void reportMissingData(WordForms& forms) {
   QString message = toQt(cp1250Text("Chybí český slovník Hunspell (hunspell-cs), tvary slov se proto nehledají.\n"
                                     "Nainstalujte jej příkazem: sudo apt install hunspell-cs"));
-  const std::string problem = wordFormsProblem();
+  const std::string problem = forms.problem();
   if (!problem.empty()) message += "\n\n" + QString::fromLocal8Bit(problem);
   reportProblem(message);
 }
 
-void reportUnreadLines() {
-  std::vector<std::string> lines = takeWordFormsWarnings();
-  if (lines.empty()) return;
-  QString message = toQt(cp1250Text("Tyto řádky nepravidelných tvarů slov nelze přečíst, proto se nepoužijí:"));
-  for (const std::string& line : lines) message += "\n" + QString::fromUtf8(line);
-  reportProblem(message);
-}
+}  // namespace
 
-void end(const Outcome& outcome) {
+WordFormsLoader::WordFormsLoader(WordForms& forms) : forms(forms) {}
+
+WordFormsLoader::~WordFormsLoader() { running.waitForFinished(); }
+
+void WordFormsLoader::end(const Outcome& outcome) {
   stage = Stage::ended;
-  if (outcome.error)
-    runGuarded([&] { std::rethrow_exception(outcome.error); });
-  else if (!outcome.loaded)
-    reportMissingData();
-  reportUnreadLines();
+  // The lines of tvary.txt the loading could not use follow as the store's
+  // warnings, once this has run.
+  runGuarded([&] {
+    if (outcome.error) std::rethrow_exception(outcome.error);
+    if (!outcome.loaded) reportMissingData(forms);
+  });
   for (auto& [context, whenEnded] : std::exchange(waiting, {}))
     if (context) runGuarded(whenEnded);
 }
 
-}  // namespace
-
-bool loadWordFormsInBackground(QObject* context, std::function<void()> whenEnded) {
+bool WordFormsLoader::loadInBackground(QObject* context, std::function<void()> whenEnded) {
   if (stage == Stage::ended) return true;
   if (whenEnded) waiting.emplace_back(context, std::move(whenEnded));
   if (stage == Stage::notStarted) {
     stage = Stage::running;
-    auto* watcher = new QFutureWatcher<Outcome>(qApp);
-    QObject::connect(watcher, &QFutureWatcherBase::finished, watcher, [watcher] {
-      watcher->deleteLater();
-      end(watcher->result());
+    auto* ended = new QFutureWatcher<Outcome>();
+    watcher.reset(ended);
+    QObject::connect(ended, &QFutureWatcherBase::finished, ended, [this, ended] { end(ended->result()); });
+    QFuture<Outcome> loading = QtConcurrent::run([&forms = forms]() -> Outcome {
+      try {
+        return {forms.prepare(), nullptr};
+      } catch (...) {
+        return {false, std::current_exception()};
+      }
     });
-    QFuture<Outcome> loading = QtConcurrent::run(load);
     running = loading;
-    watcher->setFuture(loading);
+    ended->setFuture(loading);
   }
   return false;
 }
-
-void finishWordFormsLoading() { running.waitForFinished(); }

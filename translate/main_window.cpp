@@ -52,7 +52,8 @@ QAction* menuItem(QMenu* menu, const char* caption, QKeySequence key = {}) {
 
 }  // namespace
 
-Tokno::Tokno(QWidget* parent) : QMainWindow(parent) {
+Tokno::Tokno(DictionaryStore& store, WordFormsLoader& wordFormsLoader, QWidget* parent)
+    : QMainWindow(parent), store(store), wordFormsLoader(wordFormsLoader) {
   setWindowTitle(QString::fromUtf8("Tarviksko-český slovník"));
   setFont(programFont());
   auto* client = new QWidget(this);

@@ -15,6 +15,7 @@
 #include "memo.h"
 #include "dictionary_store.h"
 #include "meaning_grid.h"
+#include "word_forms_loading.h"
 #include "other_windows.h"
 #include "string_grid.h"
 
@@ -37,7 +38,7 @@ QIcon toolPicture(int index);
 
 class Tokno : public QMainWindow {
  public:
-  explicit Tokno(QWidget* parent = nullptr);
+  Tokno(DictionaryStore& store, WordFormsLoader& wordFormsLoader, QWidget* parent = nullptr);
 
   // Commands: menu items, tool buttons and keys run these.
   void Noveklad1Click();
@@ -149,4 +150,7 @@ class Tokno : public QMainWindow {
   void nameDirectionButton(bool toTarvik);
   void playDemoStep(std::uint32_t step);
   void updateProgress();
+
+  DictionaryStore& store;
+  WordFormsLoader& wordFormsLoader;
 };

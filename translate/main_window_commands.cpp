@@ -33,7 +33,7 @@ void Tokno::Otevtoriginl1Click() {
 }
 
 void Tokno::loadTextFile(const std::string& path) {
-  for (const std::string& line : readTextFile(path)) Vstup->appendLine(line);
+  for (const std::string& line : readTextFile(Folder(), path)) Vstup->appendLine(line);
 }
 
 void Tokno::Uloizvystupdosouboru1Click() {
@@ -45,7 +45,8 @@ void Tokno::Uloizvystupdosouboru1Click() {
 }
 
 void Tokno::saveTextFile(const std::string& text, const std::string& path) {
-  writeTextFile(path, text + "\r\n");
+  // The text's lines are CR LF apart already; the last gets its own.
+  writeTextFile(Folder(), path, joinTextLines({text}));
 }
 
 void Tokno::Konec1Click() { close(); }
@@ -57,12 +58,12 @@ void Tokno::Npovda1Click() { others->showHelp(); }
 void Tokno::About1Click() { others->showAbout(); }
 
 void Tokno::Ulozitdotextovhosouboru1Click() {
-  exportDictionary(kTarvikCzech);
+  store.exportDictionary(kTarvikCzech);
   StatusBar1->setPanelText(0, cp1250Text("Slovník byl uložen od souboru tc_slovnik.txt"));
 }
 
 void Tokno::UloitCTslovnkdotextsouboru1Click() {
-  exportDictionary(kCzechTarvik);
+  store.exportDictionary(kCzechTarvik);
   StatusBar1->setPanelText(0, cp1250Text("Slovník byl uložen od souboru ct_slovnik.txt"));
 }
 
@@ -88,7 +89,7 @@ void Tokno::withoutDiacriticsItemClick() {
 // words have forms, so a translation to Czech needs none, nor hears that
 // their data is missing.
 void Tokno::loadWordFormsIfUsed() {
-  if (wordFormsItem->isChecked() && holdsCzechWords(direction(), false)) loadWordFormsInBackground();
+  if (wordFormsItem->isChecked() && holdsCzechWords(direction(), false)) wordFormsLoader.loadInBackground();
 }
 
 void Tokno::showEvent(QShowEvent* event) {

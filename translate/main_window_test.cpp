@@ -12,6 +12,7 @@
 #include "qt_app_fixture_test.h"
 #include "qt_text.h"
 #include "store_fixture_test.h"
+#include "word_forms_loading.h"
 #include "main_window.h"
 #include "word_forms.h"
 
@@ -27,7 +28,13 @@ class MainWindow : public WindowTest<StoreTest> {
     fill(kTarvikCzech, {entry("KO", {"VODA", "TEKUTINA", "PIT\xCD"}), entry("RA", {"SLUNCE"}),
                         entry("KO RA", {"\xD8" "EKA"}), entry("SHEE", {"MOST"})});
     fill(kCzechTarvik, {entry("VODA", {"KO"})});
-    window = std::make_unique<Tokno>();
+    loader.emplace(store->wordForms());
+    window = std::make_unique<Tokno>(*store, *loader);
+  }
+  void TearDown() override {
+    window.reset();
+    loader.reset();
+    WindowTest::TearDown();
   }
 
   void type(const std::string& utf8) {
@@ -51,6 +58,7 @@ class MainWindow : public WindowTest<StoreTest> {
     return {button->text(QAccessible::Name), button->state().checked};
   }
 
+  std::optional<WordFormsLoader> loader;
   std::unique_ptr<Tokno> window;
 };
 
@@ -154,7 +162,7 @@ TEST_F(MainWindow, PlaceholdersGoOnAClickAndComeBackAsNewAndTheDirectionSwitches
 // told about once.
 TEST_F(MainWindow, LookupOptionsReachTheTranslationAndLastToTheNextStart) {
   fill(kCzechTarvik, {entry("\x8E" "ENA", {"DELLA"})});
-  useHunspellData((dir / "missing").string());
+  store->wordForms().useHunspellData((dir / "missing").string());
   window->Dotarviktiny1->trigger();
   type("zena voda");
   window->rychleprelozit();
@@ -167,7 +175,7 @@ TEST_F(MainWindow, LookupOptionsReachTheTranslationAndLastToTheNextStart) {
   EXPECT_NE(errors[0].find("sudo apt install hunspell-cs"), std::string::npos);
   window->wordFormsItem->trigger();
   window->wordFormsItem->trigger();
-  window = std::make_unique<Tokno>();
+  window = std::make_unique<Tokno>(*store, *loader);
   window->show();
   EXPECT_TRUE(window->lookupOptions().forms && window->lookupOptions().ignoreDiacritics);
   EXPECT_EQ(errors.size(), 1u);
@@ -205,8 +213,8 @@ TEST_F(MainWindow, OpensSavesAndExportsFiles) {
     EXPECT_EQ(status(), cp1250Text("Slovník byl uložen od souboru ") + name);
   }
   EXPECT_EQ(fileBytes("tc_slovnik.txt").substr(0, 11) + fileBytes("ct_slovnik.txt"), "KO - VODA\r\nVODA - KO\r\n");
-  std::filesystem::remove("tc_slovnik.txt");
-  std::filesystem::create_directory("tc_slovnik.txt");
+  std::filesystem::remove(dir / "tc_slovnik.txt");
+  std::filesystem::create_directory(dir / "tc_slovnik.txt");
   window->Ulozitdotextovhosouboru1->trigger();
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_NE(errors[0].find("tc_slovnik.txt"), std::string::npos);

@@ -28,7 +28,7 @@ void Tokno::emptyGrid() { emptyColumns(*vyberslov, vyberslov->colCount()); }
 
 void Tokno::vybyrani() {
   vyberslov->setEnabled(true);
-  gridPunctuation = fillMeaningGrid(*vyberslov, Vstup->line(walk.currentLine), direction(), lookupOptions());
+  gridPunctuation = fillMeaningGrid(store, *vyberslov, Vstup->line(walk.currentLine), direction(), lookupOptions());
 }
 
 void Tokno::vymena() {
