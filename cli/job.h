@@ -25,8 +25,8 @@ struct Job {
 };
 
 // Throws UsageError for bad arguments or text, IoError when an input file
-// cannot be read. File names are taken relative to the current folder, so
-// this must run before --dir is entered.
+// cannot be read. File names are taken relative to the current folder,
+// whatever --dir names.
 Job prepareJob(const Request& request);
 
 // Fills job.lines from the file named by the first argument, or from
