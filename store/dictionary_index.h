@@ -16,7 +16,8 @@
 #include <vector>
 
 #include "key_table.h"
-#include "record_file.h"
+#include "posix_file.h"
+#include "record_format.h"
 
 // The words of a meaning or a searched text: runs of bytes between spaces
 // and punctuation; apostrophes alone make no word.
