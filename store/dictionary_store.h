@@ -145,8 +145,8 @@ class DictionaryStore {
   DictionaryStore(const DictionaryStore&) = delete;
   DictionaryStore& operator=(const DictionaryStore&) = delete;
 
-  // What the store got past without stopping, in the order met; asking
-  // takes them.
+  // What the store got past without stopping: the dictionaries' warnings in
+  // the order met, then those of the word forms. Asking takes them.
   std::vector<StoreWarning> takeWarnings();
 
   // The folder the store's files are named in.
