@@ -2,8 +2,16 @@
 
 #include "open_dictionaries.h"
 
-HeldChanges::HeldChanges(OpenDictionaries& dictionaries, Dict dict)
-    : chosen(dictionaries.dictionary(dict, &fileStamp)) {
+namespace {
+
+Dictionary& chosenDictionary(OpenDictionaries& dictionaries, Dict dict) {
+  FileStamp ignored;
+  return dictionaries.dictionary(dict, &ignored);
+}
+
+}  // namespace
+
+HeldChanges::HeldChanges(OpenDictionaries& dictionaries, Dict dict) : chosen(chosenDictionary(dictionaries, dict)) {
   chosen.file.checkWritable();
   before = dictionaries.currentIndex(dict).records();
   fileStamp = chosen.index.stamp();

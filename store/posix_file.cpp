@@ -108,10 +108,13 @@ bool truncateFile(const FileHandle& file, off_t size) {
   return true;
 }
 
-Folder::Folder(const std::string& path, DiskObserver observer) : path(path), observer(std::move(observer)) {
+Folder::Folder(const std::string& path, DiskObserver observer)
+    : path(std::filesystem::absolute(path).lexically_normal()), observer(std::move(observer)) {
   fd = FileHandle(::open(path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-  if (fd.isOpen()) return;
-  int code = errno;
+  // A descriptor for names needs no right to enter the folder; the names in
+  // it do, and a refusal names the folder rather than a file in it.
+  int code = !fd.isOpen() ? errno : ::faccessat(AT_FDCWD, path.c_str(), X_OK, AT_EACCESS) != 0 ? errno : 0;
+  if (code == 0) return;
   if (code == ENOENT) throw IoError(code, "Folder not found: " + path);
   if (code == ENOTDIR) throw IoError(code, "Not a folder: " + path);
   throwIoError(code, path);
@@ -147,7 +150,8 @@ void Folder::syncFolderOf(const std::string& name) const {
 }
 
 std::string Folder::pathOf(const std::string& name) const {
-  return std::filesystem::absolute(std::filesystem::path(path) / name).lexically_normal().string();
+  if (path.empty()) return std::filesystem::absolute(name).lexically_normal().string();
+  return (std::filesystem::path(path) / name).lexically_normal().string();
 }
 
 bool Folder::isNamed(const FileHandle& file, const std::string& name) const {
@@ -184,7 +188,7 @@ FileHandle Folder::createUnique(std::string& name) const {
   const std::size_t from = name.size() - 6;
   for (int attempt = 0; attempt < 100; ++attempt) {
     unsigned char random[6];
-    if (::getrandom(random, sizeof random, 0) != sizeof random) return FileHandle();
+    if (retryInterrupted([&] { return ::getrandom(random, sizeof random, 0); }) != sizeof random) return FileHandle();
     for (std::size_t i = 0; i < 6; ++i) name[from + i] = kLetters[random[i] % (sizeof kLetters - 1)];
     FileHandle file = open(name, O_RDWR | O_CREAT | O_EXCL, 0600);
     if (file.isOpen() || errno != EEXIST) return file;

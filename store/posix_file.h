@@ -94,7 +94,8 @@ bool trySyncData(const FileHandle& file);
 bool truncateFile(const FileHandle& file, off_t size);
 // The folder that names are taken in: the working directory as it is at each
 // call, or one folder opened by its path, whatever the working directory
-// becomes. Names may also be absolute. Every call by name goes through one.
+// becomes (its path is made absolute at the opening). Names may also be
+// absolute. Every call by name goes through one.
 class Folder {
  public:
   Folder() = default;
@@ -147,7 +148,7 @@ class Folder {
   FileHandle createUnique(std::string& name) const;
 
   FileHandle fd;     // not open: the working directory
-  std::string path;  // as given; empty for the working directory
+  std::string path;  // absolute; empty for the working directory
   DiskObserver observer;  // for the crash tests; empty in the programs
 };
 

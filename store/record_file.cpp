@@ -84,11 +84,6 @@ void RecordFile::open() {
   takeUpJournal();
 }
 
-void RecordFile::close() {
-  writeError = 0;
-  fd.reset();
-}
-
 FileStamp RecordFile::refresh() {
   requireOpen();
   struct stat byName;

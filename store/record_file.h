@@ -35,7 +35,6 @@ class RecordFile {
   // it is not; either way, and when it cannot be read, a warning says so and
   // the file opens.
   void open();
-  void close();
 
   // Takes up the file that the name refers to now, when that is no longer the
   // one held: another program replaced it, or our own reopening failed.

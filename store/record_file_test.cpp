@@ -25,9 +25,15 @@ TEST_F(OpeningDictionaries, CreatesAMissingFileEmptyKeepsAnExistingOneAndRefuses
   std::filesystem::create_directory(dir / "tc_slovnik.slk");
   EXPECT_EQ(errorOf(open), EISDIR);
   EXPECT_TRUE(std::filesystem::is_directory(dir / "tc_slovnik.slk"));
-  // So is a folder that is missing, or a file.
+  // So is a folder that is missing, a file, or one that may not be entered.
   EXPECT_EQ(messageOf([&] { DictionaryStore store(at("missing")); }), "Folder not found: " + at("missing"));
   EXPECT_EQ(messageOf([&] { DictionaryStore store(at("ct_slovnik.slk")); }), "Not a folder: " + at("ct_slovnik.slk"));
+  std::filesystem::create_directory(dir / "locked", dir);
+  ::chmod(at("locked").c_str(), 0600);
+  expectAsUnprivileged([&] {
+    std::string message = messageOf([&] { DictionaryStore store(at("locked")); });
+    return message == "Permission denied: " + at("locked") ? "" : "message: " + message;
+  });
 }
 
 TEST_F(OpeningDictionaries, AMissingFileInAFolderThatMayNotBeWrittenReadsAsEmpty) {

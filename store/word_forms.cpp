@@ -74,7 +74,7 @@ struct WordForms::State {
   std::unordered_map<std::string, Bases> stemCache;
   IrregularForms irregular;
 
-  void warnOnce(std::string warning);
+  void warnOnce(std::vector<std::string> warnings);
   void readIrregularForms(const std::string& path, const struct stat& st);
   void refreshIrregularForms();
   void loadHunspell();
@@ -132,9 +132,12 @@ std::string missingDataProblem(const std::string& path, int code) {
 
 }  // namespace
 
-void WordForms::State::warnOnce(std::string warning) {
+// All of a reading's at once, so that a window taking them meanwhile never
+// shows half of them.
+void WordForms::State::warnOnce(std::vector<std::string> warnings) {
   std::lock_guard lock(told.mutex);
-  if (told.reported.insert(warning).second) told.warnings.push_back(std::move(warning));
+  for (std::string& warning : warnings)
+    if (told.reported.insert(warning).second) told.warnings.push_back(std::move(warning));
 }
 
 // A file saved as UTF-8, as most editors save it now, is taken as such; an
@@ -150,12 +153,12 @@ void WordForms::State::readIrregularForms(const std::string& path, const struct 
   } catch (const IoError& e) {
     // The forms only widen a look-up: a file that cannot be read must not
     // stop the look-up itself.
-    warnOnce(std::string(e.what()) + "; no irregular word forms are used");
+    warnOnce({std::string(e.what()) + "; no irregular word forms are used"});
     return;
   }
   const bool utf8 = isWellFormedUtf8(bytes) && std::any_of(bytes.begin(), bytes.end(), [](char c) { return c & 0x80; });
   if (utf8 && bytes.starts_with("\xEF\xBB\xBF")) bytes.erase(0, 3);
-  std::vector<std::string> lines = splitTextLines(bytes);
+  std::vector<std::string> lines = splitTextLines(bytes), leftOut;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     std::string line = std::move(lines[i]);
     if (trimmed(line).empty()) continue;
@@ -168,8 +171,8 @@ void WordForms::State::readIrregularForms(const std::string& path, const struct 
     std::optional<ExportLine> split = splitExportLine(line);
     if (flaw.empty()) flaw = flawOf(split);
     if (!flaw.empty()) {
-      warnOnce(shownPath + ", line " + std::to_string(i + 1) + " \"" + shownLine(shown) + "\": " + flaw +
-               "; the line is left out");
+      leftOut.push_back(shownPath + ", line " + std::to_string(i + 1) + " \"" + shownLine(shown) + "\": " + flaw +
+                        "; the line is left out");
       continue;
     }
     std::string form = upcaseCzText(trimmed(split->headword));
@@ -177,6 +180,7 @@ void WordForms::State::readIrregularForms(const std::string& path, const struct 
     forms.byFoldedForm[foldedKey(form)].push_back(base);
     forms.byForm[std::move(form)].push_back(std::move(base));
   }
+  warnOnce(std::move(leftOut));
 }
 
 // The folder's own file, else the one installed with the program; read again

@@ -159,10 +159,12 @@ TEST_F(MainWindow, PlaceholdersGoOnAClickAndComeBackAsNewAndTheDirectionSwitches
 
 // "Hledat i bez diakritiky" and "Hledat i tvary slov" reach the translation
 // and are kept for the next start. Word forms without their data are
-// told about once.
+// told about once, and so is a line of tvary.txt they cannot use.
 TEST_F(MainWindow, LookupOptionsReachTheTranslationAndLastToTheNextStart) {
   fill(kCzechTarvik, {entry("\x8E" "ENA", {"DELLA"})});
   store->wordForms().useHunspellData((dir / "missing").string());
+  putFileBytes(kIrregularFormsFileName, "broken\r\n");
+  qtApp().reportWarningsOf(&*store);
   window->Dotarviktiny1->trigger();
   type("zena voda");
   window->rychleprelozit();
@@ -171,14 +173,15 @@ TEST_F(MainWindow, LookupOptionsReachTheTranslationAndLastToTheNextStart) {
   window->wordFormsItem->trigger();
   window->rychleprelozit();
   EXPECT_EQ(output(), "DELLA KO \r\n");
-  ASSERT_TRUE(QTest::qWaitFor([this] { return !errors.empty(); }));
+  ASSERT_TRUE(QTest::qWaitFor([this] { return errors.size() == 2; }));
   EXPECT_NE(errors[0].find("sudo apt install hunspell-cs"), std::string::npos);
+  EXPECT_NE(errors[1].find("tvary.txt, line 1 \"broken\""), std::string::npos);
   window->wordFormsItem->trigger();
   window->wordFormsItem->trigger();
   window = std::make_unique<Tokno>(*store, *loader);
   window->show();
   EXPECT_TRUE(window->lookupOptions().forms && window->lookupOptions().ignoreDiacritics);
-  EXPECT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors.size(), 2u);
 }
 
 // Answers the next file dialog with `path` as soon as it is shown.
