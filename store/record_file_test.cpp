@@ -48,6 +48,15 @@ TEST_F(OpeningDictionaries, AMissingFileInAFolderThatMayNotBeWrittenReadsAsEmpty
   });
   ::chmod(dir.c_str(), 0777);
   EXPECT_FALSE(std::filesystem::exists(dir / "ct_slovnik.slk"));
+  // A journal that cannot be read is told of; the dictionary is used as it is.
+  putFileBytes("tc_slovnik.zurnal", "?");
+  ::chmod(at("tc_slovnik.zurnal").c_str(), 0);
+  expectAsUnprivileged([&]() -> std::string {
+    std::vector<StoreWarning> warnings = DictionaryStore(dir.string()).takeWarnings();
+    std::string told = warnings.empty() ? "" : warnings[0].text;
+    return told == "tc_slovnik.zurnal could not be read (Permission denied): tc_slovnik.slk is used as it is."
+               ? "" : "told: " + told;
+  });
 }
 
 }  // namespace
