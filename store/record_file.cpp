@@ -85,7 +85,6 @@ void RecordFile::open() {
 }
 
 FileStamp RecordFile::refresh() {
-  requireOpen();
   struct stat byName;
   // One stat by name per operation tells both whether the name still refers
   // to the file held and whether that file changed.
@@ -96,16 +95,10 @@ FileStamp RecordFile::refresh() {
 }
 
 FileStamp RecordFile::stamp() const {
-  requireOpen();
   return stampOf(statOf(fd, fileName));
 }
 
-void RecordFile::requireOpen() const {
-  if (!fd.isOpen()) throwIoError(EBADF, fileName);
-}
-
 void RecordFile::checkWritable() const {
-  requireOpen();
   if (writeError != 0) throwIoError(writeError, fileName);
 }
 
@@ -114,7 +107,6 @@ long RecordFile::count() const {
 }
 
 void RecordFile::read(long index, char* record) const {
-  requireOpen();
   if (index < 0) throwReadBeyondEnd(fileName);
   if (readAt(fd.get(), record, kRecordSize, static_cast<off_t>(index) * kRecordSize, fileName) != kRecordSize)
     throwReadBeyondEnd(fileName);

@@ -33,7 +33,8 @@ class RecordFile {
   // be created, read as empty. Nothing here ever truncates. A journal left
   // beside the file (journal.h) is applied when it is whole and dropped when
   // it is not; either way, and when it cannot be read, a warning says so and
-  // the file opens.
+  // the file opens. Comes before every other call: the store opens each file
+  // as it opens.
   void open();
 
   // Takes up the file that the name refers to now, when that is no longer the
@@ -43,7 +44,6 @@ class RecordFile {
   FileStamp refresh();
 
   const std::string& name() const { return fileName; }
-  bool isOpen() const { return fd.isOpen(); }
   // Raises the error that refused writing, for a file opened read-only.
   void checkWritable() const;
   FileStamp stamp() const;
@@ -72,7 +72,6 @@ class RecordFile {
  private:
   FileHandle openByName(int* refusedWrite) const;
   void adopt(FileHandle newFd, int refusedWrite);
-  void requireOpen() const;
   void takeUpJournal();
   FileHandle lockJournal(const std::string& path);
   void settleJournal(const FileHandle& journal, const std::string& path);
