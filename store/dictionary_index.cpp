@@ -20,7 +20,7 @@ void DictionaryIndex::dropTables() {
 std::string DictionaryIndex::keyOf(KeyKind kind, std::uint32_t index, const char* rec) const {
   switch (kind) {
     case kStoredKey:
-      return headwordKey(fieldText(rec, 0));
+      return headwordKey(std::string(fieldText(rec, 0)));
     case kPronouncedKey:
       return pronounceTarvik(tables[kStoredKey].keys.at(index));
     default:
@@ -122,7 +122,7 @@ void DictionaryIndex::written(std::uint32_t index, const char* newRecord, const 
   if (prefixesReady) {
     // Take the record out of the order under its old form, put it back under the new one.
     byStored.erase(std::find(byStored.begin(), byStored.end(), index));
-    std::string newForm = headwordKey(fieldText(newRecord, 0));
+    std::string newForm = headwordKey(std::string(fieldText(newRecord, 0)));
     byStored.insert(std::lower_bound(byStored.begin(), byStored.end(), std::string_view(newForm), byForm), index);
   }
   // Pronunciations follow the stored forms, so those are rekeyed first.

@@ -79,12 +79,9 @@ bool isLetter(char c) {
          std::string_view("\xD0\xF0\xDF\xA3\xB3\xB5").find(c) != std::string_view::npos;
 }
 
-std::string headwordKey(std::string_view headword) {
-  std::string key;
-  key.reserve(headword.size());
-  for (char c : headword)
-    if (c != '\'') key += c;
-  return key;
+std::string headwordKey(std::string headword) {
+  std::erase(headword, '\'');
+  return headword;
 }
 
 std::string foldedKey(std::string_view word) {

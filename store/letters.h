@@ -20,7 +20,7 @@ std::string downcaseCzText(std::string_view text);
 char foldDiacritics(char c);
 // The key a headword is found by: the headword as stored, apostrophes left
 // out. A word asked for is upper-cased first (queryKey).
-std::string headwordKey(std::string_view headword);
+std::string headwordKey(std::string headword);
 inline std::string queryKey(std::string_view word) { return headwordKey(upcaseCzText(word)); }
 // The key two spellings share when they differ only in case, diacritics and
 // apostrophes: "Muze", "MŮŽE" and "MU'Ž" all give MUZE.
