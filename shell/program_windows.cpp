@@ -29,15 +29,18 @@ Windows::Windows(DictionaryStore& store, WordFormsLoader& wordFormsLoader) {
   pri_otevreni = std::make_unique<Tpri_otevreni>();
   napoveda = std::make_unique<Tnapoveda>(store);
   hledat = std::make_unique<SearchWindow>(store, wordFormsLoader);
+  vyhledat = std::make_unique<LookupWindow>(store, wordFormsLoader);
   demoBrowser = std::make_unique<BrowserForDemo>(*ukaz_slovnik);
   okno->others = this;
   okno->demoBrowser = demoBrowser.get();
   okno_editace->insertion = okno_vlozeni.get();
   napoveda->startDemo = [this] { okno->startDemo(); };
   hledat->showInBrowser = [this](Dict dict, long position) { ukaz_slovnik->showEntry(dict, position); };
+  vyhledat->showInBrowser = hledat->showInBrowser;
 }
 
 Windows::~Windows() {
+  vyhledat.reset();
   hledat.reset();
   napoveda.reset();
   pri_otevreni.reset();
@@ -58,3 +61,20 @@ void Windows::showEditor() { okno_editace->showModal(); }
 void Windows::showAbout() { about->showModal(); }
 
 void Windows::showSearch(Dict dict, const LookupOptions& options) { hledat->showFor(dict, options); }
+
+void Windows::showMainWindow() {
+  // The first showing is the start's, splash first.
+  if (!mainWindowShown) {
+    pri_otevreni->showModal();
+    okno->show();
+    mainWindowShown = true;
+    return;
+  }
+  okno->show();
+  okno->raise();
+  okno->activateWindow();
+}
+
+void Windows::lookUp(const std::string& text) { vyhledat->showFor(text, okno->lookupOptions()); }
+
+void Windows::lookUpSelection() { vyhledat->showForSelection(okno->lookupOptions()); }

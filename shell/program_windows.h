@@ -1,6 +1,6 @@
 #pragma once
 
-// The program's nine windows, owned here and connected to one another: a
+// The program's ten windows, owned here and connected to one another: a
 // window asks for another only through what the shell gives it.
 
 #include <memory>
@@ -10,6 +10,7 @@
 #include "editor_window.h"
 #include "help_window.h"
 #include "insertion_window.h"
+#include "lookup_window.h"
 #include "main_window.h"
 #include "other_windows.h"
 #include "question_window.h"
@@ -49,6 +50,12 @@ class Windows final : public OtherWindows {
   void showAbout() override;
   void showSearch(Dict dict, const LookupOptions& options) override;
 
+  // What another program asks of this one: the main window, as a start
+  // shows it; a word, or the selection, in "Vyhledat".
+  void showMainWindow();
+  void lookUp(const std::string& text);
+  void lookUpSelection();
+
   std::unique_ptr<Tokno> okno;
   std::unique_ptr<Tokno_vlozeni> okno_vlozeni;
   std::unique_ptr<Tukaz_slovnik> ukaz_slovnik;
@@ -58,7 +65,9 @@ class Windows final : public OtherWindows {
   std::unique_ptr<Tpri_otevreni> pri_otevreni;
   std::unique_ptr<Tnapoveda> napoveda;
   std::unique_ptr<SearchWindow> hledat;
+  std::unique_ptr<LookupWindow> vyhledat;
 
  private:
   std::unique_ptr<BrowserForDemo> demoBrowser;
+  bool mainWindowShown = false;
 };

@@ -1,6 +1,9 @@
 #include "letters.h"
 
+#include <algorithm>
 #include <array>
+
+#include "cp1250.h"
 
 namespace {
 
@@ -77,6 +80,21 @@ bool isLetter(char c) {
   // Đ, đ, ß, Ł, ł and µ have no plain form to fold to.
   return (plain >= 'A' && plain <= 'Z') || (plain >= 'a' && plain <= 'z') ||
          std::string_view("\xD0\xF0\xDF\xA3\xB3\xB5").find(c) != std::string_view::npos;
+}
+
+bool hasLetter(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char c) { return isLetter(c) || c == kStandIn; });
+}
+
+bool isEdgePunctuation(char c) {
+  // In Windows-1250.
+  static constexpr std::array<bool, 256> kEdgePunctuation = [] {
+    std::array<bool, 256> table{};
+    for (char c : std::string_view("\"'()[]{}!?:;\x82\x84\x85\x91\x92\x93\x94\x96\x97\xAB\xBB"))
+      table[static_cast<unsigned char>(c)] = true;
+    return table;
+  }();
+  return kEdgePunctuation[static_cast<unsigned char>(c)];
 }
 
 std::string headwordKey(std::string headword) {

@@ -44,6 +44,14 @@ constexpr bool isControlByte(char c) { return static_cast<unsigned char>(c) < 0x
 // A letter of any language Windows-1250 writes (a, Ž, ß, ł ...), not a
 // digit, mark or symbol: a run of text without one is no word.
 bool isLetter(char c);
+// A letter, or a stand-in for a character the code page lacks, which may be
+// a letter too (ж, 漢).
+bool hasLetter(std::string_view text);
+
+// Quotes, brackets and the marks that end a clause: what real text puts
+// around a word ("(muž)", „Žena“, muž!). The hyphen is not among them: it
+// belongs to Czech words.
+bool isEdgePunctuation(char c);
 
 // How a Czech reader says a Tarvik word (SHEEKA -> ŠÍKA); apostrophes vanish.
 std::string pronounceTarvik(std::string_view word);

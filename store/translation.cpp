@@ -7,23 +7,6 @@
 
 namespace {
 
-// Quotes, brackets and the marks that end a clause, in Windows-1250: what
-// real text puts around a word ("(muž)", „Žena“, muž!). The hyphen is not
-// among them: it belongs to Czech words.
-constexpr std::array<bool, 256> kEdgePunctuation = [] {
-  std::array<bool, 256> table{};
-  for (char c : std::string_view("\"'()[]{}!?:;\x82\x84\x85\x91\x92\x93\x94\x96\x97\xAB\xBB"))
-    table[static_cast<unsigned char>(c)] = true;
-  return table;
-}();
-
-bool isEdgePunctuation(char c) { return kEdgePunctuation[static_cast<unsigned char>(c)]; }
-
-// A character the code page lacks may be a letter too (ж, 漢).
-bool hasLetter(std::string_view text) {
-  return std::any_of(text.begin(), text.end(), [](char c) { return isLetter(c) || c == kStandIn; });
-}
-
 std::string_view withoutLeadingSpaces(std::string_view text) {
   std::size_t first = text.find_first_not_of(' ');
   return first == std::string_view::npos ? std::string_view() : text.substr(first);

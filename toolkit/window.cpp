@@ -1,10 +1,13 @@
 #include "window.h"
 
+#include <QCursor>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
+#include <algorithm>
 
 #include "controls.h"
 
@@ -74,6 +77,23 @@ void Window::placeAtScreenCentre() {
   winId();
   QSize size = frameGeometry().size();
   move(shownOn->geometry().center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+void Window::placeNearPointer() {
+  if (QGuiApplication::platformName() == "wayland") {
+    placeAtScreenCentre();
+    return;
+  }
+  const QPoint pointer = QCursor::pos();
+  QScreen* at = QGuiApplication::screenAt(pointer);
+  if (at == nullptr) at = QGuiApplication::primaryScreen();
+  winId();
+  const QRect room = at->availableGeometry();
+  const QSize size = frameGeometry().size();
+  constexpr int kBesidePointer = 16;
+  const int x = std::clamp(pointer.x() + kBesidePointer, room.left(), std::max(room.left(), room.right() + 1 - size.width()));
+  const int y = std::clamp(pointer.y() + kBesidePointer, room.top(), std::max(room.top(), room.bottom() + 1 - size.height()));
+  move(x, y);
 }
 
 void Window::showModeless() {

@@ -22,6 +22,10 @@ class Window : public QDialog {
   void placeAt(int x, int y);
   // Centres the window on the screen it belongs to.
   void placeAtScreenCentre();
+  // Puts the window just below and right of the mouse pointer, whole on its
+  // screen; centred where the platform keeps the pointer from programs
+  // (Wayland, whose compositor places windows itself).
+  void placeNearPointer();
   // Shows the window beside the others.
   void showModeless();
   // Shows the window and returns when it is closed.
