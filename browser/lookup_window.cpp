@@ -108,7 +108,6 @@ void LookupWindow::showForSelection(const LookupOptions& lookupOptions) {
   places.clear();
   text->setContent("");
   StatusBar1->setPanelText(0, cp1250Text("Čte se vybraný text…"));
-  appear();
   takeSelectedText(this, [this](const std::string& selected) {
     if (wordsToLookUp(selected).first.empty()) {
       StatusBar1->setPanelText(0, cp1250Text("Ve výběru ani ve schránce není žádné slovo."));
@@ -116,6 +115,7 @@ void LookupWindow::showForSelection(const LookupOptions& lookupOptions) {
     }
     showFor(selected, options);
   });
+  appear();
 }
 
 void LookupWindow::appear() {

@@ -53,11 +53,18 @@ start_x_server() {
 # scripts/accessibility_walk reads its windows as one does. Qt joins the
 # accessibility bus only if it runs when the program starts, so it is
 # started here, before any program.
+#
+# The bus starts the program just built for a request when none runs: it
+# finds the build tree's service file through XDG_DATA_DIRS, and gives the
+# program what the session sets.
 start_accessibility_bus() {
-  dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$work/bus" 4>"$work/bus.pid" ||
+  XDG_DATA_DIRS=$root/build/shell/share:${XDG_DATA_DIRS:-/usr/local/share:/usr/share} \
+    dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$work/bus" 4>"$work/bus.pid" ||
     { echo "no session bus" >&2; exit 1; }
   export DBUS_SESSION_BUS_ADDRESS
   DBUS_SESSION_BUS_ADDRESS=$(head -1 "$work/bus")
+  dbus-update-activation-environment DISPLAY LC_ALL QT_QPA_PLATFORM XDG_RUNTIME_DIR \
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 || { echo "the bus takes no environment" >&2; exit 1; }
   dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null ||
     { echo "no accessibility bus" >&2; exit 1; }
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1

@@ -32,8 +32,9 @@ void takeSelectedText(QWidget* window, std::function<void(const std::string& tex
     use(fromQt(selectedNow()));
     return;
   }
-  // Read at the first of: the window active with a text offered, an offer
-  // arriving, or the end of the wait. Whichever comes first answers.
+  // What the window was offered before it lost the focus may be gone, or
+  // stale: only an offer after its new showing counts.
+  window->hide();
   struct Waiting {
     std::function<void(const std::string&)> use;
     QTimer timer;
@@ -58,5 +59,4 @@ void takeSelectedText(QWidget* window, std::function<void(const std::string& tex
   waiting->timer.setSingleShot(true);
   waiting->timeout = QObject::connect(&waiting->timer, &QTimer::timeout, window, [answer] { answer(true); });
   waiting->timer.start(kOfferWaitMs);
-  if (window->isActiveWindow()) answer(false);
 }
