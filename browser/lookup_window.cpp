@@ -182,14 +182,16 @@ void LookupWindow::addRow(Dict dict, const EntriesSnapshot& records, long positi
 
 void LookupWindow::remember() {
   rememberWhenListed = false;
-  if (lookedUp && !shownWord.empty()) lookedUp(places.empty() ? kTarvikCzech : places.front().first, shownWord);
+  if (shownWord.empty()) return;
+  rememberedWord = shownWord;
+  if (lookedUp) lookedUp(places.empty() ? kTarvikCzech : places.front().first, shownWord);
 }
 
 void LookupWindow::showChosen() {
   const int row = results->selectedRow();
   if (row == 0 || static_cast<std::size_t>(row) > places.size()) return;
   // A word typed over is looked up deliberately once the user takes an entry of it.
-  remember();
+  if (shownWord != rememberedWord) remember();
   const auto [dict, position] = places[row - 1];
   close();
   if (showInBrowser) showInBrowser(dict, position);

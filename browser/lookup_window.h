@@ -67,4 +67,5 @@ class LookupWindow : public Window {
   std::string shownWord;
   // A look-up from outside is remembered once its list is there.
   bool rememberWhenListed = false;
+  std::string rememberedWord;
 };
