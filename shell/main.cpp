@@ -11,6 +11,7 @@
 
 #include "error_report.h"
 #include "io_error.h"
+#include "lookup_history.h"
 #include "program_windows.h"
 #include "start_up.h"
 #include "version.h"
@@ -79,13 +80,15 @@ int main(int argc, char** argv) {
     reportError(error);
     return 3;
   }
-  app.reportWarningsOf(store.get());
+  // The user's, wherever the dictionaries are; read at its first use.
+  LookupHistory history(userDataFolder());
+  app.reportWarningsOf(store.get(), &history);
   reportStoreWarnings();
   int status;
   {
     // Ends after the windows, waiting for a loading still under way.
     WordFormsLoader wordFormsLoader(store->wordForms());
-    auto windows = std::make_unique<Windows>(*store, wordFormsLoader);
+    auto windows = std::make_unique<Windows>(*store, wordFormsLoader, history);
     windows->pri_otevreni->showModal();
     windows->okno->show();
     status = app.exec();

@@ -52,8 +52,8 @@ QAction* menuItem(QMenu* menu, const char* caption, QKeySequence key = {}) {
 
 }  // namespace
 
-Tokno::Tokno(DictionaryStore& store, WordFormsLoader& wordFormsLoader, QWidget* parent)
-    : QMainWindow(parent), store(store), wordFormsLoader(wordFormsLoader) {
+Tokno::Tokno(DictionaryStore& store, WordFormsLoader& wordFormsLoader, LookupHistory& history, QWidget* parent)
+    : QMainWindow(parent), store(store), wordFormsLoader(wordFormsLoader), history(history) {
   setWindowTitle(QString::fromUtf8("Tarviksko-český slovník"));
   setFont(programFont());
   auto* client = new QWidget(this);
@@ -148,6 +148,12 @@ void Tokno::createMenus() {
     item->setChecked(storedChoice(key));
   }
   slovnik->addSeparator();
+  rememberWordsItem = menuItem(slovnik, "Pamatovat si hledaná slova");
+  rememberWordsItem->setCheckable(true);
+  rememberWordsItem->setChecked(storedChoice(kRememberWordsChoice, true));
+  history.setRecording(rememberWordsItem->isChecked());
+  clearHistoryItem = menuItem(slovnik, "Vymazat historii hledání");
+  slovnik->addSeparator();
   Doetiny1 = menuItem(slovnik, "Do češtiny");
   Dotarviktiny1 = menuItem(slovnik, "Do tarvikštiny");
   auto* directions = new QActionGroup(this);
@@ -177,6 +183,8 @@ void Tokno::connectHandlers() {
   onMenuItem(searchItem, this, &Tokno::searchItemClick);
   onMenuItem(wordFormsItem, this, &Tokno::wordFormsItemClick);
   onMenuItem(withoutDiacriticsItem, this, &Tokno::withoutDiacriticsItemClick);
+  onMenuItem(rememberWordsItem, this, &Tokno::rememberWordsItemClick);
+  onMenuItem(clearHistoryItem, this, &Tokno::clearHistoryItemClick);
   onMenuItem(Doetiny1, this, &Tokno::Doetiny1Click);
   onMenuItem(Dotarviktiny1, this, &Tokno::Dotarviktiny1Click);
   onMenuItem(Npovda1, this, &Tokno::Npovda1Click);
