@@ -122,8 +122,11 @@ void LookupHistory::takeUp() {
   if (loaded && now == known) return;
   held.clear();
   known = now;
-  loaded = true;
+  // A file that could not be read is read again at the next use, and no
+  // change is written over it meanwhile.
+  loaded = false;
   if (now != FileStamp()) load();
+  loaded = true;
 }
 
 void LookupHistory::load() {

@@ -86,6 +86,20 @@ TEST_F(History, SetsADamagedFileAsideAndSaysSoOnce) {
   }
 }
 
+// The second look-up must not write over what the first could not read.
+TEST_F(History, IsNotWrittenOverWhenItCannotBeRead) {
+  const std::string kept = "2026-12-07T18:57:33Z tc DROM\r\n";
+  putFileBytes("historie.txt", kept);
+  std::filesystem::permissions(dir / "historie.txt", std::filesystem::perms::none);
+  expectAsUnprivileged([&]() -> std::string {
+    LookupHistory history(dir.string());
+    int first = errorOf([&] { history.remember(kTarvikCzech, "della"); });
+    int second = errorOf([&] { history.remember(kTarvikCzech, "della"); });
+    return first == EACCES && second == EACCES ? "" : "remembered over a history it could not read";
+  });
+  EXPECT_EQ(fileBytes("historie.txt"), kept);
+}
+
 // A kill or a power cut at any moment leaves the old file or the new one:
 // the file itself is never written, only a copy synced before it replaces
 // the file; and a copy a crash left is gone at the next use.
