@@ -148,12 +148,6 @@ void Tokno::createMenus() {
     item->setChecked(storedChoice(key));
   }
   slovnik->addSeparator();
-  rememberWordsItem = menuItem(slovnik, "Pamatovat si hledaná slova");
-  rememberWordsItem->setCheckable(true);
-  rememberWordsItem->setChecked(storedChoice(kRememberWordsChoice, true));
-  history.setRecording(rememberWordsItem->isChecked());
-  clearHistoryItem = menuItem(slovnik, "Vymazat historii hledání");
-  slovnik->addSeparator();
   Doetiny1 = menuItem(slovnik, "Do češtiny");
   Dotarviktiny1 = menuItem(slovnik, "Do tarvikštiny");
   auto* directions = new QActionGroup(this);
@@ -162,6 +156,13 @@ void Tokno::createMenus() {
     directions->addAction(item);
   }
   Doetiny1->setChecked(true);
+  // Last, so that the items our users know keep their places.
+  slovnik->addSeparator();
+  rememberWordsItem = menuItem(slovnik, "Pamatovat si hledaná slova");
+  rememberWordsItem->setCheckable(true);
+  rememberWordsItem->setChecked(storedChoice(kRememberWordsChoice, true));
+  history.setRecording(rememberWordsItem->isChecked());
+  clearHistoryItem = menuItem(slovnik, "Vymazat historii hledání");
 
   QMenu* help = menuBar()->addMenu("Help");
   Npovda1 = menuItem(help, "Nápověda");
