@@ -112,8 +112,9 @@ void SearchWindow::showFor(Dict dict, const LookupOptions& options) {
   withoutDiacritics->setChecked(options.ignoreDiacritics);
   text->selectAll();
   text->setFocus();
-  offerHistory();
   showModeless();
+  // After the showing: a history that cannot be read keeps no search from the user.
+  offerHistory();
 }
 
 void SearchWindow::searchSettled() {
@@ -194,6 +195,6 @@ void SearchWindow::addRow(const EntriesSnapshot& records, long position, const s
 void SearchWindow::showChosen() {
   const int row = results->selectedRow();
   if (row == 0) return;
-  remember();
   if (showInBrowser) showInBrowser(dictionary(), positions[row - 1]);
+  remember();
 }

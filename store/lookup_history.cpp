@@ -100,7 +100,7 @@ std::vector<std::string> LookupHistory::takeWarnings() { return std::exchange(wa
 bool LookupHistory::openFolder() {
   if (folder) return true;
   struct stat st;
-  if (::stat(folderPath.c_str(), &st) != 0) {
+  if (!Folder().stat(folderPath, &st)) {
     if (errno == ENOENT) return false;
     throwIoError(errno, folderPath);
   }
