@@ -41,9 +41,15 @@ DictionaryStore& openDictionary() {
   return openStore(folder());
 }
 
+// The browser's history of looked-up words, beside the dictionary.
+LookupHistory& history() {
+  static LookupHistory words((folder() / "data").string());
+  return words;
+}
+
 // The browser as the program has it once the user has opened it.
 Tukaz_slovnik* openBrowser(DictionaryStore& store) {
-  auto* browser = new Tukaz_slovnik(store);
+  auto* browser = new Tukaz_slovnik(store, history());
   browser->showModeless();
   QApplication::processEvents();
   return browser;
@@ -140,7 +146,7 @@ BENCHMARK(instantSearchKeystroke)->Unit(benchmark::kMillisecond)->Repetitions(3)
 // this includes reading the file and building the store's look-up tables.
 void creationAfterStart(benchmark::State& state) {
   dictionary();
-  for (auto _ : state) delete new Tukaz_slovnik(openDictionary());
+  for (auto _ : state) delete new Tukaz_slovnik(openDictionary(), history());
 }
 BENCHMARK(creationAfterStart)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
 

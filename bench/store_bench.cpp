@@ -14,6 +14,7 @@
 #include "cp1250.h"
 #include "dictionary_store.h"
 #include "letters.h"
+#include "lookup_history.h"
 #include "word_forms.h"
 
 namespace {
@@ -242,6 +243,23 @@ void deleteFirst(benchmark::State& state) {
   for (auto _ : state) store.deleteEntry(0, kTarvikCzech);
 }
 BENCHMARK(deleteFirst)->Arg(200000)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
+
+// What the search window waits for when it first offers the words looked
+// up: a full history read from its file. Must stay well under 20 ms.
+void openFullHistory(benchmark::State& state) {
+  const fs::path folder = benchFolder("store") / "history";
+  fs::create_directories(folder);
+  {
+    std::ofstream file(folder / kHistoryFileName, std::ios::binary);
+    for (std::size_t i = 0; i < kHistoryLength; ++i)
+      file << "2026-12-07T18:57:33Z " << (i % 2 ? "tc" : "ct") << " SLOVO " << i << "\r\n";
+  }
+  for (auto _ : state) {
+    LookupHistory history(folder.string());
+    benchmark::DoNotOptimize(history.entries().size());
+  }
+}
+BENCHMARK(openFullHistory)->Unit(benchmark::kMillisecond)->Repetitions(3);
 
 }  // namespace
 

@@ -39,6 +39,8 @@ void Tukaz_slovnik::prelozitClick() {
   clicknavypis();
 }
 
+void Tukaz_slovnik::rememberWord() { history.remember(direction(), fromQt(najit->text())); }
+
 void Tukaz_slovnik::stiskklavesy() {
   if (!okamzite->isChecked()) return;
   const Dict dict = direction();

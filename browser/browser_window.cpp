@@ -11,8 +11,8 @@ constexpr int kStatusHeight = 19;
 
 }  // namespace
 
-Tukaz_slovnik::Tukaz_slovnik(DictionaryStore& store, QWidget* parent)
-    : Window("Slovník", kClientWidth, kClientHeight, parent), store(store) {
+Tukaz_slovnik::Tukaz_slovnik(DictionaryStore& store, LookupHistory& history, QWidget* parent)
+    : Window("Slovník", kClientWidth, kClientHeight, parent), store(store), history(history) {
   placeAt(345, 234);
   createControls();
   connectHandlers();
@@ -58,6 +58,7 @@ void Tukaz_slovnik::createControls() {
 void Tukaz_slovnik::connectHandlers() {
   onEvent(najit, &QLineEdit::textChanged, this, &Tukaz_slovnik::stiskklavesy);
   onEvent(prelozit, &QPushButton::clicked, this, &Tukaz_slovnik::prelozitClick);
+  onEvent(prelozit, &QPushButton::clicked, this, &Tukaz_slovnik::rememberWord);
   onEvent(zavrit, &QPushButton::clicked, this, &Tukaz_slovnik::zavritClick);
   onSelected(dotarvikstiny, this, &Tukaz_slovnik::zaskrtnuti);
   onSelected(docestiny, this, &Tukaz_slovnik::zaskrtnuti);

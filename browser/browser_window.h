@@ -14,6 +14,7 @@
 #include "controls.h"
 #include "model_grid.h"
 #include "dictionary_store.h"
+#include "lookup_history.h"
 #include "window.h"
 
 class MeaningList;
@@ -22,10 +23,11 @@ class Tukaz_slovnik : public Window {
  public:
   // Created hidden, already listing tc_slovnik for its placeholder text. A
   // failure of that first listing is reported and the window exists anyway.
-  explicit Tukaz_slovnik(DictionaryStore& store, QWidget* parent = nullptr);
+  Tukaz_slovnik(DictionaryStore& store, LookupHistory& history, QWidget* parent = nullptr);
 
   void zaskrtnuti();
   void prelozitClick();
+  void rememberWord();
   void stiskklavesy();
   void clicknavypis();
   void zavritClick();
@@ -60,6 +62,7 @@ class Tukaz_slovnik : public Window {
   void selectEntry(long position);
 
   DictionaryStore& store;
+  LookupHistory& history;
   MeaningList* slova;
   // Set by showEntry for the activation that follows its showing, whose
   // look-up of the headword would select the first record holding it, or

@@ -24,7 +24,8 @@ class Browser : public WindowTest<StoreTest> {
                         entry("KO", {"", "", "VODA"}), entry("ROUNNA", {cz("ŘEKA")}), entry("SHEE", {"MOST"}),
                         entry("TA'QUI", {"TICHO"})});
     fill(kCzechTarvik, {entry("MOST", {"SHEE"}), entry("VODA", {"KO"}), entry(cz("ŘEKA"), {"ROUNNA"})});
-    window = std::make_unique<Tukaz_slovnik>(*store);
+    history.emplace(at("data"));
+    window = std::make_unique<Tukaz_slovnik>(*store, *history);
   }
   void TearDown() override {
     window.reset();
@@ -50,6 +51,7 @@ class Browser : public WindowTest<StoreTest> {
     return cells;
   }
 
+  std::optional<LookupHistory> history;
   std::unique_ptr<Tukaz_slovnik> window;
 };
 
@@ -109,6 +111,8 @@ TEST_F(Browser, PrelozitSelectsTheFirstRowOfTheEntryFoundOrReportsAReadError) {
     EXPECT_EQ(std::tuple(row(), panel(0), panel(2).empty()), std::tuple(expectedRow, found, expectedRow == 0))
         << query;
   }
+  // Each word the user had it look up is remembered, once.
+  EXPECT_EQ(history->wordsFor(kTarvikCzech).size(), 8u);
   // A file that cannot be read any more: a folder took its name.
   std::filesystem::remove(dir / "tc_slovnik.slk");
   std::filesystem::create_directory(dir / "tc_slovnik.slk");
@@ -116,7 +120,7 @@ TEST_F(Browser, PrelozitSelectsTheFirstRowOfTheEntryFoundOrReportsAReadError) {
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_NE(errors[0].find("tc_slovnik.slk"), std::string::npos);
   EXPECT_EQ(std::tuple(window->vypis_slovicek->rowTotal(), row()), std::tuple(9, 6));
-  Tukaz_slovnik unlisted(*store);  // made anyway
+  Tukaz_slovnik unlisted(*store, *history);  // made anyway
   EXPECT_EQ(errors.size(), 2u);
   EXPECT_EQ(unlisted.vypis_slovicek->cell(0, 0), cz("Tarvikské slova"));
 }

@@ -40,8 +40,12 @@ std::string meaningsOf(const EntriesSnapshot& entries, long index) {
 
 }  // namespace
 
-SearchWindow::SearchWindow(DictionaryStore& store, WordFormsLoader& wordFormsLoader, QWidget* parent)
-    : Window("Hledat", kClientWidth, kClientHeight, parent), store(store), wordFormsLoader(wordFormsLoader) {
+SearchWindow::SearchWindow(DictionaryStore& store, WordFormsLoader& wordFormsLoader, LookupHistory& history,
+                           QWidget* parent)
+    : Window("Hledat", kClientWidth, kClientHeight, parent),
+      store(store),
+      wordFormsLoader(wordFormsLoader),
+      history(history) {
   placeAt(380, 200);
   createControls();
   connectHandlers();
@@ -51,6 +55,7 @@ void SearchWindow::createControls() {
   text = new EditBox(this);
   text->setGeometry(8, 8, 441, 21);
   nameForScreenReader(text, "Hledaný text");
+  recall = new WordRecall(text);
 
   found = new QStandardItemModel(0, 3, this);
   found->setHorizontalHeaderLabels({"Heslo", QString::fromUtf8("Významy"), "Nalezeno"});
@@ -87,14 +92,17 @@ void SearchWindow::createControls() {
 
 void SearchWindow::connectHandlers() {
   onEvent(text, &EditBox::changed, this, &SearchWindow::search);
-  onEvent(text, &QLineEdit::returnPressed, this, &SearchWindow::search);
+  onEvent(text, &QLineEdit::returnPressed, this, &SearchWindow::searchSettled);
   for (QRadioButton* button : {tarvikCzech, czechTarvik, headwords, meanings})
     onSelected(button, this, &SearchWindow::search);
+  for (QRadioButton* button : {tarvikCzech, czechTarvik}) onSelected(button, this, &SearchWindow::offerHistory);
   onEvent(wordForms, &QCheckBox::toggled, this, &SearchWindow::search);
   onEvent(withoutDiacritics, &QCheckBox::toggled, this, &SearchWindow::search);
   onEvent(results, &ModelGrid::chosen, this, &SearchWindow::showChosen);
   QObject::connect(zavrit, &QPushButton::clicked, this, &Window::close);
   onEvent(this, &Window::activated, this, &SearchWindow::searchAgain);
+  onEvent(this, &Window::activated, this, &SearchWindow::offerHistory);
+  onEvent(this, &Window::left, this, &SearchWindow::rememberFound);
 }
 
 void SearchWindow::showFor(Dict dict, const LookupOptions& options) {
@@ -105,7 +113,29 @@ void SearchWindow::showFor(Dict dict, const LookupOptions& options) {
   text->selectAll();
   text->setFocus();
   showModeless();
+  // After the showing: a history that cannot be read keeps no search from the user.
+  offerHistory();
 }
+
+void SearchWindow::searchSettled() {
+  search();
+  remember();
+}
+
+void SearchWindow::rememberFound() {
+  if (foundSome) remember();
+}
+
+void SearchWindow::remember() {
+  const std::string word = text->content();
+  std::string now = static_cast<char>(dictionary()) + word;
+  if (word.find_first_not_of(' ') == std::string::npos || now == remembered) return;
+  history.remember(dictionary(), word);
+  remembered = std::move(now);
+  offerHistory();
+}
+
+void SearchWindow::offerHistory() { recall->setWords(history.wordsFor(dictionary())); }
 
 void SearchWindow::search() {
   if (list()) results->setSelectedRow(1);
@@ -119,6 +149,7 @@ void SearchWindow::searchAgain() {
 bool SearchWindow::list() {
   found->setRowCount(0);
   positions.clear();
+  foundSome = false;
   // The data loads off this thread; the search runs again once it is there.
   // Only Czech words have forms: Czech headwords, and the meanings of Tarvik ones.
   const bool formsApply = wordForms->isChecked() && holdsCzechWords(dictionary(), !headwords->isChecked());
@@ -137,6 +168,7 @@ bool SearchWindow::list() {
   const EntriesSnapshot records = store.entriesNow(dict);
   for (const FoundEntry& entry : entries) addRow(records, entry.position, howFound(entry.how, entry.baseForm));
   if (!entries.empty()) {
+    foundSome = true;
     StatusBar1->setPanelText(0, "Nalezeno: " + std::to_string(entries.size()));
     return true;
   }
@@ -162,5 +194,7 @@ void SearchWindow::addRow(const EntriesSnapshot& records, long position, const s
 
 void SearchWindow::showChosen() {
   const int row = results->selectedRow();
-  if (row != 0 && showInBrowser) showInBrowser(dictionary(), positions[row - 1]);
+  if (row == 0) return;
+  if (showInBrowser) showInBrowser(dictionary(), positions[row - 1]);
+  remember();
 }

@@ -24,8 +24,9 @@ class Search : public WindowTest<StoreTest> {
     fill(kTarvikCzech, {entry("DELLA", {cz("ŽENA"), cz("MANŽELKA")}), entry("DROM", {cz("MUŽ")})});
     fill(kCzechTarvik, {entry("MOST", {"SHEE"}), entry(cz("ŽENA"), {"DELLA"}), entry(cz("ŽENA"), {"SA"})});
     loader.emplace(store->wordForms());
-    browser = std::make_unique<Tukaz_slovnik>(*store);
-    window = std::make_unique<SearchWindow>(*store, *loader);
+    history.emplace(at("data"));
+    browser = std::make_unique<Tukaz_slovnik>(*store, *history);
+    window = std::make_unique<SearchWindow>(*store, *loader, *history);
     window->showInBrowser = [this](Dict dict, long position) { browser->showEntry(dict, position); };
   }
   // The listed rows, cells joined by "|", rows by ";".
@@ -43,6 +44,7 @@ class Search : public WindowTest<StoreTest> {
     WindowTest::TearDown();
   }
 
+  std::optional<LookupHistory> history;
   std::optional<WordFormsLoader> loader;
   std::unique_ptr<Tukaz_slovnik> browser;
   std::unique_ptr<SearchWindow> window;
@@ -75,6 +77,32 @@ TEST_F(Search, FindsWithoutDiacriticsAndShowsTheEntryChosenInTheBrowser) {
   QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, first);
   EXPECT_TRUE(browser->docestiny->isChecked());
   EXPECT_EQ(browser->vypis_slovicek->selectedRow(), 3);
+  EXPECT_TRUE(errors.empty());
+}
+
+// Typing remembers nothing, Enter and leaving the window with a word that
+// found entries do; Up brings back the words of the direction chosen, newest
+// first, and Down the text as it was typed.
+TEST_F(Search, UpBringsBackTheWordsSettledOnInTheDirectionChosen) {
+  history->remember(kCzechTarvik, "most");
+  window->showFor(kTarvikCzech, {});
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  typeText(window->text, "della");
+  EXPECT_EQ(history->entries().size(), 1u);
+  QTest::keyClick(window->text, Qt::Key_Return);
+  window->text->setText("drom");
+  window->close();
+  EXPECT_EQ(history->wordsFor(kTarvikCzech), (std::vector<std::string>{"drom", "della"}));
+  window->showFor(kTarvikCzech, {});
+  window->text->setText("");
+  const std::pair<Qt::Key, const char*> steps[] = {
+      {Qt::Key_Up, "drom"}, {Qt::Key_Up, "della"}, {Qt::Key_Up, "della"}, {Qt::Key_Down, "drom"}, {Qt::Key_Down, ""}};
+  for (auto [key, shown] : steps) {
+    QTest::keyClick(window->text, key);
+    EXPECT_EQ(window->text->text(), shown);
+  }
+  QTest::keyClick(window->text, Qt::Key_Up);
+  EXPECT_EQ(rows(), cz("DROM|MUŽ|přesně;"));
   EXPECT_TRUE(errors.empty());
 }
 

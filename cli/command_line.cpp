@@ -22,6 +22,7 @@ struct RawOptions {
   std::string format = "text";
   bool truncate = false;
   bool header = false;
+  bool clear = false;
 };
 
 const char* const kGeneralHelp =
@@ -92,6 +93,7 @@ void addCommand(CLI::App& app, const Command& command, RawOptions& raw) {
         ->check(CLI::IsMember({"text", "tsv", "csv"}));
   if (command.options & kHeader)
     sub->add_flag("--header", raw.header, "with --format csv: skip the first row, which names the columns");
+  if (command.options & kClear) sub->add_flag("--clear", raw.clear, "forget every word looked up, printing nothing");
   if (command.options & kTruncate)
     sub->add_flag("--truncate", raw.truncate, "store a word over 20 bytes cut to 20 (and say so), not refuse it");
   // Counts are checked after parsing, once arguments after "--" have joined.
@@ -174,6 +176,7 @@ Request toRequest(const CLI::App& app, const RawOptions& raw, const std::vector<
   request.format = raw.format == "tsv" ? FileFormat::kTsv : raw.format == "csv" ? FileFormat::kCsv : FileFormat::kText;
   request.truncate = raw.truncate;
   request.header = raw.header;
+  request.clear = raw.clear;
   request.arguments = gatherArguments(*sub, command, afterDashes);
   return request;
 }

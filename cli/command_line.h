@@ -26,6 +26,7 @@ struct Request {
   FileFormat format = FileFormat::kText;
   bool truncate = false;  // insert, import: cut fields over 20 bytes instead of refusing them
   bool header = false;    // import --format csv: skip the first row
+  bool clear = false;     // history: forget it instead of printing it
   std::vector<std::string> arguments;  // in the order given, "--" removed
 };
 

@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <ctime>
 #include <unistd.h>
 
 #include "exit_codes.h"
 #include "import_format.h"
 #include "io_error.h"
 #include "job.h"
+#include "lookup_history.h"
 #include "meaning_grid.h"
 #include "text_file.h"
 #include "word_forms.h"
@@ -177,6 +179,30 @@ int spell(const Job& job, DictionaryStore*) { return print(job, spellTarvik(job.
 
 int upcase(const Job& job, DictionaryStore*) { return print(job, upcaseCzText(job.texts[0])); }
 
+// Local time, as ISO 8601 writes it with its offset: 2026-12-07T19:57:33+01:00.
+std::string localTimeText(std::int64_t time) {
+  std::time_t t = static_cast<std::time_t>(time);
+  std::tm local{};
+  ::localtime_r(&t, &local);
+  char text[40];
+  std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S%z", &local);
+  std::string shown = text;
+  return shown.insert(shown.size() - 2, ":");
+}
+
+int history(const Job& job, DictionaryStore*) {
+  LookupHistory history(userDataFolder());
+  if (job.request.clear) {
+    history.clear();
+    return kExitDone;
+  }
+  const std::vector<HistoryEntry>& entries = history.entries();
+  for (const std::string& warning : history.takeWarnings()) reportError(warning, job.request.encoding);
+  for (const HistoryEntry& e : entries)
+    print(job, localTimeText(e.time) + (e.dict == kTarvikCzech ? "\ttc\t" : "\tct\t") + e.word);
+  return kExitDone;
+}
+
 // Whether the job looks for Czech word forms: asked for, and on Czech words.
 bool formsApply(const Job& job) {
   return job.request.lookup.forms && holdsCzechWords(job.request.dict, job.request.command->run == search);
@@ -292,6 +318,15 @@ const std::vector<Command> kCommands = {
      "control character is listed with its line (--truncate imports the long ones cut).",
      {{"FILE", "the file to import; - for standard input", nullptr, true, false}},
      kDict | kImportFormat | kHeader | kTruncate, takeEntries, importText},
+    {"history", "Show the words looked up in the program",
+     "Prints the words looked up in the program's \"Hledat\" window and in its dictionary\n"
+     "browser, newest first, the last 1000: TIME<TAB>DIRECTION<TAB>WORD, the time in\n"
+     "ISO 8601 local time, the direction tc (Tarvik to Czech) or ct (Czech to Tarvik).\n"
+     "The history is kept in historie.txt in the user's data folder\n"
+     "($XDG_DATA_HOME/tarvik-slovnik, else ~/.local/share/tarvik-slovnik), whatever\n"
+     "--dir names. A damaged file is set aside as historie.txt.poskozeny, with a\n"
+     "warning on standard error, and the history starts afresh.",
+     {}, kClear, nullptr, history},
     {"pronounce", "Show how a Tarvik word is pronounced",
      "Prints the Czech pronunciation of the Tarvik WORD (capitals, as stored). Touches no file.",
      {{"WORD", "a Tarvik word", "the word", true, false}}, 0, nullptr, pronounce},

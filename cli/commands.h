@@ -33,6 +33,7 @@ enum CommandOption : unsigned {
   kImportFormat = 128,  // import's --format: text, tsv or csv
   kTruncate = 256,
   kHeader = 512,
+  kClear = 1024,        // history's
 };
 
 struct Command {

@@ -270,6 +270,26 @@ TEST_F(Tarvik, ReportsADamagedJournalOnStandardError) {
   EXPECT_EQ(folderContents(), (std::set<std::string>{"ct_slovnik.slk", "tc_slovnik.slk"}));
 }
 
+// The history lives in the user's data folder, not in --dir, and is shown
+// in local time (here one an hour ahead of UTC all year).
+TEST_F(Tarvik, PrintsTheHistoryOfTheUsersDataFolderNewestFirst) {
+  const std::string data = folder + "/data";
+  std::filesystem::create_directories(data + "/tarvik-slovnik");
+  writeBytes(data + "/tarvik-slovnik/historie.txt",
+             "2026-12-07T18:57:33Z ct \x9E" "ena\r\n2026-06-01T08:00:00Z tc DROM\r\n");
+  ::setenv("XDG_DATA_HOME", data.c_str(), 1);
+  ::setenv("TZ", "CET-1", 1);
+  expectRuns({
+      {{"--dir", "elsewhere", "history"}, "", 0,
+       "2026-12-07T19:57:33+01:00\tct\tžena\n2026-06-01T09:00:00+01:00\ttc\tDROM\n", ""},
+      {{"history", "--clear"}, "", 0, "", ""},
+      {{"history"}, "", 0, "", ""},
+  });
+  ::unsetenv("XDG_DATA_HOME");
+  ::unsetenv("TZ");
+  EXPECT_EQ(folderContents("data/tarvik-slovnik"), std::set<std::string>{});
+}
+
 // Options of tarvik go before the command or after it, a command's options
 // only after it; named files are found from where tarvik started. Import
 // groups consecutive lines of a headword and skips blank ones.

@@ -9,6 +9,7 @@
 #include <QTranslator>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,6 +18,7 @@
 #include "desktop_bus.h"
 #include "error_report.h"
 #include "io_error.h"
+#include "lookup_history.h"
 #include "lookup_request.h"
 #include "program_windows.h"
 #include "start_up.h"
@@ -178,31 +180,35 @@ int main(int argc, char** argv) {
     reportError(error);
     return 3;
   }
-  app.reportWarningsOf(store.get());
+  // The user's, wherever the dictionaries are; read at its first use.
+  LookupHistory history(userDataFolder());
+  app.reportWarningsOf(store.get(), &history);
   reportStoreWarnings();
   int status;
   {
     // Ends after the windows, waiting for a loading still under way.
     WordFormsLoader wordFormsLoader(store->wordForms());
-    auto windows = std::make_unique<Windows>(*store, wordFormsLoader);
+    auto windows = std::make_unique<Windows>(*store, wordFormsLoader, history);
     Windows* shown = windows.get();
-    // Run after the request's reply has gone, outside the bus's dispatch.
+    // Run after the request's reply has gone, outside the bus's dispatch,
+    // and guarded as every handler is.
+    auto later = [shown](std::function<void()> request) {
+      QTimer::singleShot(0, shown->okno.get(), [request = std::move(request)] { runGuarded(request); });
+    };
     DesktopService desktop({
-        .activate = [shown] { QTimer::singleShot(0, shown->okno.get(), [shown] { shown->showMainWindow(); }); },
-        .lookUp = [shown](const std::string& text) {
-          QTimer::singleShot(0, shown->okno.get(), [shown, text] { shown->lookUp(text); });
-        },
-        .lookUpSelection = [shown] { QTimer::singleShot(0, shown->okno.get(), [shown] { shown->lookUpSelection(); }); },
+        .activate = [=] { later([shown] { shown->showMainWindow(); }); },
+        .lookUp = [=](const std::string& text) { later([shown, text] { shown->lookUp(text); }); },
+        .lookUpSelection = [=] { later([shown] { shown->lookUpSelection(); }); },
     });
     switch (start->kind) {
       case StartRequest::plain:
         shown->showMainWindow();
         break;
       case StartRequest::lookUp:
-        shown->lookUp(readLookupMessage(composed(start->word)).text);
+        runGuarded([&] { shown->lookUp(readLookupMessage(composed(start->word)).text); });
         break;
       case StartRequest::lookUpSelection:
-        shown->lookUpSelection();
+        runGuarded([&] { shown->lookUpSelection(); });
         break;
       case StartRequest::service:
         break;

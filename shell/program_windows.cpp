@@ -13,22 +13,24 @@ void BrowserForDemo::typeIntoSearch(char c) {
   search->setCursorPosition(static_cast<int>(search->text().size()));
 }
 
-void BrowserForDemo::clickPrelozit() { browser.prelozit->click(); }
+// The handler alone, not a click: the demonstration's words are no look-ups
+// of the user's, to be remembered.
+void BrowserForDemo::clickPrelozit() { browser.prelozitClick(); }
 
 void BrowserForDemo::close() { browser.close(); }
 
 // The order is spelt out in both directions rather than left to the order of
 // the declarations, which a tidy-up could change.
-Windows::Windows(DictionaryStore& store, WordFormsLoader& wordFormsLoader) {
-  okno = std::make_unique<Tokno>(store, wordFormsLoader);
+Windows::Windows(DictionaryStore& store, WordFormsLoader& wordFormsLoader, LookupHistory& history) {
+  okno = std::make_unique<Tokno>(store, wordFormsLoader, history);
   okno_vlozeni = std::make_unique<Tokno_vlozeni>(store);
-  ukaz_slovnik = std::make_unique<Tukaz_slovnik>(store);
+  ukaz_slovnik = std::make_unique<Tukaz_slovnik>(store, history);
   about = std::make_unique<Tabout>();
   okno_editace = std::make_unique<Tokno_editace>(store);
   Otazka = std::make_unique<TOtazka>();
   pri_otevreni = std::make_unique<Tpri_otevreni>();
   napoveda = std::make_unique<Tnapoveda>(store);
-  hledat = std::make_unique<SearchWindow>(store, wordFormsLoader);
+  hledat = std::make_unique<SearchWindow>(store, wordFormsLoader, history);
   vyhledat = std::make_unique<LookupWindow>(store, wordFormsLoader);
   demoBrowser = std::make_unique<BrowserForDemo>(*ukaz_slovnik);
   okno->others = this;
@@ -37,6 +39,7 @@ Windows::Windows(DictionaryStore& store, WordFormsLoader& wordFormsLoader) {
   napoveda->startDemo = [this] { okno->startDemo(); };
   hledat->showInBrowser = [this](Dict dict, long position) { ukaz_slovnik->showEntry(dict, position); };
   vyhledat->showInBrowser = hledat->showInBrowser;
+  vyhledat->lookedUp = [&history](Dict dict, const std::string& word) { history.remember(dict, word); };
 }
 
 Windows::~Windows() {

@@ -37,9 +37,9 @@ class BrowserForDemo final : public DemoBrowser {
 // question window is never shown: each question gets a new one.
 class Windows final : public OtherWindows {
  public:
-  // The windows that need them get the store and the word-form loader,
-  // which outlive them.
-  Windows(DictionaryStore& store, WordFormsLoader& wordFormsLoader);
+  // The windows that need them get the store, the word-form loader and the
+  // history of looked-up words, which outlive them.
+  Windows(DictionaryStore& store, WordFormsLoader& wordFormsLoader, LookupHistory& history);
   Windows(const Windows&) = delete;
   Windows& operator=(const Windows&) = delete;
   ~Windows();

@@ -8,6 +8,7 @@
 #include "cp1250.h"
 #include "program_windows.h"
 #include "qt_app_fixture_test.h"
+#include "lookup_history.h"
 #include "start_up.h"
 #include "store_fixture_test.h"
 #include "word_forms_loading.h"
@@ -28,10 +29,12 @@ class StartUp : public WindowTest<InTempDir> {
   }
   void makeWindows() {
     loader.emplace(store->wordForms());
-    windows = std::make_unique<Windows>(*store, *loader);
+    history.emplace(at("data"));
+    windows = std::make_unique<Windows>(*store, *loader, *history);
   }
 
   std::unique_ptr<DictionaryStore> store;
+  std::optional<LookupHistory> history;
   std::optional<WordFormsLoader> loader;
   std::unique_ptr<Windows> windows;
 };

@@ -143,6 +143,21 @@ bool Folder::remove(const std::string& name) const {
   return true;
 }
 
+void Folder::rename(const std::string& from, const std::string& to) const {
+  if (::renameat(at(), from.c_str(), at(), to.c_str()) != 0) throwIoError(errno, pathOf(from));
+  tell({.kind = DiskChange::Kind::rename, .name = from, .newName = to});
+  syncFolderOf(to);
+}
+
+void makeFolders(const std::string& path) {
+  std::filesystem::path made;
+  for (const std::filesystem::path& part : std::filesystem::path(path).lexically_normal()) {
+    made /= part;
+    if (part.empty() || ::mkdir(made.c_str(), 0700) == 0 || errno == EEXIST) continue;
+    throwIoError(errno, made.string());
+  }
+}
+
 void Folder::syncFolderOf(const std::string& name) const {
   std::size_t slash = name.rfind('/');
   FileHandle folder = open(slash == std::string::npos ? "." : name.substr(0, slash + 1), O_RDONLY | O_DIRECTORY);

@@ -112,6 +112,9 @@ class Folder {
   bool stat(const std::string& name, struct stat* st) const;
   // False, with errno set, when the name stays.
   bool remove(const std::string& name) const;
+  // Gives `from` the name `to`, replacing a file of that name; the folder is
+  // synced after. A failure names `from`.
+  void rename(const std::string& from, const std::string& to) const;
   // A new, renamed or removed name lasts only once its folder is synced. Some
   // file systems refuse to sync folders; that is no error.
   void syncFolderOf(const std::string& name) const;
@@ -151,6 +154,10 @@ class Folder {
   std::string path;  // absolute; empty for the working directory
   DiskObserver observer;  // for the crash tests; empty in the programs
 };
+
+// Creates the folder `path` and those missing above it, each for its owner
+// alone, as the XDG base directories want them.
+void makeFolders(const std::string& path);
 
 // False when another program holds the lock of `file`.
 bool tryLock(const FileHandle& file);

@@ -5,6 +5,7 @@
 #include "accessible_menus.h"
 #include "cp1250.h"
 #include "dictionary_store.h"
+#include "lookup_history.h"
 #include "qt_text.h"
 
 void reportError(const std::exception& error) {
@@ -27,7 +28,10 @@ void reportProblem(const QString& message) {
 
 void reportStoreWarnings() {
   Application* app = Application::instance();
-  if (!app || !app->watched) return;
+  if (!app) return;
+  if (app->watchedHistory)
+    for (const std::string& warning : app->watchedHistory->takeWarnings()) reportProblem(QString::fromLocal8Bit(warning));
+  if (!app->watched) return;
   QStringList unusableLines;
   for (const StoreWarning& warning : app->watched->takeWarnings()) {
     switch (warning.about) {

@@ -13,6 +13,7 @@
 #include <string>
 
 class DictionaryStore;
+class LookupHistory;
 
 using ErrorReporter = std::function<void(const std::string& message)>;
 
@@ -22,7 +23,8 @@ void reportError(const std::exception& error);
 void reportProblem(const QString& message);
 // Shows each thing the store got past without stopping, as a problem: a
 // damaged journal dropped when a dictionary was opened or taken up, lines of
-// tvary.txt that could not be used.
+// tvary.txt that could not be used; and a damaged history of looked-up words
+// set aside.
 void reportStoreWarnings();
 
 template <typename Handler>
@@ -54,8 +56,12 @@ class Application : public QApplication {
 
   // Replaces the message box, for tests; an empty reporter restores it.
   void setErrorReporter(ErrorReporter replacement) { reporter = std::move(replacement); }
-  // The store whose warnings reportStoreWarnings() shows; null for none.
-  void reportWarningsOf(DictionaryStore* store) { watched = store; }
+  // The store and history whose warnings reportStoreWarnings() shows; null
+  // for none.
+  void reportWarningsOf(DictionaryStore* store, LookupHistory* history = nullptr) {
+    watched = store;
+    watchedHistory = history;
+  }
 
  private:
   friend void reportError(const std::exception& error);
@@ -63,4 +69,5 @@ class Application : public QApplication {
   friend void reportStoreWarnings();
   ErrorReporter reporter;
   DictionaryStore* watched = nullptr;
+  LookupHistory* watchedHistory = nullptr;
 };

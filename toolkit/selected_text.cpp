@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "error_report.h"
 #include "lookup_request.h"
 #include "qt_text.h"
 
@@ -52,7 +53,7 @@ void takeSelectedText(QWidget* window, std::function<void(const std::string& tex
     // The connections hold `waiting`: cut them, or it would hold itself.
     QObject::disconnect(waiting->changed);
     QObject::disconnect(waiting->timeout);
-    waiting->use(fromQt(text));
+    runGuarded([&] { waiting->use(fromQt(text)); });
   };
   waiting->changed = QObject::connect(QGuiApplication::clipboard(), &QClipboard::changed, window,
                                       [answer] { answer(false); });

@@ -8,6 +8,8 @@ constexpr char kName[] = "tarvik-slovnik";
 
 }  // namespace
 
-bool storedChoice(const char* key) { return QSettings(kName, kName).value(key, false).toBool(); }
+bool storedChoice(const char* key, bool byDefault) {
+  return QSettings(kName, kName).value(key, byDefault).toBool();
+}
 
 void storeChoice(const char* key, bool on) { QSettings(kName, kName).setValue(key, on); }

@@ -4,6 +4,6 @@
 // $XDG_CONFIG_HOME/tarvik-slovnik/tarvik-slovnik.conf (where QSettings puts
 // them; tests move them with QSettings::setPath).
 
-// False for a choice never stored.
-bool storedChoice(const char* key);
+// `byDefault` for a choice never stored.
+bool storedChoice(const char* key, bool byDefault = false);
 void storeChoice(const char* key, bool on);

@@ -124,6 +124,7 @@ void Window::setCancelButton(QPushButton* button) { cancelButton = button; }
 bool Window::event(QEvent* event) {
   // The application's filter has seen this activation already.
   if (event->type() == QEvent::WindowActivate && !activationFollower().returning) emit activated();
+  if (event->type() == QEvent::WindowDeactivate || event->type() == QEvent::Hide) emit left();
   return QDialog::event(event);
 }
 

@@ -41,6 +41,9 @@ class Window : public QDialog {
   // from another window of the program. Coming back from another program, or
   // from a message box or file dialog, does not count.
   void activated();
+  // The window stopped being the active one, or was hidden; this may come
+  // twice for one leaving.
+  void left();
 
  protected:
   bool event(QEvent* event) override;

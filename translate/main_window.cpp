@@ -52,8 +52,8 @@ QAction* menuItem(QMenu* menu, const char* caption, QKeySequence key = {}) {
 
 }  // namespace
 
-Tokno::Tokno(DictionaryStore& store, WordFormsLoader& wordFormsLoader, QWidget* parent)
-    : QMainWindow(parent), store(store), wordFormsLoader(wordFormsLoader) {
+Tokno::Tokno(DictionaryStore& store, WordFormsLoader& wordFormsLoader, LookupHistory& history, QWidget* parent)
+    : QMainWindow(parent), store(store), wordFormsLoader(wordFormsLoader), history(history) {
   setWindowTitle(QString::fromUtf8("Tarviksko-český slovník"));
   setFont(programFont());
   auto* client = new QWidget(this);
@@ -156,6 +156,13 @@ void Tokno::createMenus() {
     directions->addAction(item);
   }
   Doetiny1->setChecked(true);
+  // Last, so that the items our users know keep their places.
+  slovnik->addSeparator();
+  rememberWordsItem = menuItem(slovnik, "Pamatovat si hledaná slova");
+  rememberWordsItem->setCheckable(true);
+  rememberWordsItem->setChecked(storedChoice(kRememberWordsChoice, true));
+  history.setRecording(rememberWordsItem->isChecked());
+  clearHistoryItem = menuItem(slovnik, "Vymazat historii hledání");
 
   QMenu* help = menuBar()->addMenu("Help");
   Npovda1 = menuItem(help, "Nápověda");
@@ -177,6 +184,8 @@ void Tokno::connectHandlers() {
   onMenuItem(searchItem, this, &Tokno::searchItemClick);
   onMenuItem(wordFormsItem, this, &Tokno::wordFormsItemClick);
   onMenuItem(withoutDiacriticsItem, this, &Tokno::withoutDiacriticsItemClick);
+  onMenuItem(rememberWordsItem, this, &Tokno::rememberWordsItemClick);
+  onMenuItem(clearHistoryItem, this, &Tokno::clearHistoryItemClick);
   onMenuItem(Doetiny1, this, &Tokno::Doetiny1Click);
   onMenuItem(Dotarviktiny1, this, &Tokno::Dotarviktiny1Click);
   onMenuItem(Npovda1, this, &Tokno::Npovda1Click);

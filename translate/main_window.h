@@ -14,6 +14,7 @@
 #include "controls.h"
 #include "memo.h"
 #include "dictionary_store.h"
+#include "lookup_history.h"
 #include "meaning_grid.h"
 #include "word_forms_loading.h"
 #include "other_windows.h"
@@ -32,13 +33,16 @@ struct TranslationWalk {
 // Keys of the look-up choices kept between runs.
 constexpr const char* kWordFormsChoice = "lookup/wordForms";
 constexpr const char* kWithoutDiacriticsChoice = "lookup/withoutDiacritics";
+// On until the user turns it off.
+constexpr const char* kRememberWordsChoice = "lookup/rememberWords";
 
 // Picture `index` of the main window's eight tool-bar pictures.
 QIcon toolPicture(int index);
 
 class Tokno : public QMainWindow {
  public:
-  Tokno(DictionaryStore& store, WordFormsLoader& wordFormsLoader, QWidget* parent = nullptr);
+  // Sets the history's recording to the choice kept from the last run.
+  Tokno(DictionaryStore& store, WordFormsLoader& wordFormsLoader, LookupHistory& history, QWidget* parent = nullptr);
 
   // Commands: menu items, tool buttons and keys run these.
   void Noveklad1Click();
@@ -55,6 +59,8 @@ class Tokno : public QMainWindow {
   void searchItemClick();
   void wordFormsItemClick();
   void withoutDiacriticsItemClick();
+  void rememberWordsItemClick();
+  void clearHistoryItemClick();
   void Doetiny1Click();
   void Dotarviktiny1Click();
   void ToolButton9Click();
@@ -119,6 +125,8 @@ class Tokno : public QMainWindow {
   QAction* searchItem;
   QAction* wordFormsItem;
   QAction* withoutDiacriticsItem;
+  QAction* rememberWordsItem;
+  QAction* clearHistoryItem;
   QAction* Doetiny1;
   QAction* Dotarviktiny1;
   QAction* Npovda1;
@@ -153,4 +161,5 @@ class Tokno : public QMainWindow {
 
   DictionaryStore& store;
   WordFormsLoader& wordFormsLoader;
+  LookupHistory& history;
 };

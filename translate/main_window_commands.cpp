@@ -84,6 +84,17 @@ void Tokno::withoutDiacriticsItemClick() {
   storeChoice(kWithoutDiacriticsChoice, on);
 }
 
+// Off, the words looked up are no longer added; those already kept stay
+// until the history is cleared.
+void Tokno::rememberWordsItemClick() {
+  const bool on = !rememberWordsItem->isChecked();
+  rememberWordsItem->setChecked(on);
+  storeChoice(kRememberWordsChoice, on);
+  history.setRecording(on);
+}
+
+void Tokno::clearHistoryItemClick() { history.clear(); }
+
 // Word forms remembered from the last run load once the window is up, never
 // before it: the start of the program does not wait for them. Only Czech
 // words have forms, so a translation to Czech needs none, nor hears that

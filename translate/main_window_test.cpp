@@ -12,6 +12,7 @@
 #include "qt_app_fixture_test.h"
 #include "qt_text.h"
 #include "store_fixture_test.h"
+#include "lookup_history.h"
 #include "word_forms_loading.h"
 #include "main_window.h"
 #include "word_forms.h"
@@ -29,7 +30,8 @@ class MainWindow : public WindowTest<StoreTest> {
                         entry("KO RA", {"\xD8" "EKA"}), entry("SHEE", {"MOST"})});
     fill(kCzechTarvik, {entry("VODA", {"KO"})});
     loader.emplace(store->wordForms());
-    window = std::make_unique<Tokno>(*store, *loader);
+    history.emplace(at("data"));
+    window = std::make_unique<Tokno>(*store, *loader, *history);
   }
   void TearDown() override {
     window.reset();
@@ -58,6 +60,7 @@ class MainWindow : public WindowTest<StoreTest> {
     return {button->text(QAccessible::Name), button->state().checked};
   }
 
+  std::optional<LookupHistory> history;
   std::optional<WordFormsLoader> loader;
   std::unique_ptr<Tokno> window;
 };
@@ -178,10 +181,24 @@ TEST_F(MainWindow, LookupOptionsReachTheTranslationAndLastToTheNextStart) {
   EXPECT_NE(errors[1].find("tvary.txt, line 1 \"broken\""), std::string::npos);
   window->wordFormsItem->trigger();
   window->wordFormsItem->trigger();
-  window = std::make_unique<Tokno>(*store, *loader);
+  window = std::make_unique<Tokno>(*store, *loader, *history);
   window->show();
   EXPECT_TRUE(window->lookupOptions().forms && window->lookupOptions().ignoreDiacritics);
   EXPECT_EQ(errors.size(), 2u);
+}
+
+// Looked-up words are remembered from the first start until the option is
+// turned off, which the next start keeps; the history is cleared from the menu.
+TEST_F(MainWindow, RemembersLookedUpWordsUntilToldNotTo) {
+  EXPECT_TRUE(window->rememberWordsItem->isChecked());
+  history->remember(kTarvikCzech, "KO");
+  window->rememberWordsItem->trigger();
+  window = std::make_unique<Tokno>(*store, *loader, *history);
+  EXPECT_FALSE(window->rememberWordsItem->isChecked());
+  history->remember(kTarvikCzech, "RA");
+  EXPECT_EQ(history->wordsFor(kTarvikCzech), std::vector<std::string>{"KO"});
+  window->clearHistoryItem->trigger();
+  EXPECT_TRUE(history->entries().empty());
 }
 
 // Answers the next file dialog with `path` as soon as it is shown.
