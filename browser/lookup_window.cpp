@@ -3,6 +3,7 @@
 #include <QSignalBlocker>
 
 #include "cp1250.h"
+#include "found_text.h"
 #include "lookup_request.h"
 #include "qt_text.h"
 #include "selected_text.h"
@@ -13,31 +14,6 @@ namespace {
 constexpr int kClientWidth = 520;
 constexpr int kClientHeight = 240;
 constexpr int kStatusHeight = 19;
-
-std::string howFound(FoundBy how, std::string_view baseForm) {
-  switch (how) {
-    case FoundBy::exact:
-      return cp1250Text("přesně");
-    case FoundBy::pronunciation:
-      return cp1250Text("podle výslovnosti");
-    case FoundBy::diacritics:
-      return cp1250Text("bez diakritiky");
-    case FoundBy::form:
-      break;
-  }
-  return cp1250Text("tvar slova ") + std::string(baseForm);
-}
-
-std::string meaningsOf(const EntriesSnapshot& entries, long index) {
-  std::string all;
-  for (int slot = 1; slot <= kMeaningCount; ++slot) {
-    std::string_view meaning = entries.meaning(index, slot);
-    if (meaning.empty()) continue;
-    if (!all.empty()) all += ", ";
-    all += meaning;
-  }
-  return all;
-}
 
 constexpr Dict kBothDictionaries[] = {kTarvikCzech, kCzechTarvik};
 
@@ -149,7 +125,7 @@ bool LookupWindow::list() {
     for (Dict dict : kBothDictionaries) {
       const EntriesSnapshot records = store.entriesNow(dict);
       for (const Suggestion& s : store.suggestWords(words.first, dict))
-        addRow(dict, records, s.position, cp1250Text("možná (vzdálenost ") + std::to_string(s.distance) + ")");
+        addRow(dict, records, s.position, howNear(s.distance));
     }
     const std::string count = std::to_string(places.size());
     StatusBar1->setPanelText(0, places.empty() ? "Nenalezeno" : cp1250Text("Nenalezeno, podobná hesla: ") + count);

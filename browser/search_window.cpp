@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cp1250.h"
+#include "found_text.h"
 #include "qt_text.h"
 #include "word_forms_loading.h"
 
@@ -11,32 +12,6 @@ namespace {
 constexpr int kClientWidth = 457;
 constexpr int kClientHeight = 300;
 constexpr int kStatusHeight = 19;
-
-std::string howFound(FoundBy how, std::string_view baseForm) {
-  switch (how) {
-    case FoundBy::exact:
-      return cp1250Text("přesně");
-    case FoundBy::pronunciation:
-      return cp1250Text("podle výslovnosti");
-    case FoundBy::diacritics:
-      return cp1250Text("bez diakritiky");
-    case FoundBy::form:
-      break;
-  }
-  return cp1250Text("tvar slova ") + std::string(baseForm);
-}
-
-// The filled meanings of an entry, one after another.
-std::string meaningsOf(const EntriesSnapshot& entries, long index) {
-  std::string all;
-  for (int slot = 1; slot <= kMeaningCount; ++slot) {
-    std::string_view meaning = entries.meaning(index, slot);
-    if (meaning.empty()) continue;
-    if (!all.empty()) all += ", ";
-    all += meaning;
-  }
-  return all;
-}
 
 }  // namespace
 
@@ -177,7 +152,7 @@ bool SearchWindow::list() {
   std::vector<Suggestion> near;
   if (headwords->isChecked()) near = store.suggestWords(word, dict);
   for (const Suggestion& s : near)
-    addRow(records, s.position, cp1250Text("možná (vzdálenost ") + std::to_string(s.distance) + ")");
+    addRow(records, s.position, howNear(s.distance));
   const std::string count = std::to_string(near.size());
   StatusBar1->setPanelText(0, near.empty() ? "Nenalezeno" : cp1250Text("Nenalezeno, podobná hesla: ") + count);
   return true;
