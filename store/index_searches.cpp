@@ -1,6 +1,6 @@
 // The searches a person starts by hand: headwords near a mistyped word, and
-// the words inside meanings. Their tables are built on first use and dropped
-// by any change of the dictionary.
+// the words inside meanings. Their tables are built on first use, or ahead,
+// and dropped by any change of the dictionary.
 
 #include <algorithm>
 
@@ -82,24 +82,26 @@ std::vector<std::string_view> wordsOf(std::string_view text) {
 }
 
 std::vector<DictionaryIndex::Near> DictionaryIndex::nearStored(std::string_view key, int bound) {
-  ensurePrefixes();
-  const KeyArena& stored = tables[kStoredKey].keys;
-  return walkNear(key, bound, byStored, [&](std::uint32_t r) { return stored.at(r); });
+  tables.ensurePrefixes(*content);
+  const KeyArena& stored = tables.keyed[kStoredKey].keys;
+  return walkNear(key, bound, tables.byStored, [&](std::uint32_t r) { return stored.at(r); });
 }
 
-void DictionaryIndex::ensureSoundOrder() {
+void DictionaryIndex::Tables::ensureSoundOrder(const std::string& records) {
   if (soundOrderReady) return;
-  const KeyArena& stored = ensure(kStoredKey).keys;
+  const KeyArena& stored = ensureKeys(kStoredKey, records).keys;
+  const std::uint32_t count = stored.size();
   foldedSound.clear();
-  foldedSound.reserve(count(), count() * 8);
-  for (std::uint32_t i = 0; i < count(); ++i) foldedSound.push(foldedKey(pronounceTarvik(stored.at(i))));
-  bySound = stableOrder(count(), [&](std::uint32_t a, std::uint32_t b) { return foldedSound.at(a) < foldedSound.at(b); });
+  foldedSound.reserve(count, count * 8);
+  for (std::uint32_t i = 0; i < count; ++i) foldedSound.push(foldedKey(pronounceTarvik(stored.at(i))));
+  bySound = stableOrder(count, [&](std::uint32_t a, std::uint32_t b) { return foldedSound.at(a) < foldedSound.at(b); });
   soundOrderReady = true;
 }
 
 std::vector<DictionaryIndex::Near> DictionaryIndex::nearPronounced(std::string_view key, int bound) {
-  ensureSoundOrder();
-  return walkNear(key, bound, bySound, [&](std::uint32_t r) { return foldedSound.at(r); });
+  tables.ensureSoundOrder(*content);
+  const KeyArena& foldedSound = tables.foldedSound;
+  return walkNear(key, bound, tables.bySound, [&](std::uint32_t r) { return foldedSound.at(r); });
 }
 
 // The same for every spelling foldedKey joins; a hash of it would do
@@ -111,21 +113,24 @@ std::uint64_t foldedHash(std::string_view word) {
   return hash;
 }
 
-void DictionaryIndex::ensureMeaningWords() {
+void DictionaryIndex::Tables::ensureMeaningWords(const std::string& records) {
   if (meaningWordsReady) return;
+  const std::size_t count = records.size() / kRecordSize;
   // Sorted pairs rather than a map of lists: a million records hold millions
   // of words, and one sort of plain numbers is far quicker than as many lists.
   meaningWords.clear();
-  meaningWords.reserve(count() * 3);
-  for (std::uint32_t i = 0; i < count(); ++i)
+  meaningWords.reserve(count * 3);
+  for (std::uint32_t i = 0; i < count; ++i)
     for (int slot = 1; slot <= kMeaningCount; ++slot)
-      for (std::string_view word : wordsOf(fieldText(record(i), slot))) meaningWords.push_back({foldedHash(word), i});
+      for (std::string_view word : wordsOf(fieldText(records.data() + i * kRecordSize, slot)))
+        meaningWords.push_back({foldedHash(word), i});
   std::sort(meaningWords.begin(), meaningWords.end());
   meaningWordsReady = true;
 }
 
 std::vector<std::uint32_t> DictionaryIndex::withMeaningWord(std::string_view word) {
-  ensureMeaningWords();
+  tables.ensureMeaningWords(*content);
+  const auto& meaningWords = tables.meaningWords;
   std::uint64_t hash = foldedHash(word);
   auto first = std::lower_bound(meaningWords.begin(), meaningWords.end(), std::pair<std::uint64_t, std::uint32_t>(hash, 0));
   std::vector<std::uint32_t> records;
