@@ -188,7 +188,7 @@ BENCHMARK(searchInsideMeanings)->Arg(1000000)->Unit(benchmark::kMillisecond)->Re
 
 // The first look-up, suggestion and search a person starts one second after
 // the program has opened its dictionaries, each on a store of its own, as
-// the first of its kind: with the tables built ahead on a worker thread as
+// the first of its kind: with the tables built ahead on worker threads as
 // the program builds them (arg 1), or each built by the first that needs it
 // (arg 0). The time is the three together.
 void firstSearchesAfterStart(benchmark::State& state) {
@@ -200,7 +200,8 @@ void firstSearchesAfterStart(benchmark::State& state) {
          store.findAllWords("koradrom", kTarvikCzech, {.byPronunciation = true, .ignoreDiacritics = true});
        }},
       {"suggestion ms", [](DictionaryStore& store) { store.suggestWords("koradorm", kTarvikCzech); }},
-      {"search ms", [](DictionaryStore& store) { store.searchMeanings("voda", kTarvikCzech, {.ignoreDiacritics = true}); }},
+      {"search ms",
+       [](DictionaryStore& store) { store.searchMeanings("voda", kTarvikCzech, {.ignoreDiacritics = true}); }},
   };
   std::size_t tablesBytes = 0;
   for (auto _ : state) {
@@ -247,7 +248,8 @@ void firstSearchesAfterStart(benchmark::State& state) {
   }
   state.counters["tables MB"] = static_cast<double>(tablesBytes) / 1e6;
 }
-BENCHMARK(firstSearchesAfterStart)->Arg(0)->Arg(1)->UseManualTime()->Iterations(1)->Repetitions(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(firstSearchesAfterStart)->Arg(0)->Arg(1)->UseManualTime()->Iterations(1)->Repetitions(3)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

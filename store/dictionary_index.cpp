@@ -98,7 +98,8 @@ std::vector<std::uint32_t> DictionaryIndex::findAll(KeyKind kind, std::string_vi
 void DictionaryIndex::Tables::ensurePrefixes(const std::string& records) {
   if (prefixesReady) return;
   const KeyArena& stored = ensureKeys(kStoredKey, records).keys;
-  byStored = stableOrder(countOf(records), [&](std::uint32_t a, std::uint32_t b) { return stored.at(a) < stored.at(b); });
+  byStored = stableOrder(countOf(records),
+                         [&](std::uint32_t a, std::uint32_t b) { return stored.at(a) < stored.at(b); });
   rebuildPrefixTree();
   prefixesReady = true;
 }

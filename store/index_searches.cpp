@@ -22,7 +22,8 @@ struct ByteClasses {
 const ByteClasses& byteClasses() {
   static const ByteClasses classes = [] {
     ByteClasses made;
-    for (char c : std::string_view(" \t.,;:!?()[]{}\"/\\-\x84\x93\x94\x96\x97")) made.separates[static_cast<unsigned char>(c)] = true;
+    for (char c : std::string_view(" \t.,;:!?()[]{}\"/\\-\x84\x93\x94\x96\x97"))
+      made.separates[static_cast<unsigned char>(c)] = true;
     for (int c = 0; c < 256; ++c)
       made.folded[c] = static_cast<unsigned char>(upcaseCz(foldDiacritics(static_cast<char>(c))));
     return made;
