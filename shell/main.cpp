@@ -22,6 +22,7 @@
 #include "lookup_request.h"
 #include "program_windows.h"
 #include "start_up.h"
+#include "tables_ahead.h"
 #include "version.h"
 #include "word_forms_loading.h"
 
@@ -186,6 +187,7 @@ int main(int argc, char** argv) {
   reportStoreWarnings();
   int status;
   {
+    TablesAhead tablesAhead(*store);  // ends after the windows, waiting for its workers
     // Ends after the windows, waiting for a loading still under way.
     WordFormsLoader wordFormsLoader(store->wordForms());
     auto windows = std::make_unique<Windows>(*store, wordFormsLoader, history);

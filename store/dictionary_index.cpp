@@ -5,62 +5,106 @@
 #include "letters.h"
 #include "stable_order.h"
 
+namespace {
+
+std::uint32_t countOf(const std::string& records) { return static_cast<std::uint32_t>(records.size() / kRecordSize); }
+
+}  // namespace
+
 void DictionaryIndex::load(std::string records, const FileStamp& stamp) {
   content = std::make_shared<std::string>(std::move(records));
   builtFrom = stamp;
   loaded = true;
-  dropTables();
+  tables.drop();
 }
 
-void DictionaryIndex::dropTables() {
-  for (KeyedRecords& table : tables) table.ready = false;
+void DictionaryIndex::Tables::drop() {
+  for (KeyedRecords& table : keyed) table.ready = false;
   prefixesReady = soundOrderReady = meaningWordsReady = false;
 }
 
-std::string DictionaryIndex::keyOf(KeyKind kind, std::uint32_t index, const char* rec) const {
+std::string DictionaryIndex::keyOf(KeyKind kind, const KeyArena& stored, std::uint32_t index, const char* rec) {
   switch (kind) {
     case kStoredKey:
       return headwordKey(std::string(fieldText(rec, 0)));
     case kPronouncedKey:
-      return pronounceTarvik(tables[kStoredKey].keys.at(index));
+      return pronounceTarvik(stored.at(index));
     default:
       return foldedKey(fieldText(rec, 0));
   }
 }
 
-DictionaryIndex::KeyedRecords& DictionaryIndex::ensure(KeyKind kind) {
-  KeyedRecords& table = tables[kind];
+DictionaryIndex::KeyedRecords& DictionaryIndex::Tables::ensureKeys(KeyKind kind, const std::string& records) {
+  KeyedRecords& table = keyed[kind];
   if (table.ready) return table;
   // Pronunciations are made from the stored forms.
-  if (kind == kPronouncedKey) ensure(kStoredKey);
+  const KeyArena& stored = kind == kPronouncedKey ? ensureKeys(kStoredKey, records).keys : keyed[kStoredKey].keys;
+  const std::uint32_t count = countOf(records);
   table.keys.clear();
   // A key can outgrow its headword (Q becomes KV) but never 2 * 20 bytes.
-  table.keys.reserve(count(), count() * 8);
-  for (std::uint32_t i = 0; i < count(); ++i) table.keys.push(keyOf(kind, i, record(i)));
+  table.keys.reserve(count, count * 8);
+  for (std::uint32_t i = 0; i < count; ++i) table.keys.push(keyOf(kind, stored, i, records.data() + i * kRecordSize));
   table.first.build(table.keys);
   table.ready = true;
   return table;
+}
+
+DictionaryIndex::BuiltTables DictionaryIndex::buildTables(std::shared_ptr<const std::string> records) {
+  BuiltTables built;
+  built.records = std::move(records);
+  Tables& tables = built.tables;
+  for (int kind = 0; kind < kKeyKinds; ++kind) tables.ensureKeys(static_cast<KeyKind>(kind), *built.records);
+  tables.ensurePrefixes(*built.records);
+  tables.ensureSoundOrder(*built.records);
+  tables.ensureMeaningWords(*built.records);
+  return built;
+}
+
+bool DictionaryIndex::adopt(BuiltTables&& built) {
+  // The store writes in place only to records nobody else holds; `built`
+  // holds these, so the same address means the same bytes.
+  if (!loaded || built.records != content) return false;
+  Tables& from = built.tables;
+  // A table already built here equals the one built there, and may be in use.
+  for (int kind = 0; kind < kKeyKinds; ++kind)
+    if (!tables.keyed[kind].ready) tables.keyed[kind] = std::move(from.keyed[kind]);
+  if (!tables.prefixesReady) {
+    tables.byStored = std::move(from.byStored);
+    tables.smallestRecord = std::move(from.smallestRecord);
+    tables.prefixesReady = from.prefixesReady;
+  }
+  if (!tables.soundOrderReady) {
+    tables.foldedSound = std::move(from.foldedSound);
+    tables.bySound = std::move(from.bySound);
+    tables.soundOrderReady = from.soundOrderReady;
+  }
+  if (!tables.meaningWordsReady) {
+    tables.meaningWords = std::move(from.meaningWords);
+    tables.meaningWordsReady = from.meaningWordsReady;
+  }
+  return true;
 }
 
 std::vector<std::uint32_t> DictionaryIndex::findAll(KeyKind kind, std::string_view key) {
   std::vector<std::uint32_t> all;
   long first = findFirst(kind, key);
   if (first < 0) return all;
-  const KeyArena& keys = tables[kind].keys;
+  const KeyArena& keys = tables.keyed[kind].keys;
   for (std::uint32_t i = static_cast<std::uint32_t>(first); i < keys.size(); ++i)
     if (keys.at(i) == key) all.push_back(i);
   return all;
 }
 
-void DictionaryIndex::ensurePrefixes() {
+void DictionaryIndex::Tables::ensurePrefixes(const std::string& records) {
   if (prefixesReady) return;
-  const KeyArena& stored = ensure(kStoredKey).keys;
-  byStored = stableOrder(count(), [&](std::uint32_t a, std::uint32_t b) { return stored.at(a) < stored.at(b); });
+  const KeyArena& stored = ensureKeys(kStoredKey, records).keys;
+  byStored = stableOrder(countOf(records),
+                         [&](std::uint32_t a, std::uint32_t b) { return stored.at(a) < stored.at(b); });
   rebuildPrefixTree();
   prefixesReady = true;
 }
 
-void DictionaryIndex::rebuildPrefixTree() {
+void DictionaryIndex::Tables::rebuildPrefixTree() {
   std::size_t n = byStored.size();
   smallestRecord.assign(2 * n, 0);
   std::copy(byStored.begin(), byStored.end(), smallestRecord.begin() + n);
@@ -69,8 +113,9 @@ void DictionaryIndex::rebuildPrefixTree() {
 }
 
 long DictionaryIndex::findPrefix(std::string_view key) {
-  ensurePrefixes();
-  auto formOf = [&](std::uint32_t record) { return tables[kStoredKey].keys.at(record); };
+  tables.ensurePrefixes(*content);
+  const std::vector<std::uint32_t>& byStored = tables.byStored;
+  auto formOf = [&](std::uint32_t record) { return tables.keyed[kStoredKey].keys.at(record); };
   auto first = std::lower_bound(byStored.begin(), byStored.end(), key,
                                 [&](std::uint32_t r, std::string_view k) { return formOf(r) < k; });
   auto last = std::partition_point(first, byStored.end(),
@@ -80,7 +125,8 @@ long DictionaryIndex::findPrefix(std::string_view key) {
 }
 
 long DictionaryIndex::prefixRangeMin(std::size_t lo, std::size_t hi) const {
-  std::size_t n = byStored.size();
+  std::size_t n = tables.byStored.size();
+  const std::vector<std::uint32_t>& smallestRecord = tables.smallestRecord;
   std::uint32_t best = UINT32_MAX;
   for (lo += n, hi += n; lo < hi; lo /= 2, hi /= 2) {
     if (lo & 1) best = std::min(best, smallestRecord[lo++]);
@@ -91,7 +137,7 @@ long DictionaryIndex::prefixRangeMin(std::size_t lo, std::size_t hi) const {
 
 void DictionaryIndex::written(std::uint32_t index, const char* newRecord, const FileStamp& stamp) {
   builtFrom = stamp;
-  soundOrderReady = meaningWordsReady = false;
+  tables.soundOrderReady = tables.meaningWordsReady = false;
   if (content.use_count() > 1) {
     // A window is showing the records held now; they must stay as they are.
     auto copy = std::make_shared<std::string>();
@@ -99,27 +145,28 @@ void DictionaryIndex::written(std::uint32_t index, const char* newRecord, const 
     copy->append(*content);
     content = std::move(copy);
   }
-  const KeyArena& stored = tables[kStoredKey].keys;
+  const KeyArena& stored = tables.keyed[kStoredKey].keys;
+  std::vector<std::uint32_t>& byStored = tables.byStored;
   auto byForm = [&](std::uint32_t r, std::string_view k) { return stored.at(r) < k; };
   if (index == count()) {
     content->append(newRecord, kRecordSize);
     for (int kind = 0; kind < kKeyKinds; ++kind) {
-      KeyedRecords& table = tables[kind];
+      KeyedRecords& table = tables.keyed[kind];
       if (!table.ready) continue;
-      table.keys.push(keyOf(static_cast<KeyKind>(kind), index, newRecord));
+      table.keys.push(keyOf(static_cast<KeyKind>(kind), stored, index, newRecord));
       table.first.addIfAbsent(index, table.keys);
     }
-    if (prefixesReady) {
+    if (tables.prefixesReady) {
       // Among equal stored forms the order does not matter: the tree gives the smallest.
       byStored.insert(std::lower_bound(byStored.begin(), byStored.end(), stored.at(index), byForm), index);
-      rebuildPrefixTree();
+      tables.rebuildPrefixTree();
     }
     return;
   }
   bool sameHeadword = fieldText(record(index), 0) == fieldText(newRecord, 0);
   content->replace(index * kRecordSize, kRecordSize, newRecord, kRecordSize);
   if (sameHeadword) return;
-  if (prefixesReady) {
+  if (tables.prefixesReady) {
     // Take the record out of the order under its old form, put it back under the new one.
     byStored.erase(std::find(byStored.begin(), byStored.end(), index));
     std::string newForm = headwordKey(std::string(fieldText(newRecord, 0)));
@@ -127,10 +174,10 @@ void DictionaryIndex::written(std::uint32_t index, const char* newRecord, const 
   }
   // Pronunciations follow the stored forms, so those are rekeyed first.
   for (int kind = 0; kind < kKeyKinds; ++kind) {
-    KeyedRecords& table = tables[kind];
-    if (table.ready) rekey(table.keys, table.first, index, keyOf(static_cast<KeyKind>(kind), index, newRecord));
+    KeyedRecords& table = tables.keyed[kind];
+    if (table.ready) rekey(table.keys, table.first, index, keyOf(static_cast<KeyKind>(kind), stored, index, newRecord));
   }
-  if (prefixesReady) rebuildPrefixTree();
+  if (tables.prefixesReady) tables.rebuildPrefixTree();
 }
 
 // Record `index` now has `newKey`. The key it had goes to the next record
@@ -162,11 +209,11 @@ void DictionaryIndex::reordered(std::string records, const std::vector<std::uint
   content = std::make_shared<std::string>(std::move(records));
   builtFrom = stamp;
   loaded = true;
-  soundOrderReady = meaningWordsReady = false;
+  tables.soundOrderReady = tables.meaningWordsReady = false;
   if (oneMovedBack) {
     moveRecord(hi - 1, lo);
   } else {
-    dropTables();
+    tables.drop();
   }
 }
 
@@ -174,21 +221,23 @@ void DictionaryIndex::reordered(std::string records, const std::vector<std::uint
 // place on. Only an earlier place can make it the first of its keys.
 void DictionaryIndex::moveRecord(std::uint32_t from, std::uint32_t to) {
   auto renumber = [&](std::uint32_t r) { return r == from ? to : (r >= to && r < from ? r + 1 : r); };
-  for (KeyedRecords& table : tables) {
+  for (KeyedRecords& table : tables.keyed) {
     if (!table.ready) continue;
     table.keys.move(from, to);
     table.first.renumber(renumber);
     if (static_cast<std::uint32_t>(table.first.find(table.keys.at(to), table.keys)) > to) table.first.set(to, table.keys);
   }
-  if (prefixesReady) {
+  if (tables.prefixesReady) {
     // Stored forms did not change, so each record keeps its place in this order.
-    for (std::uint32_t& r : byStored) r = renumber(r);
-    rebuildPrefixTree();
+    for (std::uint32_t& r : tables.byStored) r = renumber(r);
+    tables.rebuildPrefixTree();
   }
 }
 
-std::size_t DictionaryIndex::memoryUsed() const {
-  std::size_t used = content->capacity() + (byStored.capacity() + smallestRecord.capacity()) * sizeof(std::uint32_t);
-  for (const KeyedRecords& table : tables) used += table.keys.memoryUsed() + table.first.memoryUsed();
-  return used;
+std::size_t DictionaryIndex::memoryUsed() const { return content->capacity() + tables.memoryUsed(); }
+
+std::size_t DictionaryIndex::Tables::memoryUsed() const {
+  std::size_t used = (byStored.capacity() + smallestRecord.capacity() + bySound.capacity()) * sizeof(std::uint32_t);
+  for (const KeyedRecords& table : keyed) used += table.keys.memoryUsed() + table.first.memoryUsed();
+  return used + foldedSound.memoryUsed() + meaningWords.capacity() * sizeof(meaningWords[0]);
 }

@@ -69,6 +69,17 @@ class DictionaryIndex {
   // The store rewrote the file in the order `order` (new place -> old record).
   void reordered(std::string records, const std::vector<std::uint32_t>& order, const FileStamp& stamp);
 
+  // The tables of all of the above, built over `records` away from any
+  // index: the work of the first look-up, suggestion and search, done ahead
+  // on a worker thread, which it may run on as it touches nothing but
+  // `records`, and those are never changed (see snapshot()).
+  class BuiltTables;
+  static BuiltTables buildTables(std::shared_ptr<const std::string> records);
+  // Takes the tables of `built` that the index has not built itself, when
+  // they were built over the very records it holds now, and drops them
+  // otherwise (the records changed meanwhile). Whether it took them.
+  bool adopt(BuiltTables&& built);
+
   std::size_t memoryUsed() const;
 
  private:
@@ -77,36 +88,53 @@ class DictionaryIndex {
     FirstRecordTable first;
     bool ready = false;
   };
-  std::string keyOf(KeyKind kind, std::uint32_t index, const char* record) const;
-  KeyedRecords& ensure(KeyKind kind);
+  // Every table over one content of the records. Each is built on first
+  // use, or ahead by buildTables, and then kept up to date by the store's
+  // writes, but for the search tables, which any change drops.
+  struct Tables {
+    std::array<KeyedRecords, kKeyKinds> keyed;
+
+    // Records ordered by stored form, and a segment tree of the smallest record
+    // number over them: the records with a prefix are one run of that order.
+    std::vector<std::uint32_t> byStored;
+    std::vector<std::uint32_t> smallestRecord;
+    bool prefixesReady = false;
+
+    // These serve the searches a person starts, not the look-ups of a translation.
+    KeyArena foldedSound;
+    std::vector<std::uint32_t> bySound;
+    bool soundOrderReady = false;
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> meaningWords;  // word's hash, record
+    bool meaningWordsReady = false;
+
+    KeyedRecords& ensureKeys(KeyKind kind, const std::string& records);
+    void ensurePrefixes(const std::string& records);
+    void ensureSoundOrder(const std::string& records);
+    void ensureMeaningWords(const std::string& records);
+    void rebuildPrefixTree();
+    void drop();
+    std::size_t memoryUsed() const;
+  };
+
+  static std::string keyOf(KeyKind kind, const KeyArena& stored, std::uint32_t index, const char* record);
+  KeyedRecords& ensure(KeyKind kind) { return tables.ensureKeys(kind, *content); }
   long findFirst(KeyKind kind, std::string_view key) { return ensure(kind).first.find(key, ensure(kind).keys); }
-  void ensurePrefixes();
-  void ensureSoundOrder();
-  void ensureMeaningWords();
-  void dropTables();
   void moveRecord(std::uint32_t from, std::uint32_t to);
-  void rebuildPrefixTree();
   static void rekey(KeyArena& keys, FirstRecordTable& first, std::uint32_t index, std::string_view newKey);
   long prefixRangeMin(std::size_t lo, std::size_t hi) const;
 
   std::shared_ptr<std::string> content = std::make_shared<std::string>();
   FileStamp builtFrom;
   bool loaded = false;
+  Tables tables;
+};
 
-  // Each table is built on first use and kept up to date after that.
-  std::array<KeyedRecords, kKeyKinds> tables;
-
-  // Records ordered by stored form, and a segment tree of the smallest record
-  // number over them: the records with a prefix are one run of that order.
-  std::vector<std::uint32_t> byStored;
-  std::vector<std::uint32_t> smallestRecord;
-  bool prefixesReady = false;
-
-  // Built on first use and dropped by any change: these serve the searches
-  // a person starts, not the look-ups of a translation.
-  KeyArena foldedSound;
-  std::vector<std::uint32_t> bySound;
-  bool soundOrderReady = false;
-  std::vector<std::pair<std::uint64_t, std::uint32_t>> meaningWords;  // word's hash, record
-  bool meaningWordsReady = false;
+class DictionaryIndex::BuiltTables {
+ private:
+  friend class DictionaryIndex;
+  // Held until the index takes the tables or drops them, so that the store
+  // writes to a copy meanwhile, and so that these records, still alive,
+  // cannot be mistaken for others later allocated at the same address.
+  std::shared_ptr<const std::string> records;
+  Tables tables;
 };

@@ -1,6 +1,8 @@
 #include "dictionary_store.h"
 
 #include <algorithm>
+#include <new>
+#include <optional>
 
 #include "open_dictionaries.h"
 #include "stable_order.h"
@@ -193,3 +195,36 @@ long DictionaryStore::countMeaningsBefore(Dict dict, long n) {
 }
 
 EntriesSnapshot DictionaryStore::entriesNow(Dict dict) { return EntriesSnapshot(dictionaries->currentIndex(dict).snapshot()); }
+
+struct TablesToBuild::Work {
+  Dict dict;
+  std::shared_ptr<const std::string> records;
+  std::optional<DictionaryIndex::BuiltTables> built;
+};
+
+TablesToBuild::TablesToBuild() = default;
+TablesToBuild::~TablesToBuild() = default;
+TablesToBuild::TablesToBuild(TablesToBuild&&) noexcept = default;
+TablesToBuild& TablesToBuild::operator=(TablesToBuild&&) noexcept = default;
+
+void TablesToBuild::build() {
+  if (!work) return;
+  try {
+    work->built = DictionaryIndex::buildTables(work->records);
+  } catch (const std::bad_alloc&) {
+    work->built.reset();
+  }
+}
+
+TablesToBuild DictionaryStore::tablesToBuild(Dict dict) {
+  TablesToBuild tables;
+  tables.work = std::make_unique<TablesToBuild::Work>(
+      TablesToBuild::Work{dict, dictionaries->currentIndex(dict).snapshot(), std::nullopt});
+  return tables;
+}
+
+void DictionaryStore::adoptTables(TablesToBuild built) {
+  if (!built.work || !built.work->built) return;
+  FileStamp ignored;
+  dictionaries->dictionary(built.work->dict, &ignored).index.adopt(std::move(*built.work->built));
+}

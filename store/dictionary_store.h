@@ -132,6 +132,27 @@ struct PhraseAtResult {
 };
 int countWords(std::string_view text);
 
+// The tables of a dictionary's look-ups and searches, which take most of a
+// second to build at a million records, taken from the store to be built on
+// a worker thread (DictionaryStore::tablesToBuild).
+class TablesToBuild {
+ public:
+  TablesToBuild();
+  ~TablesToBuild();
+  TablesToBuild(TablesToBuild&&) noexcept;
+  TablesToBuild& operator=(TablesToBuild&&) noexcept;
+
+  // Runs on any thread: it reads nothing but records that no one changes.
+  // Short of memory it builds nothing, and the tables are built on first use,
+  // where the failure is reported.
+  void build();
+
+ private:
+  friend class DictionaryStore;
+  struct Work;
+  std::unique_ptr<Work> work;
+};
+
 class DictionaryStore {
  public:
   // Opens both dictionaries in `folder`, creating a missing one empty, and
@@ -250,6 +271,15 @@ class DictionaryStore {
   // of nothing but spaces then counts as empty: an empty meaning is skipped,
   // and a headword without a meaning, or an empty one, gets no line.
   std::string dictionaryTable(Dict dict);
+
+  // The program builds the tables of the look-ups and searches ahead, so
+  // that the first ones a person starts answer at once: on this thread it
+  // takes the records of a dictionary (reading them when not read yet),
+  // builds on a worker thread, and hands the tables back on this thread. A
+  // dictionary that changed meanwhile drops them and builds its own on first
+  // use, as it always may. Both calls stay on the thread that uses the store.
+  TablesToBuild tablesToBuild(Dict dict);
+  void adoptTables(TablesToBuild built);
 
  private:
   std::unique_ptr<OpenDictionaries> dictionaries;

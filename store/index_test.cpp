@@ -9,6 +9,7 @@
 #include <span>
 #include <tuple>
 
+#include "dictionary_index.h"
 #include "store_fixture_test.h"
 
 namespace {
@@ -162,9 +163,28 @@ TEST_F(IndexAgainstScan, AgreesWhileTheStoreChangesTheDictionary) {
       [&] { store->insertEntry(randomEntry(), kTarvikCzech); },
   };
   for (int round = 0; round < 40; ++round) {
+    // Tables built ahead over the records before a change must not be
+    // taken; built over those after it, they answer from then on.
+    TablesToBuild ahead = store->tablesToBuild(kTarvikCzech);
     changes[round % 4]();
+    if (round % 2) ahead = store->tablesToBuild(kTarvikCzech);
+    ahead.build();
+    store->adoptTables(std::move(ahead));
     expectAgreement(60);
   }
+}
+
+TEST(IndexTablesBuiltAhead, AreTakenOnlyOverTheRecordsBuiltFrom) {
+  DictionaryIndex index;
+  index.load(rawRecord({"DROM", "CESTA"}) + rawRecord({"KO", "KDO"}), FileStamp{});
+  DictionaryIndex::BuiltTables before = DictionaryIndex::buildTables(index.snapshot());
+  index.written(1, rawRecord({"RA", "SLUNCE"}).data(), FileStamp{});
+  EXPECT_FALSE(index.adopt(std::move(before)));
+  const std::size_t withoutTables = index.memoryUsed();
+  EXPECT_TRUE(index.adopt(DictionaryIndex::buildTables(index.snapshot())));
+  EXPECT_GT(index.memoryUsed(), withoutTables);
+  EXPECT_EQ(index.findStored("RA"), 1);
+  EXPECT_EQ(index.withMeaningWord("SLUNCE"), std::vector<std::uint32_t>{1});
 }
 
 // Two neighbouring letters swapped are one edit: DEIM, two letters changed,
@@ -192,9 +212,12 @@ TEST_F(IndexAgainstScan, AgreesOnDamagedRecordsAndChangesMadeByOthers) {
   expectAgreement(100);
   EXPECT_EQ(store->findPrefix("\x9A\xEDKV", kTarvikCzech), 0);
   EXPECT_EQ(store->findPrefix("SHEEQSHEEQSHEEQSH", kTarvikCzech), 51);
-  // Changed in place by another program, same size.
+  // Changed in place by another program, same size, while tables were built ahead.
+  TablesToBuild ahead = store->tablesToBuild(kTarvikCzech);
+  ahead.build();
   std::string bytes = fileBytes("tc_slovnik.slk");
   putFileBytes("tc_slovnik.slk", bytes.replace(0, kRecordSize, rawRecord({"ZZZ", "CHANGED"})));
+  store->adoptTables(std::move(ahead));
   EXPECT_EQ(store->findWord("zzz", kTarvikCzech, false).position, 1);
   expectAgreement(100);
   // Replaced by another program's new copy: our writes go to the file that now bears the name.
