@@ -41,6 +41,18 @@ QList<QVariant> variantsOf(const QVariant& array) {
   return values;
 }
 
+// Wayland lets a window take the focus only with a token from the program
+// the user was in; the desktop gives one to the command it runs, which
+// passes it on here. Qt's Wayland back end takes it from the environment
+// when a window asks for the focus next.
+void takeActivationToken(const QVariant& platformData) {
+  if (platformData.userType() != qMetaTypeId<QDBusArgument>()) return;
+  QVariantMap data;
+  platformData.value<QDBusArgument>() >> data;
+  const QString token = data.value("activation-token").toString();
+  if (!token.isEmpty() && token.size() < 1024) qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
+}
+
 // The one string a look-up action carries.
 bool oneString(const QList<QVariant>& parameter, QString* text) {
   if (parameter.size() != 1 || parameter.front().userType() != QMetaType::QString) return false;
@@ -90,6 +102,7 @@ bool DesktopService::handleMessage(const QDBusMessage& message, const QDBusConne
   };
   if (member == "Activate" && signature == "a{sv}") {
     connection.send(message.createReply());
+    takeActivationToken(message.arguments().at(0));
     if (requests.activate) requests.activate();
     return true;
   }
@@ -100,15 +113,19 @@ bool DesktopService::handleMessage(const QDBusMessage& message, const QDBusConne
   if (action == kLookupSelectionAction) {
     if (!variantsOf(arguments.at(1)).isEmpty()) return refuse("lookup-selection takes no parameter.");
     connection.send(message.createReply());
+    takeActivationToken(arguments.at(2));
     if (requests.lookUpSelection) requests.lookUpSelection();
     return true;
   }
   if (action != kLookupAction) return refuse("No such action: " + action.left(40));
   QString word;
   if (!oneString(variantsOf(arguments.at(1)), &word)) return refuse("lookup takes one string.");
+  // Too long in any form: refused before any work on it.
+  if (word.size() > static_cast<qsizetype>(kMaxLookupBytes)) return refuse("the word is longer than 200 bytes");
   const LookupRequest request = readLookupMessage(word.normalized(QString::NormalizationForm_C).toStdString());
   if (!request.ok) return refuse(QString::fromStdString(request.refusal));
   connection.send(message.createReply());
+  takeActivationToken(arguments.at(2));
   if (requests.lookUp) requests.lookUp(request.text);
   return true;
 }
@@ -117,17 +134,19 @@ HandOff handOff(const char* action, const std::string& word) {
   QDBusConnection bus = QDBusConnection::sessionBus();
   if (!bus.isConnected()) {
     const QString why = bus.lastError().message();
-    return {HandOff::unreachable, why.isEmpty() ? QString::fromUtf8("není sběrnice sezení (session bus)") : why};
+    return {HandOff::unreachable, why.isEmpty() ? QString("no session bus") : why};
   }
   QDBusMessage call = QDBusMessage::createMethodCall(kApplicationId, kApplicationPath, kInterface, "ActivateAction");
   QVariantList parameter;
   if (!word.empty())
     parameter << QString::fromUtf8(word).normalized(QString::NormalizationForm_C);
+  // What the desktop gave the command to let a window take the focus,
+  // passed on as the interface names it.
   QVariantMap platformData;
-  for (const char* name : {"DESKTOP_STARTUP_ID", "XDG_ACTIVATION_TOKEN"})
-    if (qEnvironmentVariableIsSet(name))
-      platformData.insert(name == QByteArray("DESKTOP_STARTUP_ID") ? "desktop-startup-id" : "activation-token",
-                          qEnvironmentVariable(name));
+  if (qEnvironmentVariableIsSet("DESKTOP_STARTUP_ID"))
+    platformData.insert("desktop-startup-id", qEnvironmentVariable("DESKTOP_STARTUP_ID"));
+  if (qEnvironmentVariableIsSet("XDG_ACTIVATION_TOKEN"))
+    platformData.insert("activation-token", qEnvironmentVariable("XDG_ACTIVATION_TOKEN"));
   call << QString::fromUtf8(action) << QVariant::fromValue(parameter) << platformData;
   // The bus starts a program when none runs, which takes a while on a
   // cold machine; a program that answers nothing in that time is none.
