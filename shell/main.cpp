@@ -73,10 +73,12 @@ std::optional<StartRequest> readStartRequest(int argc, char** argv) {
 
 // Started for a look-up, the program shows no main window, and ends once
 // none of its windows shows any more: when "Vyhledat" closes, or the browser
-// it opened. A program the bus started for nothing ends after a while.
+// it opened. A program the bus started for nothing ends after a while. Once
+// the main window is asked for, the program ends with it, as any start does:
+// the splash before it shows no window in between.
 class EndWhenNothingShows : public QObject {
  public:
-  explicit EndWhenNothingShows(QObject* parent) : QObject(parent) {
+  explicit EndWhenNothingShows(const Windows& windows) : windows(windows) {
     qApp->installEventFilter(this);
     QTimer::singleShot(kIdleMs, this, &EndWhenNothingShows::endIfNothingShows);
   }
@@ -91,9 +93,12 @@ class EndWhenNothingShows : public QObject {
  private:
   static constexpr int kIdleMs = 30000;
   void endIfNothingShows() {
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    if (std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); })) QApplication::quit();
+    if (windows.mainWindowShown()) return;
+    const QWidgetList shown = QApplication::topLevelWidgets();
+    if (std::none_of(shown.begin(), shown.end(), [](QWidget* w) { return w->isVisible(); })) QApplication::quit();
   }
+
+  const Windows& windows;
 };
 
 // Answered before the Application exists, so that neither needs a display
@@ -215,7 +220,9 @@ int main(int argc, char** argv) {
       case StartRequest::service:
         break;
     }
-    if (start->kind != StartRequest::plain) new EndWhenNothingShows(&app);
+    // Gone before the windows, which it watches.
+    std::optional<EndWhenNothingShows> ending;
+    if (start->kind != StartRequest::plain) ending.emplace(*shown);
     // A second program leaves the requests to the first; the bus started
     // this one for a request, so without the name it would wait for nothing.
     if (!desktop.offer() && start->kind == StartRequest::service) {

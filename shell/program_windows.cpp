@@ -67,10 +67,10 @@ void Windows::showSearch(Dict dict, const LookupOptions& options) { hledat->show
 
 void Windows::showMainWindow() {
   // The first showing is the start's, splash first.
-  if (!mainWindowShown) {
+  if (!mainWindowAsked) {
+    mainWindowAsked = true;
     pri_otevreni->showModal();
     okno->show();
-    mainWindowShown = true;
     return;
   }
   okno->show();

@@ -53,6 +53,8 @@ class Windows final : public OtherWindows {
   // What another program asks of this one: the main window, as a start
   // shows it; a word, or the selection, in "Vyhledat".
   void showMainWindow();
+  // From the moment the main window is asked for, splash first.
+  bool mainWindowShown() const { return mainWindowAsked; }
   void lookUp(const std::string& text);
   void lookUpSelection();
 
@@ -69,5 +71,5 @@ class Windows final : public OtherWindows {
 
  private:
   std::unique_ptr<BrowserForDemo> demoBrowser;
-  bool mainWindowShown = false;
+  bool mainWindowAsked = false;
 };
