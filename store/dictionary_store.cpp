@@ -113,6 +113,8 @@ std::vector<StoreWarning> DictionaryStore::takeWarnings() {
     taken.push_back({StoreWarning::About::dictionary, std::move(text)});
   for (std::string& text : dictionaries->wordForms.takeWarnings())
     taken.push_back({StoreWarning::About::irregularForms, std::move(text)});
+  for (std::string& text : dictionaries->choices.takeWarnings())
+    taken.push_back({StoreWarning::About::meaningChoices, std::move(text)});
   return taken;
 }
 

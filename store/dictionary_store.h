@@ -20,8 +20,11 @@
 #include "posix_file.h"
 #include "record_format.h"
 
+class MeaningChoices;
 class OpenDictionaries;
 class WordForms;
+struct ChoiceRule;
+struct ChosenMeaning;
 
 // Selects a dictionary: 1 is Tarvik to Czech (tc_slovnik.slk), every other
 // value Czech to Tarvik (ct_slovnik.slk). Callers pass the state of a control.
@@ -37,7 +40,8 @@ const char* tableFileName(Dict dict);
 struct StoreWarning {
   enum class About : std::uint8_t {
     dictionary,     // a journal damaged and dropped, or not applied: a sentence naming its file
-    irregularForms  // a line of tvary.txt left out, or the file unread: its path, line and text, in UTF-8
+    irregularForms,  // a line of tvary.txt left out, or the file unread: its path, line and text, in UTF-8
+    meaningChoices   // a line of volby.txt not used, or the file unread: its path, line and text, in UTF-8
   };
   About about;
   std::string text;
@@ -243,19 +247,44 @@ class DictionaryStore {
   // one step, as for insertWord.
   void insertEntries(const std::vector<Tslovicko>& entries, Dict dict);
 
-  // With markUnknown, each word left untranslated gets a "*" before it. A line
+  // With markUnknown, each word left untranslated gets a "*" before it. With
+  // withChoices, a word found takes the meaning the user chose for it
+  // (meaningChoices(); the word before is the item read before it on the
+  // line, a word or a two-word phrase, found or not; the first item of a line
+  // has none) instead of its first; without, nothing of volby.txt is read. A line
   // with words left untranslated is read again: split at tabs too, and each
   // word missing as written looked up as findWordInText does, its punctuation
   // around its translation ("(muž)" -> "(DROM)"). A run without a letter
   // ("--", "3", "–"; a stand-in for a character the code page lacks counts as
   // one, see kStandIn) is no word: never counted or marked.
   LineTranslation translateText(std::string_view text, Dict dict, const LookupOptions& options,
-                                bool markUnknown = false);
+                                bool markUnknown = false, bool withChoices = false);
   LineTranslation translateText(std::string_view text, Dict dict, bool byPronunciation) {
     return translateText(text, dict, LookupOptions{.byPronunciation = byPronunciation});
   }
 
   PhraseAtResult phraseAt(int n, std::string_view text, Dict dict, const LookupOptions& options);
+
+  // The meanings the user chose, in volby.txt of the store's folder
+  // (meaning_choices.h), read at their first use.
+  MeaningChoices& meaningChoices();
+  // The meaning grid's choice of `meaning` for the column `item` (a word or
+  // phrase as the grid shows it, punctuation and all) after the column
+  // `previous` (empty for the first column): remembered for the item after
+  // the previous one and for the item alone; the entry's first meaning
+  // forgets both rules instead. False, changing nothing, when the item is not
+  // found or its entry does not hold `meaning`, or the rule cannot be kept
+  // (a word over 20 bytes, a file refused as too large).
+  bool rememberMeaning(std::string_view previous, std::string_view item, std::string_view meaning, Dict dict,
+                       const LookupOptions& options);
+  // Which of `meanings` (those found for `item`) the translation with choices
+  // takes after `previous`, as the grid may mark it; items as for
+  // rememberMeaning.
+  ChosenMeaning chosenMeaning(std::string_view previous, std::string_view item, Dict dict,
+                              const std::array<std::string, kMeaningCount>& meanings);
+  // The rules that cannot apply: their word is not found with `options`, or
+  // its entry no longer holds their meaning.
+  std::vector<ChoiceRule> unusableChoices(const LookupOptions& options);
 
   // Writes every filled meaning as "HEADWORD - MEANING" to tc_slovnik.txt or
   // ct_slovnik.txt in the store's folder.

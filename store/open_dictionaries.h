@@ -11,6 +11,7 @@
 #include "dictionary_index.h"
 #include "dictionary_store.h"
 #include "help_file.h"
+#include "meaning_choices.h"
 #include "record_file.h"
 #include "word_forms.h"
 
@@ -43,6 +44,7 @@ class OpenDictionaries {
   Dictionary tarvikCzech, czechTarvik;
   WordForms wordForms;
   HelpFile help;
+  MeaningChoices choices{folder};
 };
 
 // Keeps the changes of one operation on a dictionary (several insertions and

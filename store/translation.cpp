@@ -37,11 +37,20 @@ class Reading {
  public:
   Reading(DictionaryIndex& index, WordForms& forms, const LookupOptions& options, bool markUnknown)
       : index(index), forms(forms), options(options), markUnknown(markUnknown) {}
+  // Null, or rules for `dict` to choose the meanings by.
+  void choosingBy(MeaningChoices* rules, Dict dict) {
+    choices = rules;
+    choicesDict = dict;
+  }
 
   LineTranslation read(std::string_view text, bool loose, bool keepMisses);
 
  private:
   bool appendTranslation(std::string& result, const std::string& text);
+  const std::string& meaningOf(const FoundWord& found, const std::string& text);
+  void readPast(const std::string& item) {
+    if (choices && !item.empty()) previous = choiceKey(item);
+  }
 
   DictionaryIndex& index;
   WordForms& forms;
@@ -52,7 +61,15 @@ class Reading {
   // ask again: with the word forms, a miss costs Hunspell and the guesses.
   std::unordered_set<std::string> misses;
   bool keepingMisses = false;
+  MeaningChoices* choices = nullptr;
+  Dict choicesDict = kCzechTarvik;
+  std::string previous;  // the item read before, as a rule names it
 };
+
+const std::string& Reading::meaningOf(const FoundWord& found, const std::string& text) {
+  if (!choices) return found.meanings[0];
+  return found.meanings[choices->choose(choicesDict, previous, choiceKey(text), found.meanings).slot];
+}
 
 // Appends the first meaning of `text` as written; else, read loosely, of
 // `text` inside its punctuation, which goes back around the meaning. False
@@ -61,7 +78,7 @@ bool Reading::appendTranslation(std::string& result, const std::string& text) {
   if (!loosely || !misses.contains(text)) {
     FoundWord asWritten = findInIndex(index, forms, text, options);
     if (asWritten.found) {
-      result += asWritten.meanings[0];
+      result += meaningOf(asWritten, text);
       return true;
     }
     if (keepingMisses) misses.insert(text);
@@ -70,7 +87,7 @@ bool Reading::appendTranslation(std::string& result, const std::string& text) {
   WordInText inside = foundInsidePunctuation(index, forms, text, options);
   if (!inside.word.found) return false;
   result += inside.before;
-  result += inside.word.meanings[0];
+  result += meaningOf(inside.word, text);
   result += inside.after;
   return true;
 }
@@ -79,6 +96,7 @@ LineTranslation Reading::read(std::string_view text, bool loose, bool keepMisses
   loosely = loose;
   keepingMisses = keepMisses;
   LineTranslation line;
+  previous.clear();
   auto isSeparator = [&](char c) { return c == ' ' || c == '.' || c == ',' || (loosely && c == '\t'); };
   std::string extended(text);
   // Two trailing separators flush the last held word and the word before it.
@@ -100,7 +118,8 @@ LineTranslation Reading::read(std::string_view text, bool loose, bool keepMisses
     // phrase wins over the entry for its first word. No headword holds a tab:
     // two words a tab apart are looked up as a phrase with a space.
     char joint = heldSeparator == '\t' ? ' ' : heldSeparator;
-    if (appendTranslation(line.result, held + joint + word)) {
+    if (std::string phrase = held + joint + word; appendTranslation(line.result, phrase)) {
+      readPast(phrase);
       line.result += x;
       held.clear();
       word.clear();
@@ -113,6 +132,7 @@ LineTranslation Reading::read(std::string_view text, bool loose, bool keepMisses
       line.result += held;
       if (isWord) ++line.untranslatedCount;
     }
+    readPast(held);
     line.result += heldSeparator;
     held = std::move(word);
     heldSeparator = x;
@@ -148,9 +168,10 @@ WordInText DictionaryStore::findWordInText(std::string_view text, Dict dict, con
 // did; only a line with words left over is read again loosely, and only
 // when it has a tab or punctuation that could make a difference.
 LineTranslation DictionaryStore::translateText(std::string_view text, Dict dict, const LookupOptions& options,
-                                               bool markUnknown) {
+                                               bool markUnknown, bool withChoices) {
   const LookupOptions czech = forHeadwordsOf(dict, options);
   Reading reading(dictionaries->currentIndex(dict), dictionaries->wordForms, czech, markUnknown);
+  if (withChoices && dictionaries->choices.anyFor(dict)) reading.choosingBy(&dictionaries->choices, dict);
   const bool mayLoosen = mayReadOtherwise(text, czech);
   LineTranslation strict = reading.read(text, false, mayLoosen);
   if (strict.untranslatedCount == 0 || !mayLoosen) return strict;

@@ -1,0 +1,260 @@
+#include "meaning_choices.h"
+
+#include <fcntl.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <optional>
+#include <utility>
+
+#include "cp1250.h"
+#include "io_error.h"
+#include "letters.h"
+#include "open_dictionaries.h"
+#include "text_file.h"
+
+namespace {
+
+constexpr char kChoicesScratchName[] = "volby.txt.novy";
+// The longest rule: "tc", four fields of 20 bytes, three TABs and CR LF.
+constexpr off_t kMaxLineSize = 2 + 4 * kFieldCapacity + 3 + 2;
+constexpr off_t kMaxFileSize = kMaxLineSize * static_cast<off_t>(kMaxChoices);
+
+bool isControl(char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7F'; }
+
+bool fitsAField(std::string_view text) {
+  return !text.empty() && text.size() <= kFieldCapacity && std::none_of(text.begin(), text.end(), isControl);
+}
+
+bool isTrimmed(char c) { return c == ' ' || c == '.' || c == ',' || isEdgePunctuation(c); }
+
+std::optional<ChoiceRule> parseRule(std::string_view line) {
+  std::vector<std::string_view> fields;
+  for (std::size_t start = 0;;) {
+    std::size_t tab = line.find('\t', start);
+    fields.push_back(line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
+    if (tab == std::string_view::npos) break;
+    start = tab + 1;
+  }
+  if (fields.size() != 3 && fields.size() != 4) return std::nullopt;
+  if (fields[0] != "tc" && fields[0] != "ct") return std::nullopt;
+  ChoiceRule rule;
+  rule.dict = fields[0] == "tc" ? kTarvikCzech : kCzechTarvik;
+  if (fields.size() == 4) {
+    if (!fitsAField(fields[1])) return std::nullopt;
+    rule.previous = choiceKey(fields[1]);
+    if (rule.previous.empty()) return std::nullopt;
+  }
+  std::string_view word = fields[fields.size() - 2], meaning = fields.back();
+  if (!fitsAField(word) || !fitsAField(meaning)) return std::nullopt;
+  rule.word = choiceKey(word);
+  rule.meaning = meaning;
+  if (rule.word.empty()) return std::nullopt;
+  return rule;
+}
+
+ChoiceRule ruleOf(const std::string& key, const std::string& meaning) {
+  const std::size_t tab = key.find('\t');
+  return {key[0] == '1' ? kTarvikCzech : kCzechTarvik, key.substr(1, tab - 1), key.substr(tab + 1), meaning};
+}
+
+}  // namespace
+
+std::string choiceKey(std::string_view text) {
+  while (!text.empty() && isTrimmed(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isTrimmed(text.back())) text.remove_suffix(1);
+  return upcaseCzText(text);
+}
+
+MeaningChoices::MeaningChoices(const Folder& folder) : folder(folder) {}
+
+std::string MeaningChoices::keyOf(Dict dict, std::string_view previous, std::string_view word) {
+  std::string key(1, dict == kTarvikCzech ? '1' : '0');
+  key += previous;
+  key += '\t';
+  key += word;
+  return key;
+}
+
+void MeaningChoices::takeUp() {
+  struct stat st;
+  FileStamp now;
+  if (folder.stat(kChoicesFileName, &st))
+    now = stampOf(st);
+  else if (errno != ENOENT)
+    throwIoError(errno, folder.pathOf(kChoicesFileName));
+  if (loaded && now == known) return;
+  held.clear();
+  heldFor[0] = heldFor[1] = 0;
+  unusable.clear();
+  tooLarge = false;
+  known = now;
+  // A file that could not be read is read again at the next use.
+  loaded = false;
+  if (now != FileStamp()) load();
+  loaded = true;
+}
+
+void MeaningChoices::load() {
+  const std::string path = folder.pathOf(kChoicesFileName);
+  auto refuse = [&] {
+    held.clear();
+    heldFor[0] = heldFor[1] = 0;
+    unusable.clear();
+    tooLarge = true;
+    const std::string warning = path + " holds more than " + std::to_string(kMaxChoices) +
+                                " remembered meanings: they are not used, and the file is left as it is";
+    if (told.insert(warning).second) warnings.push_back(warning);
+  };
+  if (known.size > kMaxFileSize) return refuse();
+  // A scratch copy a crash left behind; replaceFile removes its own.
+  folder.remove(kChoicesScratchName);
+  const std::vector<std::string> lines = splitTextLines(readWholeFile(folder, kChoicesFileName));
+  for (std::size_t number = 0; number < lines.size(); ++number) {
+    const std::string& line = lines[number];
+    if (line.find_first_not_of(" \t") == std::string::npos) continue;
+    if (std::optional<ChoiceRule> rule = parseRule(line)) {
+      auto [at, added] = held.insert_or_assign(keyOf(rule->dict, rule->previous, rule->word), rule->meaning);
+      heldFor[rule->dict == kTarvikCzech] += added;
+      if (held.size() > kMaxChoices) return refuse();
+      continue;
+    }
+    unusable.push_back(line);
+    if (told.insert(line).second)
+      warnings.push_back(path + ", line " + std::to_string(number + 1) +
+                         ": not DIRECTION<TAB>[WORD BEFORE<TAB>]WORD<TAB>MEANING, so it is not used: " +
+                         cp1250ToUtf8(line));
+  }
+}
+
+void MeaningChoices::save() {
+  std::vector<ChoiceRule> all = rules();
+  std::string bytes;
+  for (const ChoiceRule& rule : all) {
+    std::string line = rule.dict == kTarvikCzech ? "tc\t" : "ct\t";
+    if (!rule.previous.empty()) line += rule.previous + '\t';
+    appendTextLine(bytes, line + rule.word + '\t' + rule.meaning);
+  }
+  for (const std::string& line : unusable) appendTextLine(bytes, line);
+  struct stat st;
+  const mode_t mode = folder.stat(kChoicesFileName, &st) ? st.st_mode & 07777 : modeForNewFile();
+  folder.replaceFile(kChoicesFileName, bytes, mode, kChoicesScratchName,
+                     std::string(kChoicesScratchName) + " (the new copy of " + kChoicesFileName + ")");
+  if (!folder.stat(kChoicesFileName, &st)) throwIoError(errno, folder.pathOf(kChoicesFileName));
+  known = stampOf(st);
+}
+
+std::vector<ChoiceRule> MeaningChoices::rules() {
+  takeUp();
+  std::vector<ChoiceRule> all;
+  all.reserve(held.size());
+  for (const auto& [key, meaning] : held) all.push_back(ruleOf(key, meaning));
+  std::sort(all.begin(), all.end(), [](const ChoiceRule& a, const ChoiceRule& b) {
+    return std::tie(a.dict, a.word, a.previous) < std::tie(b.dict, b.word, b.previous);
+  });
+  return all;
+}
+
+bool MeaningChoices::add(Dict dict, std::string_view previous, std::string_view word, std::string_view meaning) {
+  dict = dict == kTarvikCzech ? kTarvikCzech : kCzechTarvik;
+  const std::string before = choiceKey(previous), item = choiceKey(word);
+  if (item.empty() || !fitsAField(item) || !fitsAField(meaning) || (!previous.empty() && !fitsAField(before)))
+    return false;
+  takeUp();
+  if (tooLarge) return false;
+  auto [at, added] = held.insert_or_assign(keyOf(dict, before, item), std::string(meaning));
+  heldFor[dict == kTarvikCzech] += added;
+  save();
+  return true;
+}
+
+bool MeaningChoices::remember(Dict dict, std::string_view previous, std::string_view word, std::string_view meaning) {
+  dict = dict == kTarvikCzech ? kTarvikCzech : kCzechTarvik;
+  const std::string before = choiceKey(previous), item = choiceKey(word);
+  if (item.empty() || !fitsAField(item) || (!meaning.empty() && !fitsAField(meaning))) return false;
+  takeUp();
+  if (tooLarge) return false;
+  std::vector<std::string> keys = {keyOf(dict, "", item)};
+  if (!before.empty() && fitsAField(before)) keys.push_back(keyOf(dict, before, item));
+  for (const std::string& key : keys) {
+    if (meaning.empty()) {
+      heldFor[dict == kTarvikCzech] -= held.erase(key);
+    } else {
+      auto [at, added] = held.insert_or_assign(key, std::string(meaning));
+      heldFor[dict == kTarvikCzech] += added;
+    }
+  }
+  save();
+  return true;
+}
+
+void MeaningChoices::clear() {
+  held.clear();
+  heldFor[0] = heldFor[1] = 0;
+  unusable.clear();
+  tooLarge = false;
+  known = FileStamp();
+  loaded = true;
+  if (!folder.remove(kChoicesFileName) && errno != ENOENT) throwIoError(errno, folder.pathOf(kChoicesFileName));
+  folder.syncFolderOf(kChoicesFileName);
+}
+
+bool MeaningChoices::anyFor(Dict dict) {
+  takeUp();
+  return heldFor[dict == kTarvikCzech] > 0;
+}
+
+bool MeaningChoices::refused() {
+  takeUp();
+  return tooLarge;
+}
+
+std::vector<std::string> MeaningChoices::takeWarnings() { return std::exchange(warnings, {}); }
+
+ChosenMeaning MeaningChoices::choose(Dict dict, std::string_view previous, std::string_view word,
+                                     const std::array<std::string, kMeaningCount>& meanings) {
+  auto slotOf = [&](const std::string& meaning) {
+    auto found = std::find(meanings.begin(), meanings.end(), meaning);
+    return found == meanings.end() ? -1 : static_cast<int>(found - meanings.begin());
+  };
+  for (bool afterPrevious : {true, false}) {
+    if (afterPrevious && previous.empty()) continue;
+    key.assign(1, dict == kTarvikCzech ? '1' : '0');
+    if (afterPrevious) key += previous;
+    key += '\t';
+    key += word;
+    auto rule = held.find(key);
+    if (rule == held.end()) continue;
+    if (int slot = slotOf(rule->second); slot >= 0) return {slot, true, afterPrevious};
+  }
+  return {};
+}
+
+MeaningChoices& DictionaryStore::meaningChoices() { return dictionaries->choices; }
+
+bool DictionaryStore::rememberMeaning(std::string_view previous, std::string_view item, std::string_view meaning,
+                                      Dict dict, const LookupOptions& options) {
+  const FoundWord found = findWordInText(item, dict, options).word;
+  if (!found.found || meaning.empty() || std::find(found.meanings.begin(), found.meanings.end(), meaning) == found.meanings.end())
+    return false;
+  // The first meaning forgets both rules: a rule kept for either would still
+  // pull the translation away from the meaning the user went back to.
+  return dictionaries->choices.remember(dict, previous, item, meaning == found.meanings[0] ? "" : meaning);
+}
+
+ChosenMeaning DictionaryStore::chosenMeaning(std::string_view previous, std::string_view item, Dict dict,
+                                             const std::array<std::string, kMeaningCount>& meanings) {
+  MeaningChoices& choices = dictionaries->choices;
+  if (!choices.anyFor(dict)) return {};
+  return choices.choose(dict, choiceKey(previous), choiceKey(item), meanings);
+}
+
+std::vector<ChoiceRule> DictionaryStore::unusableChoices(const LookupOptions& options) {
+  std::vector<ChoiceRule> unusable;
+  for (ChoiceRule& rule : dictionaries->choices.rules()) {
+    const FoundWord found = findWordInText(rule.word, rule.dict, options).word;
+    if (!found.found || std::find(found.meanings.begin(), found.meanings.end(), rule.meaning) == found.meanings.end())
+      unusable.push_back(std::move(rule));
+  }
+  return unusable;
+}
