@@ -23,6 +23,10 @@ struct RawOptions {
   bool truncate = false;
   bool header = false;
   bool clear = false;
+  bool choices = false;
+  bool check = false;
+  bool add = false;
+  std::string after;
 };
 
 const char* const kGeneralHelp =
@@ -94,6 +98,18 @@ void addCommand(CLI::App& app, const Command& command, RawOptions& raw) {
   if (command.options & kHeader)
     sub->add_flag("--header", raw.header, "with --format csv: skip the first row, which names the columns");
   if (command.options & kClear) sub->add_flag("--clear", raw.clear, "forget every word looked up, printing nothing");
+  if (command.options & kChoices)
+    sub->add_flag("--choices", raw.choices,
+                  "put the meaning chosen in the program's meaning grid (volby.txt in the\n"
+                  "dictionary folder) in place of the first");
+  if (command.options & kChoiceRules) {
+    sub->add_flag("--check", raw.check,
+                  "list only the rules whose word the dictionary lacks or whose meaning its\n"
+                  "entry no longer holds; exit status 1 when there are any");
+    sub->add_flag("--add", raw.add, "remember MEANING for WORD, printing nothing");
+    sub->add_option("--after", raw.after, "with --add: only for WORD after the word PREVIOUS")->type_name("PREVIOUS");
+    sub->add_flag("--clear", raw.clear, "forget every chosen meaning, printing nothing");
+  }
   if (command.options & kTruncate)
     sub->add_flag("--truncate", raw.truncate, "store a word over 20 bytes cut to 20 (and say so), not refuse it");
   // Counts are checked after parsing, once arguments after "--" have joined.
@@ -177,6 +193,11 @@ Request toRequest(const CLI::App& app, const RawOptions& raw, const std::vector<
   request.truncate = raw.truncate;
   request.header = raw.header;
   request.clear = raw.clear;
+  request.choices = raw.choices;
+  request.check = raw.check;
+  request.add = raw.add;
+  if (const CLI::Option* after = sub->get_option_no_throw("--after"); after && after->count() > 0)
+    request.after = raw.after;
   request.arguments = gatherArguments(*sub, command, afterDashes);
   return request;
 }

@@ -26,7 +26,11 @@ struct Request {
   FileFormat format = FileFormat::kText;
   bool truncate = false;  // insert, import: cut fields over 20 bytes instead of refusing them
   bool header = false;    // import --format csv: skip the first row
-  bool clear = false;     // history: forget it instead of printing it
+  bool clear = false;     // history, choices: forget it instead of printing it
+  bool choices = false;   // translate: with the meanings chosen in the program
+  bool check = false;     // choices: list the rules that cannot apply
+  bool add = false;       // choices: add the rule of the arguments
+  std::optional<std::string> after;  // choices --add: the word before, as typed
   std::vector<std::string> arguments;  // in the order given, "--" removed
 };
 

@@ -11,6 +11,7 @@
 #include "io_error.h"
 #include "job.h"
 #include "lookup_history.h"
+#include "meaning_choices.h"
 #include "meaning_grid.h"
 #include "text_file.h"
 #include "word_forms.h"
@@ -87,7 +88,8 @@ int translate(const Job& job, DictionaryStore* store) {
   long untranslated = 0;
   for (std::size_t i = 0; i < job.lines.size(); ++i) {
     LineTranslation translation =
-        store->translateText(job.lines[i], job.request.dict, job.request.lookup, job.request.markUnknown);
+        store->translateText(job.lines[i], job.request.dict, job.request.lookup, job.request.markUnknown,
+                             job.request.choices);
     std::size_t next = 0;
     printLine(translation.result, job.request.encoding, job.lineStandIns[i], next);
     untranslated += translation.untranslatedCount;
@@ -203,6 +205,63 @@ int history(const Job& job, DictionaryStore*) {
   return kExitDone;
 }
 
+void takeRule(Job& job) {
+  const Request& request = job.request;
+  if (request.check + request.add + request.clear > 1)
+    throw UsageError("choices takes one of --check, --add and --clear");
+  if (!request.add) {
+    if (request.after) throw UsageError("--after goes with --add: choices --add --after PREVIOUS WORD MEANING");
+    if (!job.texts.empty()) throw UsageError("WORD and MEANING go with --add: choices --add WORD MEANING");
+    return;
+  }
+  if (job.texts.size() != 2) throw UsageError("choices --add needs WORD and MEANING; see tarvik choices --help");
+  std::vector<FieldProblem> problems;
+  if (request.after) {
+    job.previous = toWindows1250(*request.after, request.encoding, "the word before");
+    checkField(job.previous, 0, "the word before", problems);
+  }
+  checkField(job.texts[0], 0, "the word", problems);
+  checkField(job.texts[1], 0, "the meaning", problems);
+  for (const FieldProblem& problem : problems) reportError(describeProblem(problem, "", false), request.encoding);
+  if (!problems.empty()) throw UsageError("nothing was added");
+  if (choiceKey(job.texts[0]).empty() || (request.after && choiceKey(job.previous).empty()))
+    throw UsageError("nothing was added: a word needs more than spaces, quotes, brackets and marks");
+  if (job.texts[1].empty()) throw UsageError("nothing was added: the meaning is empty");
+}
+
+// The rules as scripts read them: DIRECTION<TAB>PREVIOUS<TAB>WORD<TAB>MEANING,
+// PREVIOUS empty for the word alone.
+void printRule(const Job& job, const ChoiceRule& rule) {
+  print(job, std::string(rule.dict == kTarvikCzech ? "tc" : "ct") + '\t' + rule.previous + '\t' + rule.word + '\t' +
+                 rule.meaning);
+}
+
+// A file refused as too large is reported, and the command fails, rather
+// than listing or adding nothing as if all were well.
+int choices(const Job& job, DictionaryStore* store) {
+  MeaningChoices& choices = store->meaningChoices();
+  if (job.request.clear) {
+    choices.clear();
+    return kExitDone;
+  }
+  if (choices.refused()) {
+    for (const StoreWarning& warning : store->takeWarnings()) reportError(warning.text, job.request.encoding);
+    reportError(std::string("the remembered meanings in ") + kChoicesFileName +
+                    " cannot be used; tarvik choices --clear forgets them",
+                job.request.encoding);
+    return kExitIo;
+  }
+  if (job.request.add) {
+    choices.add(job.request.dict, job.previous, job.texts[0], job.texts[1]);
+    return kExitDone;
+  }
+  // As the translation finds words by default.
+  const std::vector<ChoiceRule> rules = job.request.check ? store->unusableChoices({.byPronunciation = true})
+                                                          : choices.rules();
+  for (const ChoiceRule& rule : rules) printRule(job, rule);
+  return job.request.check && !rules.empty() ? kExitNotFound : kExitDone;
+}
+
 // Whether the job looks for Czech word forms: asked for, and on Czech words.
 bool formsApply(const Job& job) {
   return job.request.lookup.forms && holdsCzechWords(job.request.dict, job.request.command->run == search);
@@ -229,9 +288,13 @@ const std::vector<Command> kCommands = {
      "without a letter (\"--\", \"3\") is no word: never marked or counted. A word holding\n"
      "a character that Windows-1250 lacks (an emoji, a Chinese character) is left\n"
      "untranslated as it was written, and standard error names the first such character\n"
-     "and its line.",
+     "and its line. With --choices a word takes the meaning chosen for it in the\n"
+     "program's meaning grid (see choices): the one chosen after the word before it wins\n"
+     "over the one chosen for the word alone, and a meaning the entry no longer holds is\n"
+     "skipped. The word before is the word or phrase read before on the line; the first\n"
+     "of a line has none.",
      {{"FILE", "plain text file in --encoding; standard input when left out or -", nullptr, false, false}},
-     kDict | kPronunciation | kIgnoreDiacritics | kForms | kMarkUnknown, readInputLines, translate, true},
+     kDict | kPronunciation | kIgnoreDiacritics | kForms | kMarkUnknown | kChoices, readInputLines, translate, true},
     {"grid", "Show the meaning grid of a line",
      "Prints one line per column of the meaning grid for LINE: ITEM<TAB>M1<TAB>..<TAB>M5.\n"
      "Two words that form a phrase of the dictionary share one column; a word the\n"
@@ -327,6 +390,21 @@ const std::vector<Command> kCommands = {
      "--dir names. A damaged file is set aside as historie.txt.poskozeny, with a\n"
      "warning on standard error, and the history starts afresh.",
      {}, kClear, nullptr, history},
+    {"choices", "Show or change the meanings chosen in the meaning grid",
+     "Prints the meanings chosen in place of the first, as the program's meaning grid\n"
+     "remembers them and translate --choices uses them, one rule a line:\n"
+     "DIRECTION<TAB>PREVIOUS<TAB>WORD<TAB>MEANING, PREVIOUS empty for the word alone,\n"
+     "ordered by direction and word. They are kept in volby.txt in the dictionary folder\n"
+     "(see the README for its format); unusable lines of it are named on standard error\n"
+     "and skipped. --check prints only the rules whose word the dictionary lacks or whose\n"
+     "meaning its entry no longer holds, with exit status 1 when there are any. --add\n"
+     "remembers MEANING for WORD in --dict, only after the word PREVIOUS with --after;\n"
+     "words are kept in capitals without the punctuation around them, and a field over\n"
+     "20 bytes or holding a control character is refused. --clear forgets them all. A\n"
+     "file of more than 100000 rules is not used: exit status 3 but with --clear.",
+     {{"WORD", "with --add: the word or two-word phrase", "the word", false, false},
+      {"MEANING", "with --add: its meaning, as the dictionary holds it", "the meaning", false, false}},
+     kDict | kChoiceRules, takeRule, choices},
     {"pronounce", "Show how a Tarvik word is pronounced",
      "Prints the Czech pronunciation of the Tarvik WORD (capitals, as stored). Touches no file.",
      {{"WORD", "a Tarvik word", "the word", true, false}}, 0, nullptr, pronounce},

@@ -34,6 +34,8 @@ enum CommandOption : unsigned {
   kTruncate = 256,
   kHeader = 512,
   kClear = 1024,        // history's
+  kChoices = 2048,      // translate's
+  kChoiceRules = 4096,  // choices': --check, --add, --after and its own --clear
 };
 
 struct Command {

@@ -22,6 +22,7 @@ struct Job {
   std::vector<Tslovicko> entries;  // import
   GivenMeanings meanings;          // insert
   long index = -1;                 // delete; -1 for any index outside the records
+  std::string previous;            // choices --add --after, in Windows-1250
 };
 
 // Throws UsageError for bad arguments or text, IoError when an input file

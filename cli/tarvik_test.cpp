@@ -270,6 +270,31 @@ TEST_F(Tarvik, ReportsADamagedJournalOnStandardError) {
   EXPECT_EQ(folderContents(), (std::set<std::string>{"ct_slovnik.slk", "tc_slovnik.slk"}));
 }
 
+// The meanings chosen in the grid: rules added and listed, used by translate
+// only when asked, the word before winning; --check fails on a rule the
+// dictionary cannot apply, and a damaged line is named and skipped.
+TEST_F(Tarvik, RemembersChosenMeaningsForTranslate) {
+  runOk({"insert", "KO", "VODA", "ŘEKA"});
+  runOk({"insert", "RA", "SLUNCE"});
+  runOk({"choices", "--add", "ko", "ŘEKA"});
+  runOk({"choices", "--add", "--after", "(ra", "KO", "VODA"});
+  expectRuns({
+      {{"choices"}, "", 0, "tc\t\tKO\tŘEKA\ntc\tRA\tKO\tVODA\n", ""},
+      {{"translate", "--choices"}, "ko ra ko\n", 0, "ŘEKA SLUNCE VODA \n", "Text byl přeložen celý\n"},
+      {{"translate"}, "ko ra ko\n", 0, "VODA SLUNCE VODA \n", "Text byl přeložen celý\n"},
+      {{"choices", "--check"}, "", 0, "", ""},
+      {{"choices", "--add", "--dict", "ct", "ko", "x\ty"}, "", 2, "",
+       "tarvik: the meaning: a control character (TAB, byte 9) at position 2\ntarvik: nothing was added\n"},
+      {{"choices", "--clear", "--check"}, "", 2, "", "tarvik: choices takes one of --check, --add and --clear\n"},
+  });
+  writeBytes(folder + "/volby.txt", "tc\tKO\t\xD8" "EKA\r\nbroken\r\nct\tKO\tVODA\r\n");
+  expectRuns({{{"choices", "--check"}, "", 1, "ct\t\tKO\tVODA\n",
+               "tarvik: " + folder + "/volby.txt, line 2: not DIRECTION<TAB>[WORD BEFORE<TAB>]WORD<TAB>MEANING, so "
+               "it is not used: broken\n"}});
+  runOk({"choices", "--clear"});
+  EXPECT_EQ(folderContents(), (std::set<std::string>{"ct_slovnik.slk", "tc_slovnik.slk"}));
+}
+
 // The history lives in the user's data folder, not in --dir, and is shown
 // in local time (here one an hour ahead of UTC all year).
 TEST_F(Tarvik, PrintsTheHistoryOfTheUsersDataFolderNewestFirst) {
