@@ -15,6 +15,7 @@
 #include "dictionary_store.h"
 #include "letters.h"
 #include "lookup_history.h"
+#include "meaning_choices.h"
 #include "word_forms.h"
 
 namespace {
@@ -183,6 +184,74 @@ void translateWholeText(benchmark::State& state) {
   benchmark::DoNotOptimize(untranslated);
 }
 BENCHMARK(translateWholeText)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
+
+// `rules` rules on headwords of `entries`, half of them after another
+// headword, each choosing a meaning the entry holds.
+std::string choicesFile(const std::vector<Tslovicko>& entries, std::size_t rules) {
+  WordGenerator random(11);
+  std::string bytes;
+  for (std::size_t i = 0; i < rules; ++i) {
+    const Tslovicko& e = entries[random.next() % entries.size()];
+    const std::string& meaning = e.vyznam2.empty() ? e.vyznam1 : e.vyznam2;
+    if (meaning.empty() || e.slovo.empty()) continue;
+    std::string line = "tc\t";
+    if (i % 2) line += entries[random.next() % entries.size()].slovo + '\t';
+    bytes += line + e.slovo + '\t' + meaning + "\r\n";
+  }
+  return bytes;
+}
+
+// The translation of translateWholeText with the chosen meanings on, and
+// `rules` of them in volby.txt: it must stay within 5% of that without.
+void translateWholeTextWithChoices(benchmark::State& state) {
+  const Prepared& p = prepared(100000);
+  std::vector<std::string> lines = makeText(p.entries, 100000, 9);
+  std::ofstream(p.folder / kChoicesFileName, std::ios::binary | std::ios::trunc)
+      << choicesFile(p.entries, static_cast<std::size_t>(state.range(0)));
+  long untranslated = 0;
+  for (auto _ : state) {
+    DictionaryStore& store = openIn(p);
+    for (const std::string& line : lines)
+      untranslated += store.translateText(line, kTarvikCzech, LookupOptions{.byPronunciation = true}, false, true)
+                          .untranslatedCount;
+  }
+  fs::remove(p.folder / kChoicesFileName);
+  benchmark::DoNotOptimize(untranslated);
+}
+// The same with the store open and its index built: what a second
+// "Přeložit najednou" waits for.
+void translateWholeTextWarm(benchmark::State& state) {
+  const Prepared& p = prepared(100000);
+  std::vector<std::string> lines = makeText(p.entries, 100000, 9);
+  std::ofstream(p.folder / kChoicesFileName, std::ios::binary | std::ios::trunc)
+      << choicesFile(p.entries, static_cast<std::size_t>(state.range(0)));
+  DictionaryStore& store = openIn(p);
+  long untranslated = 0;
+  for (auto _ : state)
+    for (const std::string& line : lines)
+      untranslated += store.translateText(line, kTarvikCzech, LookupOptions{.byPronunciation = true}, false,
+                                          state.range(1) != 0)
+                          .untranslatedCount;
+  fs::remove(p.folder / kChoicesFileName);
+  benchmark::DoNotOptimize(untranslated);
+}
+BENCHMARK(translateWholeTextWarm)->Args({0, 0})->Args({10000, 1})->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3);
+BENCHMARK(translateWholeTextWithChoices)->Arg(0)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
+
+// What the first translation with choices waits for: 10,000 rules read.
+// Must stay under 20 ms.
+void loadTenThousandChoices(benchmark::State& state) {
+  const Prepared& p = prepared(100000);
+  const fs::path folder = benchFolder("store") / "choices";
+  fs::create_directories(folder);
+  std::ofstream(folder / kChoicesFileName, std::ios::binary) << choicesFile(p.entries, 10000);
+  const Folder opened(folder.string());
+  for (auto _ : state) {
+    MeaningChoices choices(opened);
+    benchmark::DoNotOptimize(choices.anyFor(kTarvikCzech));
+  }
+}
+BENCHMARK(loadTenThousandChoices)->Unit(benchmark::kMillisecond)->Repetitions(3);
 
 void insertFirstAndSort(benchmark::State& state) {
   const Prepared& p = prepared(static_cast<std::size_t>(state.range(0)));

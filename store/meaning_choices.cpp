@@ -28,6 +28,27 @@ bool fitsAField(std::string_view text) {
 
 bool isTrimmed(char c) { return c == ' ' || c == '.' || c == ',' || isEdgePunctuation(c); }
 
+std::string_view trimmed(std::string_view text) {
+  while (!text.empty() && isTrimmed(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isTrimmed(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+void appendKey(std::string& key, std::string_view text) {
+  for (char c : trimmed(text)) key += upcaseCz(c);
+}
+
+// Calls `take` with each byte of the key of `text`.
+template <typename Take>
+void eachKeyByte(const RuleText& text, Take take) {
+  take(text.dict == kTarvikCzech ? '1' : '0');
+  for (char c : trimmed(text.previous)) take(upcaseCz(c));
+  take('\t');
+  for (char c : trimmed(text.word)) take(upcaseCz(c));
+}
+
+constexpr std::size_t kFnvOffset = 14695981039346656037u, kFnvPrime = 1099511628211u;
+
 std::optional<ChoiceRule> parseRule(std::string_view line) {
   std::vector<std::string_view> fields;
   for (std::size_t start = 0;;) {
@@ -60,11 +81,7 @@ ChoiceRule ruleOf(const std::string& key, const std::string& meaning) {
 
 }  // namespace
 
-std::string choiceKey(std::string_view text) {
-  while (!text.empty() && isTrimmed(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isTrimmed(text.back())) text.remove_suffix(1);
-  return upcaseCzText(text);
-}
+std::string choiceKey(std::string_view text) { return upcaseCzText(trimmed(text)); }
 
 MeaningChoices::MeaningChoices(const Folder& folder) : folder(folder) {}
 
@@ -76,6 +93,45 @@ std::string MeaningChoices::keyOf(Dict dict, std::string_view previous, std::str
   return key;
 }
 
+std::size_t RuleKeyHash::operator()(std::string_view key) const {
+  std::size_t hash = kFnvOffset;
+  for (char c : key) hash = (hash ^ static_cast<unsigned char>(c)) * kFnvPrime;
+  return hash;
+}
+
+std::size_t RuleKeyHash::operator()(const RuleText& text) const {
+  std::size_t hash = kFnvOffset;
+  eachKeyByte(text, [&](char c) { hash = (hash ^ static_cast<unsigned char>(c)) * kFnvPrime; });
+  return hash;
+}
+
+std::size_t MeaningChoices::wordBit(Dict dict, std::string_view word) {
+  std::size_t hash = RuleKeyHash()(RuleText{dict, "", word});
+  return (hash ^ (hash >> 32)) % kFilterBits;
+}
+
+bool RuleKeyEqual::operator()(const RuleText& text, std::string_view key) const {
+  if (key.size() != trimmed(text.previous).size() + trimmed(text.word).size() + 2) return false;
+  std::size_t at = 0;
+  bool same = true;
+  eachKeyByte(text, [&](char c) { same = same && key[at++] == c; });
+  return same;
+}
+
+void MeaningChoices::forgetAll() {
+  held.clear();
+  heldFor[0] = heldFor[1] = 0;
+  unusable.clear();
+  std::fill(filter.begin(), filter.end(), 0);
+}
+
+void MeaningChoices::hold(const ChoiceRule& rule) {
+  auto [at, added] = held.insert_or_assign(keyOf(rule.dict, rule.previous, rule.word), rule.meaning);
+  heldFor[rule.dict == kTarvikCzech] += added;
+  const std::size_t bit = wordBit(rule.dict, rule.word);
+  filter[bit / 64] |= std::uint64_t{1} << (bit % 64);
+}
+
 void MeaningChoices::takeUp() {
   struct stat st;
   FileStamp now;
@@ -83,10 +139,9 @@ void MeaningChoices::takeUp() {
     now = stampOf(st);
   else if (errno != ENOENT)
     throwIoError(errno, folder.pathOf(kChoicesFileName));
+  checked = std::chrono::steady_clock::now();
   if (loaded && now == known) return;
-  held.clear();
-  heldFor[0] = heldFor[1] = 0;
-  unusable.clear();
+  forgetAll();
   tooLarge = false;
   known = now;
   // A file that could not be read is read again at the next use.
@@ -98,9 +153,7 @@ void MeaningChoices::takeUp() {
 void MeaningChoices::load() {
   const std::string path = folder.pathOf(kChoicesFileName);
   auto refuse = [&] {
-    held.clear();
-    heldFor[0] = heldFor[1] = 0;
-    unusable.clear();
+    forgetAll();
     tooLarge = true;
     const std::string warning = path + " holds more than " + std::to_string(kMaxChoices) +
                                 " remembered meanings: they are not used, and the file is left as it is";
@@ -114,8 +167,7 @@ void MeaningChoices::load() {
     const std::string& line = lines[number];
     if (line.find_first_not_of(" \t") == std::string::npos) continue;
     if (std::optional<ChoiceRule> rule = parseRule(line)) {
-      auto [at, added] = held.insert_or_assign(keyOf(rule->dict, rule->previous, rule->word), rule->meaning);
-      heldFor[rule->dict == kTarvikCzech] += added;
+      hold(*rule);
       if (held.size() > kMaxChoices) return refuse();
       continue;
     }
@@ -162,8 +214,7 @@ bool MeaningChoices::add(Dict dict, std::string_view previous, std::string_view 
     return false;
   takeUp();
   if (tooLarge) return false;
-  auto [at, added] = held.insert_or_assign(keyOf(dict, before, item), std::string(meaning));
-  heldFor[dict == kTarvikCzech] += added;
+  hold({dict, before, item, std::string(meaning)});
   save();
   return true;
 }
@@ -174,24 +225,20 @@ bool MeaningChoices::remember(Dict dict, std::string_view previous, std::string_
   if (item.empty() || !fitsAField(item) || (!meaning.empty() && !fitsAField(meaning))) return false;
   takeUp();
   if (tooLarge) return false;
-  std::vector<std::string> keys = {keyOf(dict, "", item)};
-  if (!before.empty() && fitsAField(before)) keys.push_back(keyOf(dict, before, item));
-  for (const std::string& key : keys) {
-    if (meaning.empty()) {
-      heldFor[dict == kTarvikCzech] -= held.erase(key);
-    } else {
-      auto [at, added] = held.insert_or_assign(key, std::string(meaning));
-      heldFor[dict == kTarvikCzech] += added;
-    }
+  std::vector<std::string> befores = {""};
+  if (!before.empty() && fitsAField(before)) befores.push_back(before);
+  for (const std::string& after : befores) {
+    if (meaning.empty())
+      heldFor[dict == kTarvikCzech] -= held.erase(keyOf(dict, after, item));
+    else
+      hold({dict, after, item, std::string(meaning)});
   }
   save();
   return true;
 }
 
 void MeaningChoices::clear() {
-  held.clear();
-  heldFor[0] = heldFor[1] = 0;
-  unusable.clear();
+  forgetAll();
   tooLarge = false;
   known = FileStamp();
   loaded = true;
@@ -200,7 +247,7 @@ void MeaningChoices::clear() {
 }
 
 bool MeaningChoices::anyFor(Dict dict) {
-  takeUp();
+  if (!loaded || std::chrono::steady_clock::now() - checked >= kRecheckInterval) takeUp();
   return heldFor[dict == kTarvikCzech] > 0;
 }
 
@@ -213,19 +260,14 @@ std::vector<std::string> MeaningChoices::takeWarnings() { return std::exchange(w
 
 ChosenMeaning MeaningChoices::choose(Dict dict, std::string_view previous, std::string_view word,
                                      const std::array<std::string, kMeaningCount>& meanings) {
-  auto slotOf = [&](const std::string& meaning) {
-    auto found = std::find(meanings.begin(), meanings.end(), meaning);
-    return found == meanings.end() ? -1 : static_cast<int>(found - meanings.begin());
-  };
+  dict = dict == kTarvikCzech ? kTarvikCzech : kCzechTarvik;
+  if (heldFor[dict == kTarvikCzech] == 0 || !mayHold(dict, word)) return {};
   for (bool afterPrevious : {true, false}) {
-    if (afterPrevious && previous.empty()) continue;
-    key.assign(1, dict == kTarvikCzech ? '1' : '0');
-    if (afterPrevious) key += previous;
-    key += '\t';
-    key += word;
-    auto rule = held.find(key);
+    if (afterPrevious && trimmed(previous).empty()) continue;
+    auto rule = held.find(RuleText{dict, afterPrevious ? previous : "", word});
     if (rule == held.end()) continue;
-    if (int slot = slotOf(rule->second); slot >= 0) return {slot, true, afterPrevious};
+    auto found = std::find(meanings.begin(), meanings.end(), rule->second);
+    if (found != meanings.end()) return {static_cast<int>(found - meanings.begin()), true, afterPrevious};
   }
   return {};
 }
@@ -246,7 +288,7 @@ ChosenMeaning DictionaryStore::chosenMeaning(std::string_view previous, std::str
                                              const std::array<std::string, kMeaningCount>& meanings) {
   MeaningChoices& choices = dictionaries->choices;
   if (!choices.anyFor(dict)) return {};
-  return choices.choose(dict, choiceKey(previous), choiceKey(item), meanings);
+  return choices.choose(dict, previous, item, meanings);
 }
 
 std::vector<ChoiceRule> DictionaryStore::unusableChoices(const LookupOptions& options) {

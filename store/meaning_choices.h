@@ -26,7 +26,9 @@
 // the next use.
 
 #include <array>
+#include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <set>
 #include <string>
 #include <string_view>
@@ -40,6 +42,7 @@ constexpr char kChoicesFileName[] = "volby.txt";
 // Ten times what a year of daily translating would choose; a file holding
 // more is not read, so that a damaged or runaway one cannot stall a start.
 constexpr std::size_t kMaxChoices = 100000;
+constexpr std::chrono::milliseconds kRecheckInterval{100};
 
 struct ChoiceRule {
   Dict dict = kCzechTarvik;
@@ -61,6 +64,26 @@ struct ChosenMeaning {
 // brackets, marks, full stops and commas around them.
 std::string choiceKey(std::string_view text);
 
+// A rule's words as a text has them, made keys only as they are compared:
+// a translation asks for every word it finds, and most have no rule.
+struct RuleText {
+  Dict dict;
+  std::string_view previous, word;
+};
+// Keys are "1" or "0" for the direction, the word before, TAB, the word: no
+// field holds a TAB. A RuleText hashes and compares as its key would.
+struct RuleKeyHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view key) const;
+  std::size_t operator()(const RuleText& text) const;
+};
+struct RuleKeyEqual {
+  using is_transparent = void;
+  bool operator()(std::string_view a, std::string_view b) const { return a == b; }
+  bool operator()(const RuleText& text, std::string_view key) const;
+  bool operator()(std::string_view key, const RuleText& text) const { return (*this)(text, key); }
+};
+
 class MeaningChoices {
  public:
   // Names volby.txt in `folder`; nothing is read before the first use.
@@ -81,15 +104,18 @@ class MeaningChoices {
   // Forgets every rule and removes the file, a refused one too.
   void clear();
 
-  // The meaning of `meanings` (an entry's, as found) that the rules choose
-  // for `word` after `previous`: the rule after the word before wins over
-  // the word alone; a rule whose meaning the entry no longer holds is
-  // skipped. Slot 0 when none applies. The words are keys as choiceKey
-  // makes them; the file is taken up again only by the other calls, so that
-  // a translation asks anyFor() once a line and this once a word.
+  // The meaning of `meanings` (those found for `word`) that the rules choose
+  // for `word` after `previous`, both as written (choiceKey makes their
+  // keys): the rule after the word before wins over the word alone; a rule
+  // whose meaning the entry no longer holds is skipped. Slot 0 when none
+  // applies. It runs for every word a translation finds, so it takes the
+  // file up only through anyFor(), and makes no key.
   ChosenMeaning choose(Dict dict, std::string_view previous, std::string_view word,
                        const std::array<std::string, kMeaningCount>& meanings);
-  // Whether any rule is held for `dict`; a translation without any asks nothing.
+  // Whether any rule is held for `dict`; a translation without any asks
+  // nothing. Asked once a line, it looks at the file at most every
+  // kRecheckInterval, so that a change by another program counts from the
+  // next translation on without a stat for every line.
   bool anyFor(Dict dict);
 
   // A file too large to read, left as it is.
@@ -103,11 +129,21 @@ class MeaningChoices {
   void load();
   void save();
   static std::string keyOf(Dict dict, std::string_view previous, std::string_view word);
+  void forgetAll();
+  void hold(const ChoiceRule& rule);
+  // Whether a rule may be held for `word` (alone or after another word): a
+  // bit per hash of such words, so that a word without one, as most are,
+  // costs one pass over its bytes and no look-up. Bits are cleared only with
+  // all the rules.
+  static std::size_t wordBit(Dict dict, std::string_view word);
+  bool mayHold(Dict dict, std::string_view word) const {
+    const std::size_t bit = wordBit(dict, word);
+    return (filter[bit / 64] >> (bit % 64)) & 1;
+  }
+  static constexpr std::size_t kFilterBits = std::size_t{1} << 18;
 
   const Folder& folder;
-  // "1" or "0" for the direction, the word before, TAB, the word: no field
-  // holds a TAB.
-  std::unordered_map<std::string, std::string> held;
+  std::unordered_map<std::string, std::string, RuleKeyHash, RuleKeyEqual> held;
   std::size_t heldFor[2] = {0, 0};
   std::vector<std::string> unusable;  // lines kept as read
   std::set<std::string> told;         // unusable lines already reported
@@ -115,5 +151,6 @@ class MeaningChoices {
   FileStamp known;
   bool loaded = false;
   bool tooLarge = false;
-  std::string key;  // reused by choose(), which runs for every word translated
+  std::chrono::steady_clock::time_point checked;  // when takeUp() last looked
+  std::vector<std::uint64_t> filter = std::vector<std::uint64_t>(kFilterBits / 64);
 };

@@ -49,7 +49,7 @@ class Reading {
   bool appendTranslation(std::string& result, const std::string& text);
   const std::string& meaningOf(const FoundWord& found, const std::string& text);
   void readPast(const std::string& item) {
-    if (choices && !item.empty()) previous = choiceKey(item);
+    if (choices && !item.empty()) previous.assign(item);
   }
 
   DictionaryIndex& index;
@@ -63,12 +63,12 @@ class Reading {
   bool keepingMisses = false;
   MeaningChoices* choices = nullptr;
   Dict choicesDict = kCzechTarvik;
-  std::string previous;  // the item read before, as a rule names it
+  std::string previous;  // the item read before, as written
 };
 
 const std::string& Reading::meaningOf(const FoundWord& found, const std::string& text) {
   if (!choices) return found.meanings[0];
-  return found.meanings[choices->choose(choicesDict, previous, choiceKey(text), found.meanings).slot];
+  return found.meanings[choices->choose(choicesDict, previous, text, found.meanings).slot];
 }
 
 // Appends the first meaning of `text` as written; else, read loosely, of
