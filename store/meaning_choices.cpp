@@ -38,13 +38,21 @@ void appendKey(std::string& key, std::string_view text) {
   for (char c : trimmed(text)) key += upcaseCz(c);
 }
 
+// upcaseCz as a table of our own, which the compiler can inline into the
+// loops a translation runs for every word it finds.
+const std::array<char, 256> kCapitals = [] {
+  std::array<char, 256> capitals{};
+  for (int byte = 0; byte < 256; ++byte) capitals[byte] = upcaseCz(static_cast<char>(byte));
+  return capitals;
+}();
+
 // Calls `take` with each byte of the key of `text`.
 template <typename Take>
 void eachKeyByte(const RuleText& text, Take take) {
   take(text.dict == kTarvikCzech ? '1' : '0');
-  for (char c : trimmed(text.previous)) take(upcaseCz(c));
+  for (char c : trimmed(text.previous)) take(kCapitals[static_cast<unsigned char>(c)]);
   take('\t');
-  for (char c : trimmed(text.word)) take(upcaseCz(c));
+  for (char c : trimmed(text.word)) take(kCapitals[static_cast<unsigned char>(c)]);
 }
 
 constexpr std::size_t kFnvOffset = 14695981039346656037u, kFnvPrime = 1099511628211u;
@@ -105,9 +113,21 @@ std::size_t RuleKeyHash::operator()(const RuleText& text) const {
   return hash;
 }
 
-std::size_t MeaningChoices::wordBit(Dict dict, std::string_view word) {
-  std::size_t hash = RuleKeyHash()(RuleText{dict, "", word});
-  return (hash ^ (hash >> 32)) % kFilterBits;
+// A byte and its capital alike: a-z and every byte from 0xE0 lie 0x20 above
+// their capitals, š ť ž (0x9A-0x9F) 0x10. It agrees with upcaseCz wherever
+// that changes a byte; other bytes it folds too only make a word look as if
+// it might have a rule.
+inline unsigned folded(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  if ((byte >= 'a' && byte <= 'z') || byte >= 0xE0) return byte - 0x20u;
+  if (byte >= 0x9A && byte <= 0x9F) return byte - 0x10u;
+  return byte;
+}
+
+std::size_t MeaningChoices::foldedHash(std::string_view text) {
+  std::size_t hash = 0;
+  for (char c : trimmed(text)) hash = (hash << 5) - hash + folded(c);
+  return hash;
 }
 
 bool RuleKeyEqual::operator()(const RuleText& text, std::string_view key) const {
@@ -123,12 +143,14 @@ void MeaningChoices::forgetAll() {
   heldFor[0] = heldFor[1] = 0;
   unusable.clear();
   std::fill(filter.begin(), filter.end(), 0);
+  slotsCurrent = false;
 }
 
 void MeaningChoices::hold(const ChoiceRule& rule) {
+  slotsCurrent = false;
   auto [at, added] = held.insert_or_assign(keyOf(rule.dict, rule.previous, rule.word), rule.meaning);
   heldFor[rule.dict == kTarvikCzech] += added;
-  const std::size_t bit = wordBit(rule.dict, rule.word);
+  const std::size_t bit = filterBit(rule.dict, rule.previous, rule.word);
   filter[bit / 64] |= std::uint64_t{1} << (bit % 64);
 }
 
@@ -228,10 +250,12 @@ bool MeaningChoices::remember(Dict dict, std::string_view previous, std::string_
   std::vector<std::string> befores = {""};
   if (!before.empty() && fitsAField(before)) befores.push_back(before);
   for (const std::string& after : befores) {
-    if (meaning.empty())
+    if (meaning.empty()) {
       heldFor[dict == kTarvikCzech] -= held.erase(keyOf(dict, after, item));
-    else
+      slotsCurrent = false;
+    } else {
       hold({dict, after, item, std::string(meaning)});
+    }
   }
   save();
   return true;
@@ -258,15 +282,38 @@ bool MeaningChoices::refused() {
 
 std::vector<std::string> MeaningChoices::takeWarnings() { return std::exchange(warnings, {}); }
 
+void MeaningChoices::makeSlots() {
+  std::size_t size = 16;
+  while (size < 2 * held.size()) size *= 2;
+  slots.assign(size, Slot{});
+  for (const auto& rule : held) {
+    const std::size_t hash = RuleKeyHash()(std::string_view(rule.first));
+    std::size_t at = hash & (size - 1);
+    while (slots[at].rule) at = (at + 1) & (size - 1);
+    slots[at] = {hash, &rule};
+  }
+  slotsCurrent = true;
+}
+
+const std::string* MeaningChoices::find(const RuleText& text) {
+  if (!slotsCurrent) makeSlots();
+  const std::size_t hash = RuleKeyHash()(text), mask = slots.size() - 1;
+  for (std::size_t at = hash & mask; slots[at].rule; at = (at + 1) & mask)
+    if (slots[at].hash == hash && RuleKeyEqual()(text, slots[at].rule->first)) return &slots[at].rule->second;
+  return nullptr;
+}
+
 ChosenMeaning MeaningChoices::choose(Dict dict, std::string_view previous, std::string_view word,
                                      const std::array<std::string, kMeaningCount>& meanings) {
   dict = dict == kTarvikCzech ? kTarvikCzech : kCzechTarvik;
-  if (heldFor[dict == kTarvikCzech] == 0 || !mayHold(dict, word)) return {};
+  if (heldFor[dict == kTarvikCzech] == 0) return {};
+  const std::size_t wordHash = foldedHash(word), previousHash = foldedHash(previous);
   for (bool afterPrevious : {true, false}) {
     if (afterPrevious && trimmed(previous).empty()) continue;
-    auto rule = held.find(RuleText{dict, afterPrevious ? previous : "", word});
-    if (rule == held.end()) continue;
-    auto found = std::find(meanings.begin(), meanings.end(), rule->second);
+    if (!mayHold(filterBit(dict, afterPrevious ? previousHash : 0, wordHash))) continue;
+    const std::string* meaning = find(RuleText{dict, afterPrevious ? previous : "", word});
+    if (!meaning) continue;
+    auto found = std::find(meanings.begin(), meanings.end(), *meaning);
     if (found != meanings.end()) return {static_cast<int>(found - meanings.begin()), true, afterPrevious};
   }
   return {};

@@ -131,15 +131,22 @@ class MeaningChoices {
   static std::string keyOf(Dict dict, std::string_view previous, std::string_view word);
   void forgetAll();
   void hold(const ChoiceRule& rule);
-  // Whether a rule may be held for `word` (alone or after another word): a
-  // bit per hash of such words, so that a word without one, as most are,
-  // costs one pass over its bytes and no look-up. Bits are cleared only with
-  // all the rules.
-  static std::size_t wordBit(Dict dict, std::string_view word);
-  bool mayHold(Dict dict, std::string_view word) const {
-    const std::size_t bit = wordBit(dict, word);
-    return (filter[bit / 64] >> (bit % 64)) & 1;
+  // Whether a rule may be held for `word` alone, or after `previous`: a bit
+  // per hash of each, so that a word without a rule, as most are, costs a
+  // pass over its bytes and no look-up. Bits are cleared only with all the
+  // rules.
+  static std::size_t filterBit(Dict dict, std::string_view previous, std::string_view word) {
+    return filterBit(dict, foldedHash(previous), foldedHash(word));
   }
+  static std::size_t filterBit(Dict dict, std::size_t previous, std::size_t word) {
+    std::size_t hash = (previous * 0x9E3779B97F4A7C15u) ^ word ^ dict;
+    hash ^= hash >> 29;
+    return (hash * 0xBF58476D1CE4E5B9u >> 40) % kFilterBits;
+  }
+  // A hash of the key of a word, cheap enough to take for every word read:
+  // case and the punctuation around it left out as choiceKey leaves them.
+  static std::size_t foldedHash(std::string_view text);
+  bool mayHold(std::size_t bit) const { return (filter[bit / 64] >> (bit % 64)) & 1; }
   static constexpr std::size_t kFilterBits = std::size_t{1} << 18;
 
   const Folder& folder;
@@ -153,4 +160,16 @@ class MeaningChoices {
   bool tooLarge = false;
   std::chrono::steady_clock::time_point checked;  // when takeUp() last looked
   std::vector<std::uint64_t> filter = std::vector<std::uint64_t>(kFilterBits / 64);
+  // The rules of `held` once more, by hash in one flat table (open
+  // addressing, a power of two at least twice their number), so that a
+  // look-up reads one slot where the map reads a bucket, a node and a key.
+  // Made again before the first look-up after any change.
+  struct Slot {
+    std::size_t hash = 0;
+    const std::pair<const std::string, std::string>* rule = nullptr;
+  };
+  std::vector<Slot> slots;
+  bool slotsCurrent = false;
+  void makeSlots();
+  const std::string* find(const RuleText& text);
 };
