@@ -121,7 +121,7 @@ class MeaningChoices {
   // A file too large to read, left as it is.
   bool refused();
   // Lines that could not be used and a refused file, each said once, as
-  // sentences in Windows-1250 naming the file.
+  // sentences in UTF-8 naming the file (its path as the system spells it).
   std::vector<std::string> takeWarnings();
 
  private:
