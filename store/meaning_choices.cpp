@@ -34,10 +34,6 @@ std::string_view trimmed(std::string_view text) {
   return text;
 }
 
-void appendKey(std::string& key, std::string_view text) {
-  for (char c : trimmed(text)) key += upcaseCz(c);
-}
-
 // upcaseCz as a table of our own, which the compiler can inline into the
 // loops a translation runs for every word it finds.
 const std::array<char, 256> kCapitals = [] {

@@ -42,6 +42,9 @@ void reportStoreWarnings() {
       case StoreWarning::About::irregularForms:
         unusableLines << QString::fromUtf8(warning.text);
         break;
+      case StoreWarning::About::meaningChoices:
+        reportProblem(QString::fromUtf8(warning.text));
+        break;
     }
   }
   if (!unusableLines.isEmpty())
