@@ -382,8 +382,8 @@ const std::vector<Command> kCommands = {
      {{"FILE", "the file to import; - for standard input", nullptr, true, false}},
      kDict | kImportFormat | kHeader | kTruncate, takeEntries, importText},
     {"history", "Show the words looked up in the program",
-     "Prints the words looked up in the program's \"Hledat\" window and in its dictionary\n"
-     "browser, newest first, the last 1000: TIME<TAB>DIRECTION<TAB>WORD, the time in\n"
+     "Prints the words looked up in the program's \"Hledat\" and \"Vyhledat\" windows and in\n"
+     "its dictionary browser, newest first, the last 1000: TIME<TAB>DIRECTION<TAB>WORD, the time in\n"
      "ISO 8601 local time, the direction tc (Tarvik to Czech) or ct (Czech to Tarvik).\n"
      "The history is kept in historie.txt in the user's data folder\n"
      "($XDG_DATA_HOME/tarvik-slovnik, else ~/.local/share/tarvik-slovnik), whatever\n"

@@ -110,15 +110,7 @@ TEST_F(History, ReplacesTheFileOnlyByACopyAlreadyOnDisk) {
   LookupHistory history(dir.string(), [&](const DiskChange& c) { changes.push_back(c); });
   history.remember(kTarvikCzech, "della");
   EXPECT_FALSE(std::filesystem::exists(dir / "historie.txt.novy"));
-  struct stat st;
-  ASSERT_EQ(::stat(at("historie.txt").c_str(), &st), 0);
-  bool synced = false, replaced = false;
-  for (const DiskChange& c : changes) {
-    EXPECT_TRUE(c.kind != DiskChange::Kind::write || c.file == st.st_ino);
-    if (c.kind == DiskChange::Kind::syncFile) synced = c.file == st.st_ino;
-    if (c.kind == DiskChange::Kind::rename) replaced = c.newName == "historie.txt" && synced;
-  }
-  EXPECT_TRUE(replaced);
+  expectReplacedOnlyBySyncedCopy(changes, "historie.txt");
   EXPECT_EQ(words(history), (std::vector<std::string>{"tc della", "tc drom"}));
 }
 

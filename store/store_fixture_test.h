@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -15,6 +16,7 @@
 #include <optional>
 #include <utility>
 #include <string>
+#include <vector>
 
 #include "dictionary_store.h"
 #include "record_file.h"
@@ -75,6 +77,20 @@ class InTempDir : public ::testing::Test {
   std::string at(const std::string& name) const { return (dir / name).string(); }
   std::string fileBytes(const std::string& name) const { return ::fileBytes(dir / name); }
   void putFileBytes(const std::string& name, const std::string& bytes) const { ::putFileBytes(dir / name, bytes); }
+
+  // A file of the folder that a crash or a kill cannot tear: the `changes`
+  // never write it, and it was replaced by a copy synced first.
+  void expectReplacedOnlyBySyncedCopy(const std::vector<DiskChange>& changes, const std::string& name) const {
+    struct stat st;
+    ASSERT_EQ(::stat(at(name).c_str(), &st), 0);
+    bool synced = false, replaced = false;
+    for (const DiskChange& c : changes) {
+      EXPECT_TRUE(c.kind != DiskChange::Kind::write || c.file == st.st_ino);
+      if (c.kind == DiskChange::Kind::syncFile) synced = c.file == st.st_ino;
+      if (c.kind == DiskChange::Kind::rename) replaced = c.newName == name && synced;
+    }
+    EXPECT_TRUE(replaced) << name;
+  }
 
   std::filesystem::path dir;
 };
