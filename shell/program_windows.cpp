@@ -63,6 +63,8 @@ void Windows::showEditor() { okno_editace->showModal(); }
 
 void Windows::showAbout() { about->showModal(); }
 
+bool Windows::ask(std::string_view question) { return askQuestion(question); }
+
 void Windows::showSearch(Dict dict, const LookupOptions& options) { hledat->showFor(dict, options); }
 
 void Windows::showMainWindow() {

@@ -48,6 +48,7 @@ class Windows final : public OtherWindows {
   void showHelp() override;
   void showEditor() override;
   void showAbout() override;
+  bool ask(std::string_view question) override;
   void showSearch(Dict dict, const LookupOptions& options) override;
 
   // What another program asks of this one: the main window, as a start

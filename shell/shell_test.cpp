@@ -9,6 +9,7 @@
 #include "program_windows.h"
 #include "qt_app_fixture_test.h"
 #include "lookup_history.h"
+#include "meaning_choices.h"
 #include "start_up.h"
 #include "store_fixture_test.h"
 #include "word_forms_loading.h"
@@ -109,8 +110,12 @@ class Demonstration : public StartUp {
 
 // Moving through the grid as a user would, and ending with the windows as new.
 // A start after the end ticks again; a start while one runs begins at the
-// first step. Neither moves the walk back from where the user left it.
+// first step. Neither moves the walk back from where the user left it. The
+// meanings the user chose neither change the script nor are changed by it.
 TEST_F(Demonstration, PlaysThroughTheWindowsAndEveryStartFromItsFirstStep) {
+  okno->rememberMeaningsItem->trigger();
+  ASSERT_TRUE(store->meaningChoices().add(kTarvikCzech, "", "DROM", "\xC8LOV\xCCK"));
+  const std::string chosen = fileBytes("volby.txt");
   windows->napoveda->showModeless();
   windows->napoveda->demo->click();
   EXPECT_FALSE(windows->napoveda->isVisible());
@@ -136,6 +141,7 @@ TEST_F(Demonstration, PlaysThroughTheWindowsAndEveryStartFromItsFirstStep) {
   EXPECT_FALSE(okno->ToolButton6->isDown() || okno->ToolButton8->isDown());
   EXPECT_FALSE(windows->ukaz_slovnik->isVisible());
   EXPECT_FALSE(okno->Timer1->isActive());
+  EXPECT_EQ(fileBytes("volby.txt"), chosen);
   okno->Timer1Timer();  // idle ticks change nothing but the counter
   EXPECT_EQ(status(), "Konec dema");
   okno->Vstup->setContent("tesa");

@@ -139,11 +139,11 @@ void MeaningChoices::forgetAll() {
   heldFor[0] = heldFor[1] = 0;
   unusable.clear();
   std::fill(filter.begin(), filter.end(), 0);
-  slotsCurrent = false;
+  ruleTableCurrent = false;
 }
 
 void MeaningChoices::hold(const ChoiceRule& rule) {
-  slotsCurrent = false;
+  ruleTableCurrent = false;
   auto [at, added] = held.insert_or_assign(keyOf(rule.dict, rule.previous, rule.word), rule.meaning);
   heldFor[rule.dict == kTarvikCzech] += added;
   const std::size_t bit = filterBit(rule.dict, rule.previous, rule.word);
@@ -248,7 +248,7 @@ bool MeaningChoices::remember(Dict dict, std::string_view previous, std::string_
   for (const std::string& after : befores) {
     if (meaning.empty()) {
       heldFor[dict == kTarvikCzech] -= held.erase(keyOf(dict, after, item));
-      slotsCurrent = false;
+      ruleTableCurrent = false;
     } else {
       hold({dict, after, item, std::string(meaning)});
     }
@@ -278,24 +278,24 @@ bool MeaningChoices::refused() {
 
 std::vector<std::string> MeaningChoices::takeWarnings() { return std::exchange(warnings, {}); }
 
-void MeaningChoices::makeSlots() {
+void MeaningChoices::makeRuleTable() {
   std::size_t size = 16;
   while (size < 2 * held.size()) size *= 2;
-  slots.assign(size, Slot{});
+  ruleTable.assign(size, Slot{});
   for (const auto& rule : held) {
     const std::size_t hash = RuleKeyHash()(std::string_view(rule.first));
     std::size_t at = hash & (size - 1);
-    while (slots[at].rule) at = (at + 1) & (size - 1);
-    slots[at] = {hash, &rule};
+    while (ruleTable[at].rule) at = (at + 1) & (size - 1);
+    ruleTable[at] = {hash, &rule};
   }
-  slotsCurrent = true;
+  ruleTableCurrent = true;
 }
 
 const std::string* MeaningChoices::find(const RuleText& text) {
-  if (!slotsCurrent) makeSlots();
-  const std::size_t hash = RuleKeyHash()(text), mask = slots.size() - 1;
-  for (std::size_t at = hash & mask; slots[at].rule; at = (at + 1) & mask)
-    if (slots[at].hash == hash && RuleKeyEqual()(text, slots[at].rule->first)) return &slots[at].rule->second;
+  if (!ruleTableCurrent) makeRuleTable();
+  const std::size_t hash = RuleKeyHash()(text), mask = ruleTable.size() - 1;
+  for (std::size_t at = hash & mask; ruleTable[at].rule; at = (at + 1) & mask)
+    if (ruleTable[at].hash == hash && RuleKeyEqual()(text, ruleTable[at].rule->first)) return &ruleTable[at].rule->second;
   return nullptr;
 }
 

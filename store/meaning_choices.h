@@ -168,8 +168,8 @@ class MeaningChoices {
     std::size_t hash = 0;
     const std::pair<const std::string, std::string>* rule = nullptr;
   };
-  std::vector<Slot> slots;
-  bool slotsCurrent = false;
-  void makeSlots();
+  std::vector<Slot> ruleTable;
+  bool ruleTableCurrent = false;
+  void makeRuleTable();
   const std::string* find(const RuleText& text);
 };

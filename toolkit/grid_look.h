@@ -7,6 +7,8 @@
 #include <QStyledItemDelegate>
 
 inline constexpr QRgb kHeadingRgb = qRgb(166, 202, 240);
+// A pale green, told apart from the headings' blue by its lightness too.
+inline constexpr QRgb kMarkedRgb = qRgb(204, 240, 196);
 
 // Columns are sized for their texts at 8.5 pixels a character, which leaves
 // no room for the style's wide margins or an ellipsis: the text is drawn

@@ -97,6 +97,22 @@ void StringGrid::setCell(int col, int row, std::string_view text) {
   if (col < columnCount() && row < rowCount()) showCell(col, row);
 }
 
+void StringGrid::setCellMarked(int col, int row, bool marked) {
+  if (marked == cellMarked(col, row)) return;
+  if (marked)
+    marks.insert({col, row});
+  else
+    marks.erase({col, row});
+  if (col >= 0 && row >= 0 && col < columnCount() && row < rowCount()) showCell(col, row);
+}
+
+void StringGrid::clearMarks() {
+  std::set<std::pair<int, int>> were;
+  were.swap(marks);
+  for (auto [col, row] : were)
+    if (col < columnCount() && row < rowCount()) showCell(col, row);
+}
+
 int StringGrid::colWidth(int col) const { return columnWidth(col); }
 
 void StringGrid::setColWidth(int col, int pixels) { setColumnWidth(col, std::max(pixels, 0)); }
@@ -113,7 +129,9 @@ void StringGrid::showCell(int col, int row) {
   shown->setText(toQt(cell(col, row)));
   const bool heading = row < fixedRows();
   shown->setFlags(heading ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-  shown->setBackground(heading ? QBrush(QColor(kHeadingRgb)) : QBrush());
+  const bool marked = cellMarked(col, row);
+  shown->setBackground(marked ? QBrush(QColor(kMarkedRgb)) : heading ? QBrush(QColor(kHeadingRgb)) : QBrush());
+  shown->setToolTip(marked ? markTooltip : QString());
 }
 
 void StringGrid::showAllCells() {

@@ -8,6 +8,7 @@
 #include <QTableWidget>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -42,6 +43,14 @@ class StringGrid : public QTableWidget {
   void setCellDescription(CellDescription describe) { description = std::move(describe); }
   std::string spokenCell(int col, int row) const { return description ? description(col, row) : cell(col, row); }
 
+  // A marked cell stands out on a background of its own, a heading too,
+  // and says so in its tooltip (`why`, in UTF-8); a screen reader hears it
+  // through the cell description. Marks stay with their cell as texts do.
+  void setCellMarked(int col, int row, bool marked);
+  bool cellMarked(int col, int row) const { return marks.contains({col, row}); }
+  void clearMarks();
+  void setMarkTooltip(const QString& why) { markTooltip = why; }
+
   int colWidth(int col) const;
   void setColWidth(int col, int pixels);
 
@@ -72,6 +81,8 @@ class StringGrid : public QTableWidget {
 
   // Keyed (col, row); holds the cells of dropped columns and rows too.
   std::map<std::pair<int, int>, std::string> texts;
+  std::set<std::pair<int, int>> marks;
+  QString markTooltip;
   GridSelection selection;
   CellDescription description;
   int resizedCol = -1;

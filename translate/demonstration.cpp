@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr std::uint32_t kLastDemoStep = 42;
-
 void typeIntoInput(Memo* box, char c) {
   box->setContent(box->content() + c);
   box->select(box->contentLength(), 0);

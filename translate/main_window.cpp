@@ -101,6 +101,7 @@ void Tokno::createControls(QWidget* client) {
   vyberslov->setGeometry(8, 134, 673, 110);
   vyberslov->setAccessibleName(QString::fromUtf8("Výběr významů"));
   vyberslov->setCellDescription([this](int col, int row) { return meaningCellName(col, row); });
+  vyberslov->setMarkTooltip(QString::fromUtf8("Zapamatovaný význam"));
   vyberslov->setRowTotal(6);
   vyberslov->setFixedRows(2);
   vyberslov->setRowHeights(14);
@@ -130,6 +131,11 @@ void Tokno::createMenus() {
   QMenu* prelozit = menuBar()->addMenu(QString::fromUtf8("Přeložit"));
   Peloitpomalu1 = menuItem(prelozit, "Přeložit postupně", Qt::Key_F4);
   Peloitrychle1 = menuItem(prelozit, "Přeložit najednou", Qt::Key_F5);
+  prelozit->addSeparator();
+  rememberMeaningsItem = menuItem(prelozit, "Pamatovat si zvolené významy");
+  rememberMeaningsItem->setCheckable(true);
+  rememberMeaningsItem->setChecked(storedChoice(kRememberMeaningsChoice));
+  forgetMeaningsItem = menuItem(prelozit, "Zapomenout zvolené významy");
 
   QMenu* slovnik = menuBar()->addMenu(QString::fromUtf8("Slovník"));
   Slovnk2 = menuItem(slovnik, "Slovník", QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -186,6 +192,8 @@ void Tokno::connectHandlers() {
   onMenuItem(withoutDiacriticsItem, this, &Tokno::withoutDiacriticsItemClick);
   onMenuItem(rememberWordsItem, this, &Tokno::rememberWordsItemClick);
   onMenuItem(clearHistoryItem, this, &Tokno::clearHistoryItemClick);
+  onMenuItem(rememberMeaningsItem, this, &Tokno::rememberMeaningsItemClick);
+  onMenuItem(forgetMeaningsItem, this, &Tokno::forgetMeaningsItemClick);
   onMenuItem(Doetiny1, this, &Tokno::Doetiny1Click);
   onMenuItem(Dotarviktiny1, this, &Tokno::Dotarviktiny1Click);
   onMenuItem(Npovda1, this, &Tokno::Npovda1Click);

@@ -35,6 +35,8 @@ constexpr const char* kWordFormsChoice = "lookup/wordForms";
 constexpr const char* kWithoutDiacriticsChoice = "lookup/withoutDiacritics";
 // On until the user turns it off.
 constexpr const char* kRememberWordsChoice = "lookup/rememberWords";
+// Off until the user turns it on.
+constexpr const char* kRememberMeaningsChoice = "translate/rememberMeanings";
 
 // Picture `index` of the main window's eight tool-bar pictures.
 QIcon toolPicture(int index);
@@ -61,6 +63,8 @@ class Tokno : public QMainWindow {
   void withoutDiacriticsItemClick();
   void rememberWordsItemClick();
   void clearHistoryItemClick();
+  void rememberMeaningsItemClick();
+  void forgetMeaningsItemClick();
   void Doetiny1Click();
   void Dotarviktiny1Click();
   void ToolButton9Click();
@@ -80,6 +84,9 @@ class Tokno : public QMainWindow {
   void resetGrid();
   // Every cell empty, the columns as they are.
   void emptyGrid();
+  // The meanings the user chose before, put into row 1 of a freshly filled
+  // grid as a click would put them, and marked.
+  void putRememberedMeanings();
   // What a screen reader says of a cell of the grid (Windows-1250).
   std::string meaningCellName(int col, int row) const;
 
@@ -93,6 +100,9 @@ class Tokno : public QMainWindow {
 
   Dict direction() const { return Doetiny1->isChecked() ? kTarvikCzech : kCzechTarvik; }
   bool byPronunciation() const { return Podlev1->isChecked(); }
+  // The demonstration plays its script as written and leaves the user's
+  // remembered meanings alone.
+  bool withChoices() const { return rememberMeaningsItem->isChecked() && demoStep > kLastDemoStep; }
   LookupOptions lookupOptions() const {
     return {.byPronunciation = byPronunciation(),
             .forms = wordFormsItem->isChecked(),
@@ -117,6 +127,8 @@ class Tokno : public QMainWindow {
   QAction* Konec1;
   QAction* Peloitpomalu1;
   QAction* Peloitrychle1;
+  QAction* rememberMeaningsItem;
+  QAction* forgetMeaningsItem;
   QAction* Slovnk2;
   QAction* Editaceslovnku1;
   QAction* Ulozitdotextovhosouboru1;
@@ -137,7 +149,9 @@ class Tokno : public QMainWindow {
   TranslationWalk walk;
   // Of the grid's columns since the last filling.
   std::vector<ItemPunctuation> gridPunctuation;
-  // The demonstration's position in its script; above 42 when none runs.
+  // The demonstration's position in its script; above the last step when
+  // none runs.
+  static constexpr std::uint32_t kLastDemoStep = 42;
   std::uint32_t demoStep = 100;
 
   // Given by the shell once every window exists.

@@ -5,6 +5,7 @@
 #include "file_dialogs.h"
 #include "text_file.h"
 #include "main_window.h"
+#include "meaning_choices.h"
 #include "stored_choices.h"
 #include "word_forms_loading.h"
 
@@ -94,6 +95,22 @@ void Tokno::rememberWordsItemClick() {
 }
 
 void Tokno::clearHistoryItemClick() { history.clear(); }
+
+// Off, the grid's clicks are no longer remembered nor the remembered
+// meanings used; those kept stay in volby.txt for when it is on again.
+void Tokno::rememberMeaningsItemClick() {
+  const bool on = !rememberMeaningsItem->isChecked();
+  rememberMeaningsItem->setChecked(on);
+  storeChoice(kRememberMeaningsChoice, on);
+}
+
+// Months of choices may go at once, so it asks first.
+void Tokno::forgetMeaningsItemClick() {
+  if (!others->ask(cp1250Text("Opravdu zapomenout všechny zvolené významy?"))) return;
+  store.meaningChoices().clear();
+  vyberslov->clearMarks();
+  StatusBar1->setPanelText(0, cp1250Text("Zvolené významy byly zapomenuty"));
+}
 
 // Word forms remembered from the last run load once the window is up, never
 // before it: the start of the program does not wait for them. Only Czech

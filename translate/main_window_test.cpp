@@ -201,6 +201,79 @@ TEST_F(MainWindow, RemembersLookedUpWordsUntilToldNotTo) {
   EXPECT_TRUE(history->entries().empty());
 }
 
+// Only what forgetting the chosen meanings asks of the other windows.
+class Answering final : public OtherWindows {
+ public:
+  void showBrowser() override {}
+  void showHelp() override {}
+  void showSearch(Dict, const LookupOptions&) override {}
+  void showEditor() override {}
+  void showAbout() override {}
+  bool ask(std::string_view question) override {
+    asked = question;
+    return yes;
+  }
+  bool yes = false;
+  std::string asked;
+};
+
+// Off at the first start, and then the grid's clicks are neither kept nor
+// used. On (kept for the next start), a click is remembered for the word
+// after the word before and alone; a step and all at once use it, the grid
+// marks it, the first meaning forgets it, and the menu forgets them all.
+TEST_F(MainWindow, RemembersTheMeaningsChosenInTheGridWhenAsked) {
+  StringGrid* grid = window->vyberslov;
+  auto click = [&](int col, int row) {
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(row, col)).center());
+  };
+  window->show();
+  EXPECT_FALSE(window->rememberMeaningsItem->isChecked());
+  type("shee ko");
+  window->prelozitClick();
+  click(1, 3);
+  EXPECT_EQ(window->Vystup->line(0), "MOST PIT\xCD ");
+  EXPECT_FALSE(std::filesystem::exists(dir / "volby.txt"));
+  window->rychleprelozit();
+  EXPECT_EQ(output(), "MOST VODA \r\n");
+
+  window->rememberMeaningsItem->trigger();
+  window = std::make_unique<Tokno>(*store, *loader, *history);
+  window->show();
+  grid = window->vyberslov;
+  ASSERT_TRUE(window->rememberMeaningsItem->isChecked());
+  type("shee ko");
+  window->prelozitClick();
+  click(1, 3);
+  EXPECT_EQ(fileBytes("volby.txt"), "tc\tKO\tPIT\xCD\r\ntc\tSHEE\tKO\tPIT\xCD\r\n");
+  EXPECT_EQ(spokenCell(1, 1), cp1250Text("KO, zvolený význam (zapamatovaný): PITÍ"));
+  EXPECT_TRUE(grid->cellMarked(1, 1) && !grid->cellMarked(1, 3));
+  type("ra ko");
+  window->prelozitClick();
+  EXPECT_EQ(window->Vystup->line(0), "SLUNCE PIT\xCD ");
+  EXPECT_TRUE(grid->cellMarked(1, 1) && !grid->cellMarked(0, 1));
+  click(1, 2);  // TEKUTINA, after RA and alone: after SHEE it stays PITÍ
+  type("ko\r\nshee ko\r\nra ko");
+  window->rychleprelozit();
+  EXPECT_EQ(output(), "TEKUTINA \r\nMOST PIT\xCD \r\nSLUNCE TEKUTINA \r\n");
+  window->prelozitClick();
+  EXPECT_EQ(grid->cell(1, 1) + "|" + grid->cell(1, 3), "PIT\xCD|VODA");
+  click(1, 3);  // the first meaning again
+  EXPECT_FALSE(grid->cellMarked(1, 1));
+  EXPECT_EQ(fileBytes("volby.txt"), "tc\tRA\tKO\tTEKUTINA\r\n");
+
+  Answering others;
+  window->others = &others;
+  window->forgetMeaningsItem->trigger();
+  EXPECT_EQ(others.asked, cp1250Text("Opravdu zapomenout všechny zvolené významy?"));
+  EXPECT_TRUE(std::filesystem::exists(dir / "volby.txt"));
+  others.yes = true;
+  window->prelozitClick();
+  EXPECT_TRUE(grid->cellMarked(1, 1));
+  window->forgetMeaningsItem->trigger();
+  EXPECT_FALSE(std::filesystem::exists(dir / "volby.txt") || grid->cellMarked(1, 1));
+  EXPECT_EQ(status(), cp1250Text("Zvolené významy byly zapomenuty"));
+}
+
 // Answers the next file dialog with `path` as soon as it is shown.
 void answerFileDialog(const QString& path) {
   QTimer::singleShot(0, [path] {

@@ -4,6 +4,8 @@
 // window and hands the main window these two views of the others, so that
 // translating needs neither the browser nor the dictionary maintenance.
 
+#include <string_view>
+
 #include "dictionary_store.h"
 
 class OtherWindows {
@@ -16,6 +18,8 @@ class OtherWindows {
   // Each returns when its window is closed.
   virtual void showEditor() = 0;
   virtual void showAbout() = 0;
+  // Asks the yes/no question `question` (Windows-1250); true for yes.
+  virtual bool ask(std::string_view question) = 0;
 
  protected:
   ~OtherWindows() = default;

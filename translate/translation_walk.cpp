@@ -31,7 +31,7 @@ void Tokno::rychleprelozit() {
   Vystup->clearLines();
   bool anyUntranslated = false;
   for (int i = 0, lines = Vstup->lineCount(); i < lines; ++i) {
-    LineTranslation line = store.translateText(Vstup->line(i), direction(), lookupOptions());
+    LineTranslation line = store.translateText(Vstup->line(i), direction(), lookupOptions(), false, withChoices());
     Vystup->appendLine(line.result);
     if (line.untranslatedCount > 0) anyUntranslated = true;
   }
@@ -52,7 +52,8 @@ void Tokno::prelozitClick() {
   vybyrani();
   updateProgress();
   if (Vystup->lineCount() - 1 < walk.currentLine) Vystup->appendLine("");
-  LineTranslation line = store.translateText(Vstup->line(walk.currentLine), direction(), lookupOptions());
+  LineTranslation line =
+      store.translateText(Vstup->line(walk.currentLine), direction(), lookupOptions(), false, withChoices());
   Vystup->setLine(walk.currentLine, line.result);
   StatusBar1->setPanelText(0, completionMessage(line.untranslatedCount > 0));
 }
