@@ -1,14 +1,17 @@
 // tarvik killed at random moments while it changes a dictionary of 200,000
-// records: afterwards each dictionary file is byte for byte the old one or
-// the new one, never shorter, never a mixture, and the next run works. A
-// scratch file left behind by the kill is allowed; the next start removes it.
-// So is a journal, and the next start finishes its change.
+// records, or remembered meanings of 60,000 rules: afterwards each file is
+// byte for byte the old one or the new one, never shorter, never a mixture,
+// and the next run works. A scratch file left behind by the kill is allowed;
+// the next start removes it. So is a journal, and the next start finishes
+// its change.
 
 #include <algorithm>
 #include <array>
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <random>
+#include <utility>
 
 #include "store_fixture_test.h"
 #include "tarvik_process.h"
@@ -28,6 +31,16 @@ std::string dictionaryBytes(char letter, int records) {
     std::snprintf(headword, sizeof headword, "%c%06d", letter, i);
     bytes += rawRecord({headword, "VYZNAM" + std::to_string(i % 977), i % 3 ? "" : "DALSI"});
   }
+  return bytes;
+}
+
+// Rules of each shape, a word alone in tc and a word after another in ct,
+// not in the order the program writes them: a new file differs throughout.
+std::string choicesBytes(int rules) {
+  std::string bytes;
+  for (int i = 0; i < rules; ++i)
+    bytes += i % 2 ? "tc\tSLOVO" + std::to_string(i) + "\tVYZNAM" + std::to_string(i % 7) + "\r\n"
+                   : "ct\tPRED" + std::to_string(i) + "\tSLOVO" + std::to_string(i) + "\tVYZNAM\r\n";
   return bytes;
 }
 
@@ -55,6 +68,24 @@ class KilledWhileWriting : public TarvikFolder {
   }
   static void TearDownTestSuite() { removeFolder(original); }
 
+  // Two runs of `operation` without a kill, each after `prepare`: what
+  // `files` reads after it, the same both times, and the longer duration in
+  // microseconds, since other work on the machine slows some runs.
+  template <typename Prepare, typename Files>
+  auto unkilled(const Operation& operation, Prepare prepare, Files files) {
+    std::pair<decltype(files()), long> fresh{};
+    for (int run = 0; run < 2; ++run) {
+      prepare();
+      Clock::time_point start = Clock::now();
+      runOk(operation.args);
+      fresh.second = std::max<long>(fresh.second, (Clock::now() - start) / std::chrono::microseconds(1));
+      auto now = files();
+      EXPECT_TRUE(run == 0 || now == fresh.first) << operation.name << " gave two different results";
+      fresh.first = std::move(now);
+    }
+    return fresh;
+  }
+
   void copyOriginal() {
     for (const char* name : {"tc_slovnik.slk", "ct_slovnik.slk"})
       fs::copy_file(original + "/" + name, folder + "/" + name, fs::copy_options::overwrite_existing);
@@ -77,20 +108,8 @@ TEST_F(KilledWhileWriting, EveryFileIsWhollyOldOrWhollyNew) {
   const std::array<std::string, 2> old = dictionaries(original);
   std::mt19937 random(20261206);
   for (const Operation& operation : operations) {
-    // Two runs without a kill: the new content, the same both times, and
-    // the longer duration, since other work on the machine slows some runs.
-    std::array<std::string, 2> fresh;
-    long duration = 0;
-    for (int run = 0; run < 2; ++run) {
-      copyOriginal();
-      Clock::time_point start = Clock::now();
-      runOk(operation.args);
-      duration = std::max<long>(duration, (Clock::now() - start) / std::chrono::microseconds(1));
-      std::array<std::string, 2> now = dictionaries(folder);
-      ASSERT_TRUE(run == 0 || now == fresh) << operation.name << " gave two different results";
-      fresh = std::move(now);
-    }
-    ASSERT_TRUE(fresh != old) << operation.name << " changed nothing";
+    auto [fresh, duration] = unkilled(operation, [&] { copyOriginal(); }, [&] { return dictionaries(folder); });
+    ASSERT_TRUE(!HasFailure() && fresh != old) << operation.name << " changed nothing";
 
     int seen[2] = {0, 0}, scratchLeft = 0, journalLeft = 0;  // old, new
     // A little past the end too: a kill that comes too late finds the new files.
@@ -139,6 +158,47 @@ TEST_F(KilledWhileWriting, EveryFileIsWhollyOldOrWhollyNew) {
     // trials weaker but not wrong.
     std::printf("%-46s %3d trials over %5.0f ms: %3d old, %3d new, %3d left pomocny.slk, %3d a journal\n",
                 operation.name, operation.trials, duration / 1000.0, seen[0], seen[1], scratchLeft, journalLeft);
+  }
+}
+
+// The rules are read, and all written again, by a run that lasts tens of
+// milliseconds; a clear removes the file.
+TEST_F(KilledWhileWriting, TheRememberedMeaningsAreWhollyOldOrWhollyNew) {
+  const Operation operations[] = {
+      {"choices --add after a word", {"choices", "--add", "--after", "PRED", "SLOVO", "VYZNAM"}, 40},
+      {"choices --clear", {"choices", "--clear"}, 10},
+  };
+  const std::string path = folder + "/volby.txt", scratch = path + ".novy";
+  const std::optional<std::string> old = choicesBytes(60000);
+  auto prepare = [&] {
+    writeBytes(path, *old);
+    fs::remove(scratch);
+  };
+  auto choices = [&] { return fs::exists(path) ? std::optional(readBytes(path)) : std::nullopt; };
+  std::mt19937 random(20261207);
+  for (const Operation& operation : operations) {
+    auto [fresh, duration] = unkilled(operation, prepare, choices);
+    ASSERT_TRUE(!HasFailure() && fresh != old) << operation.name << " changed nothing";
+    int seen[2] = {0, 0}, scratchLeft = 0;  // old, new
+    std::uniform_int_distribution<long> delay(0, duration * 6 / 5);
+    for (int t = 0; t < operation.trials; ++t) {
+      prepare();
+      runTarvik({.args = operation.args, .dir = folder, .killAfter = delay(random)});
+      const std::optional<std::string> now = choices();
+      ASSERT_TRUE(now == old || now == fresh) << operation.name << ", trial " << t << ": volby.txt is "
+                                              << (now ? std::to_string(now->size()) + " bytes" : "missing");
+      ++seen[now != old];
+      scratchLeft += fs::exists(scratch);
+      // The next run uses every rule the file holds, one a line, and
+      // removes the copy the kill left.
+      Finished next = tarvik({"choices"});
+      EXPECT_EQ(next.exitCode, 0) << next.err;
+      EXPECT_EQ(next.err, "");
+      EXPECT_EQ(std::ranges::count(next.out, '\n'), now ? std::ranges::count(*now, '\n') : 0);
+      ASSERT_FALSE(HasFailure() || fs::exists(scratch)) << operation.name << ", trial " << t;
+    }
+    std::printf("%-46s %3d trials over %5.0f ms: %3d old, %3d new, %3d left volby.txt.novy\n", operation.name,
+                operation.trials, duration / 1000.0, seen[0], seen[1], scratchLeft);
   }
 }
 

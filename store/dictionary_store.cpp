@@ -36,7 +36,7 @@ OpenDictionaries::OpenDictionaries(const std::string& folderPath, DiskObserver o
       tarvikCzech(folder, warnings, dictionaryFileName(kTarvikCzech)),
       czechTarvik(folder, warnings, dictionaryFileName(kCzechTarvik)),
       wordForms(folder) {
-  removeLeftoverScratch(folder);
+  folder.removeLeftover(kScratchName);
   tarvikCzech.file.open();
   czechTarvik.file.open();
 }

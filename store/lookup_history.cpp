@@ -105,10 +105,7 @@ bool LookupHistory::openFolder() {
     throwIoError(errno, folderPath);
   }
   folder = std::make_unique<Folder>(folderPath, observer);
-  // A scratch copy a crash left behind; one still locked is another
-  // program's, being written.
-  FileHandle scratch = folder->open(kScratchName, O_RDONLY | O_NONBLOCK);
-  if (scratch.isOpen() && tryLock(scratch) && folder->isNamed(scratch, kScratchName)) folder->remove(kScratchName);
+  folder->removeLeftover(kScratchName);
   return true;
 }
 

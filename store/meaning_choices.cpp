@@ -159,6 +159,9 @@ void MeaningChoices::takeUp() {
     throwIoError(errno, folder.pathOf(kChoicesFileName));
   checked = std::chrono::steady_clock::now();
   if (loaded && now == known) return;
+  // Also when volby.txt is missing: a crash in its very first write, or
+  // before a clear, leaves the copy with no file to take up.
+  folder.removeLeftover(kChoicesScratchName);
   forgetAll();
   tooLarge = false;
   known = now;
@@ -178,8 +181,6 @@ void MeaningChoices::load() {
     if (told.insert(warning).second) warnings.push_back(warning);
   };
   if (known.size > kMaxFileSize) return refuse();
-  // A scratch copy a crash left behind; replaceFile removes its own.
-  folder.remove(kChoicesScratchName);
   const std::vector<std::string> lines = splitTextLines(readWholeFile(folder, kChoicesFileName));
   for (std::size_t number = 0; number < lines.size(); ++number) {
     const std::string& line = lines[number];

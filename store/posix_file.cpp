@@ -198,6 +198,11 @@ FileHandle Folder::lockedFile(const std::string& name, mode_t mode) const {
 
 bool tryLock(const FileHandle& file) { return lockFailure(file, LOCK_EX | LOCK_NB) != EWOULDBLOCK; }
 
+void Folder::removeLeftover(const std::string& scratchName) const {
+  FileHandle scratch = open(scratchName, O_RDONLY | O_NONBLOCK);
+  if (scratch.isOpen() && tryLock(scratch) && isNamed(scratch, scratchName)) remove(scratchName);
+}
+
 FileHandle Folder::createUnique(std::string& name) const {
   static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
   const std::size_t from = name.size() - 6;

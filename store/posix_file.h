@@ -142,6 +142,10 @@ class Folder {
   // which names `target`.
   void replaceFile(const std::string& target, std::string_view bytes, mode_t mode, std::string scratchName,
                    std::string_view scratchLabel) const;
+  // Removes the fixed-name scratch file of a replaceFile that a crash cut
+  // off, unless another program holds its lock: that copy is being written,
+  // and its rename would fail, or carry off a later writer's unfinished copy.
+  void removeLeftover(const std::string& scratchName) const;
 
  private:
   void tell(const DiskChange& change) const {

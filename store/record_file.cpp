@@ -220,8 +220,3 @@ void RecordFile::takeUpJournal() {
                          "): it stays for the next start.");
   }
 }
-
-void removeLeftoverScratch(const Folder& folder) {
-  FileHandle scratch = folder.open(kScratchName, O_RDONLY | O_NONBLOCK);
-  if (scratch.isOpen() && tryLock(scratch) && folder.isNamed(scratch, kScratchName)) folder.remove(kScratchName);
-}

@@ -11,10 +11,6 @@
 // The scratch file that every rewrite of a dictionary goes through.
 inline constexpr const char* kScratchName = "pomocny.slk";
 
-// Removes the scratch file a rewrite cut off by a crash left behind, unless
-// another program is writing it now.
-void removeLeftoverScratch(const Folder& folder);
-
 // One dictionary file of fixed-size records, reached by its name in `folder`.
 // This is the only code of the store that reaches the dictionary files; every
 // failure leaves it usable, holding the file as it is on disk. What it meets
