@@ -198,7 +198,20 @@ void MeaningChoices::load() {
   }
 }
 
-void MeaningChoices::save() {
+// Taken before the rules are read for a change and held to the rename of
+// their new copy, so that programs changing them at once do so one after
+// the other, each starting from the rules the one before left.
+FileHandle MeaningChoices::lockForChange() {
+  FileHandle scratch = folder.lockedFile(kChoicesScratchName, 0600);
+  if (!scratch.isOpen()) throwIoError(errno, scratchLabel());
+  return scratch;
+}
+
+std::string MeaningChoices::scratchLabel() {
+  return std::string(kChoicesScratchName) + " (the new copy of " + kChoicesFileName + ")";
+}
+
+void MeaningChoices::save(FileHandle scratch) {
   std::vector<ChoiceRule> all = rules();
   std::string bytes;
   for (const ChoiceRule& rule : all) {
@@ -209,8 +222,7 @@ void MeaningChoices::save() {
   for (const std::string& line : unusable) appendTextLine(bytes, line);
   struct stat st;
   const mode_t mode = folder.stat(kChoicesFileName, &st) ? st.st_mode & 07777 : modeForNewFile();
-  folder.replaceFile(kChoicesFileName, bytes, mode, kChoicesScratchName,
-                     std::string(kChoicesScratchName) + " (the new copy of " + kChoicesFileName + ")");
+  folder.replaceFile(std::move(scratch), kChoicesFileName, bytes, mode, kChoicesScratchName, scratchLabel());
   if (!folder.stat(kChoicesFileName, &st)) throwIoError(errno, folder.pathOf(kChoicesFileName));
   known = stampOf(st);
 }
@@ -231,10 +243,11 @@ bool MeaningChoices::add(Dict dict, std::string_view previous, std::string_view 
   const std::string before = choiceKey(previous), item = choiceKey(word);
   if (item.empty() || !fitsAField(item) || !fitsAField(meaning) || (!previous.empty() && !fitsAField(before)))
     return false;
+  FileHandle scratch = lockForChange();
   takeUp();
-  if (tooLarge) return false;
+  if (tooLarge) return dropScratch();
   hold({dict, before, item, std::string(meaning)});
-  save();
+  save(std::move(scratch));
   return true;
 }
 
@@ -242,8 +255,9 @@ bool MeaningChoices::remember(Dict dict, std::string_view previous, std::string_
   dict = dict == kTarvikCzech ? kTarvikCzech : kCzechTarvik;
   const std::string before = choiceKey(previous), item = choiceKey(word);
   if (item.empty() || !fitsAField(item) || (!meaning.empty() && !fitsAField(meaning))) return false;
+  FileHandle scratch = lockForChange();
   takeUp();
-  if (tooLarge) return false;
+  if (tooLarge) return dropScratch();
   std::vector<std::string> befores = {""};
   if (!before.empty() && fitsAField(before)) befores.push_back(before);
   for (const std::string& after : befores) {
@@ -254,16 +268,23 @@ bool MeaningChoices::remember(Dict dict, std::string_view previous, std::string_
       hold({dict, after, item, std::string(meaning)});
     }
   }
-  save();
+  save(std::move(scratch));
   return true;
 }
 
+bool MeaningChoices::dropScratch() {
+  folder.remove(kChoicesScratchName);
+  return false;
+}
+
 void MeaningChoices::clear() {
+  FileHandle scratch = lockForChange();
   forgetAll();
   tooLarge = false;
   known = FileStamp();
   loaded = true;
   if (!folder.remove(kChoicesFileName) && errno != ENOENT) throwIoError(errno, folder.pathOf(kChoicesFileName));
+  dropScratch();
   folder.syncFolderOf(kChoicesFileName);
 }
 

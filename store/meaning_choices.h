@@ -127,7 +127,12 @@ class MeaningChoices {
  private:
   void takeUp();
   void load();
-  void save();
+  FileHandle lockForChange();
+  // Writes the rules through the locked copy lockForChange() gave.
+  void save(FileHandle scratch);
+  // Removes the copy lockForChange() made, which is not needed; false.
+  bool dropScratch();
+  static std::string scratchLabel();
   static std::string keyOf(Dict dict, std::string_view previous, std::string_view word);
   void forgetAll();
   void hold(const ChoiceRule& rule);

@@ -1,5 +1,7 @@
 #include "meaning_choices.h"
 
+#include <thread>
+
 #include "store_fixture_test.h"
 
 namespace {
@@ -90,6 +92,20 @@ TEST_F(Choices, ReplacesTheFileOnlyByACopyAlreadyOnDisk) {
   putFileBytes("volby.txt", "tc\tKO\tVODA\r\n");  // its program's previous change
   EXPECT_EQ(store->meaningChoices().rules().size(), 1u);
   EXPECT_TRUE(std::filesystem::exists(dir / "volby.txt.novy"));
+}
+
+// Programs changing the rules at once each start from the others' changes.
+TEST_F(Choices, ProgramsChangingTheRulesAtOnceLoseNoneOfThem) {
+  std::vector<std::thread> programs;
+  for (int p = 0; p < 3; ++p)
+    programs.emplace_back([this, p] {
+      Folder folder(dir.string());
+      MeaningChoices choices(folder);
+      for (int i = 0; i < 30; ++i) choices.add(kTarvikCzech, "", "W" + std::to_string(p * 100 + i), "M");
+    });
+  for (std::thread& program : programs) program.join();
+  EXPECT_EQ(store->meaningChoices().rules().size(), 90u);
+  EXPECT_FALSE(std::filesystem::exists(dir / "volby.txt.novy"));
 }
 
 }  // namespace

@@ -225,9 +225,16 @@ void Folder::replaceFile(const std::string& target, std::string_view bytes, mode
   // it meanwhile and from removing it as a leftover at their start.
   FileHandle scratch = unique ? createUnique(scratchName) : lockedFile(scratchName, 0600);
   if (!scratch.isOpen()) throwIoError(errno, scratchLabel);
+  replaceFile(std::move(scratch), target, bytes, mode, scratchName, scratchLabel);
+}
+
+void Folder::replaceFile(FileHandle scratch, const std::string& target, std::string_view bytes, mode_t mode,
+                         const std::string& scratchName, std::string_view scratchLabel) const {
+  // A fixed name's file may hold an earlier copy's bytes.
+  const bool shared = !scratchName.ends_with("XXXXXX");
   FileHandle lock(::fcntl(scratch.get(), F_DUPFD_CLOEXEC, 0));
   try {
-    if (!unique && !truncateFile(scratch, 0)) throwIoError(errno, scratchLabel);
+    if (shared && !truncateFile(scratch, 0)) throwIoError(errno, scratchLabel);
     if (::fchmod(scratch.get(), mode) != 0) throwIoError(errno, scratchLabel);
     writeAt(scratch, bytes, 0, scratchLabel);
     if (::fsync(scratch.get()) != 0) throwIoError(errno, scratchLabel);

@@ -142,6 +142,12 @@ class Folder {
   // which names `target`.
   void replaceFile(const std::string& target, std::string_view bytes, mode_t mode, std::string scratchName,
                    std::string_view scratchLabel) const;
+  // The same through `scratch`, the caller's lockedFile() of the fixed name
+  // `scratchName`: a caller that takes the lock before it reads `target`
+  // keeps the programs on the folder from changing it between its reading
+  // and its writing, so that none loses another's change.
+  void replaceFile(FileHandle scratch, const std::string& target, std::string_view bytes, mode_t mode,
+                   const std::string& scratchName, std::string_view scratchLabel) const;
   // Removes the fixed-name scratch file of a replaceFile that a crash cut
   // off, unless another program holds its lock: that copy is being written,
   // and its rename would fail, or carry off a later writer's unfinished copy.
