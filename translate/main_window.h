@@ -87,6 +87,8 @@ class Tokno : public QMainWindow {
   // The meanings the user chose before, put into row 1 of a freshly filled
   // grid as a click would put them, and marked.
   void putRememberedMeanings();
+  // The grid's choice of `chosen` for column `col`, kept and marked.
+  void rememberChoice(int col, const std::string& chosen);
   // What a screen reader says of a cell of the grid (Windows-1250).
   std::string meaningCellName(int col, int row) const;
 

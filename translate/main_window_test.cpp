@@ -260,6 +260,11 @@ TEST_F(MainWindow, RemembersTheMeaningsChosenInTheGridWhenAsked) {
   click(1, 3);  // the first meaning again
   EXPECT_FALSE(grid->cellMarked(1, 1));
   EXPECT_EQ(fileBytes("volby.txt"), "tc\tRA\tKO\tTEKUTINA\r\n");
+  std::filesystem::create_directory(dir / "volby.txt.novy");  // a choice that cannot be kept
+  click(1, 2);
+  EXPECT_EQ(window->Vystup->line(1) + std::to_string(errors.size()), "MOST TEKUTINA 1");
+  EXPECT_FALSE(grid->cellMarked(1, 1));
+  std::filesystem::remove(dir / "volby.txt.novy");
 
   Answering others;
   window->others = &others;

@@ -78,21 +78,24 @@ void Tokno::vymena() {
   if (!chosen.empty()) {
     vyberslov->setCell(col, row, vyberslov->cell(col, 1));
     vyberslov->setCell(col, 1, chosen);
-    bool remembered = false;
-    if (withChoices()) {
-      const std::string item = vyberslov->cell(col, 0);
-      const std::string previous = previousItem(*vyberslov, col);
-      store.rememberMeaning(previous, item, chosen, direction(), lookupOptions());
-      // Marked only when a rule now gives the very meaning chosen: going
-      // back to the entry's first meaning forgot the rules, and a choice
-      // that could not be kept leaves an older rule that may give another.
-      const FoundWord found = store.findWordInText(item, direction(), lookupOptions()).word;
-      const ChosenMeaning now = store.chosenMeaning(previous, item, direction(), found.meanings);
-      remembered = now.remembered && found.meanings[now.slot] == chosen;
-    }
-    vyberslov->setCellMarked(col, 1, remembered);
+    vyberslov->setCellMarked(col, 1, false);
   }
   dosadit();
+  // The translation shows the choice first: a disk that refuses to keep
+  // it then costs the rule, not the choice.
+  if (!chosen.empty() && withChoices()) rememberChoice(col, chosen);
+}
+
+// Marked only when a rule now gives the very meaning chosen: going back to
+// the entry's first meaning forgot the rules, and a choice that could not be
+// kept leaves an older rule that may give another.
+void Tokno::rememberChoice(int col, const std::string& chosen) {
+  const std::string item = vyberslov->cell(col, 0);
+  const std::string previous = previousItem(*vyberslov, col);
+  store.rememberMeaning(previous, item, chosen, direction(), lookupOptions());
+  const FoundWord found = store.findWordInText(item, direction(), lookupOptions()).word;
+  const ChosenMeaning now = store.chosenMeaning(previous, item, direction(), found.meanings);
+  vyberslov->setCellMarked(col, 1, now.remembered && found.meanings[now.slot] == chosen);
 }
 
 void Tokno::dosadit() {
