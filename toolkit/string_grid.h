@@ -44,8 +44,9 @@ class StringGrid : public QTableWidget {
   std::string spokenCell(int col, int row) const { return description ? description(col, row) : cell(col, row); }
 
   // A marked cell stands out on a background of its own, a heading too,
-  // and says so in its tooltip (`why`, in UTF-8); a screen reader hears it
-  // through the cell description. Marks stay with their cell as texts do.
+  // and its tooltip says why (setMarkTooltip); a screen reader hears it
+  // through the cell description. A mark stays at its place, whatever
+  // text the cell takes, until it is taken off.
   void setCellMarked(int col, int row, bool marked);
   bool cellMarked(int col, int row) const { return marks.contains({col, row}); }
   void clearMarks();
