@@ -119,7 +119,7 @@ class MeaningChoices {
   FileStamp known;
   bool loaded = false;
   bool tooLarge = false;
-  std::chrono::steady_clock::time_point checked;  // when takeUp() last looked
+  std::chrono::nanoseconds checked{0};  // when takeUp() last looked, by coarseNow()
   // `held` laid out for choose(), made again at the first choice after a
   // change.
   ChoiceTable table;
