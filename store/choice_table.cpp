@@ -195,12 +195,14 @@ void ChoiceTable::grow() {
 }
 
 void ChoiceTable::build(const std::unordered_map<std::string, std::string>& rules) {
-  words.assign(16, WordRules());
-  filter.assign(1, 0);
-  filterMask = 0;
+  // Room for the words at once: at least one word for each rule alone, and
+  // rarely more than one for every two rules.
+  std::size_t alone = 0;
+  for (const auto& rule : rules) alone += rule.first[1] == '\t';
+  words.assign(std::bit_ceil(std::max<std::size_t>(16, 2 * std::max(alone, rules.size() / 2))), WordRules());
+  filter.assign(words.size() / 16, 0);
+  filterMask = filter.size() - 1;
   wordCount = 0;
-  pairs.clear();
-  previousTags.clear();
   struct Parts {
     bool tarvikCzech;
     std::string_view previous, word;
@@ -214,11 +216,10 @@ void ChoiceTable::build(const std::unordered_map<std::string, std::string>& rule
     WordRules& rulesOfWord = findOrAdd(keyOf(parts.tarvikCzech, parts.word));
     if (parts.previous.empty()) rulesOfWord.alone = meaningOf<Meaning>(meaning);
   }
-  struct Pending {
-    std::uint32_t word, tag;
-    PairRule rule;
-  };
-  std::vector<Pending> pending;
+  // The rules after a word before, in order of their word's slot and of
+  // their tag: the slot in the high half of a sort key, the tag in the low.
+  std::vector<PairRule> unsorted;
+  std::vector<std::pair<std::uint64_t, std::uint32_t>> order;
   for (const auto& [key, meaning] : rules) {
     const Parts parts = partsOf(key);
     if (parts.previous.empty()) continue;
@@ -228,20 +229,22 @@ void ChoiceTable::build(const std::unordered_map<std::string, std::string>& rule
     const std::uint64_t beforeHash = hashOf(before);
     WordRules& rulesOfWord = words[find(word, hashOf(word)) - words.data()];
     rulesOfWord.previousBits |= previousBit(beforeHash);
-    pending.push_back({static_cast<std::uint32_t>(&rulesOfWord - words.data()), tagOf(beforeHash),
-                       {before, meaningOf<Meaning>(meaning)}});
+    order.push_back({std::uint64_t(&rulesOfWord - words.data()) << 32 | tagOf(beforeHash),
+                     static_cast<std::uint32_t>(unsorted.size())});
+    unsorted.push_back({before, meaningOf<Meaning>(meaning)});
   }
-  std::sort(pending.begin(), pending.end(),
-            [](const Pending& a, const Pending& b) { return std::tie(a.word, a.tag) < std::tie(b.word, b.tag); });
-  pairs.reserve(pending.size());
-  previousTags.reserve(pending.size());
-  for (const Pending& pair : pending) {
-    WordRules& rulesOfWord = words[pair.word];
+  std::sort(order.begin(), order.end());
+  pairs.clear();
+  previousTags.clear();
+  pairs.reserve(order.size());
+  previousTags.reserve(order.size());
+  for (const auto& [slotAndTag, rule] : order) {
+    WordRules& rulesOfWord = words[slotAndTag >> 32];
     if (rulesOfWord.pairsBegin == rulesOfWord.pairsEnd)
       rulesOfWord.pairsBegin = rulesOfWord.pairsEnd = static_cast<std::uint32_t>(pairs.size());
     ++rulesOfWord.pairsEnd;
-    pairs.push_back(pair.rule);
-    previousTags.push_back(pair.tag);
+    pairs.push_back(unsorted[rule]);
+    previousTags.push_back(static_cast<std::uint32_t>(slotAndTag));
   }
 }
 

@@ -24,7 +24,7 @@ constexpr off_t kMaxFileSize = kMaxLineSize * static_cast<off_t>(kMaxChoices);
 bool isControl(char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7F'; }
 
 bool fitsAField(std::string_view text) {
-  return !text.empty() && text.size() <= kFieldCapacity && std::none_of(text.begin(), text.end(), isControl);
+  return !text.empty() && text.size() <= kFieldCapacity && std::none_of(text.begin(), text.end(), [](char c) { return isControl(c); });
 }
 
 // The clock anyFor() reads for every line translated: a coarse clock costs
@@ -42,23 +42,25 @@ std::chrono::nanoseconds coarseNow() {
 }
 
 std::optional<ChoiceRule> parseRule(std::string_view line) {
-  std::vector<std::string_view> fields;
+  std::array<std::string_view, 4> fields;
+  std::size_t count = 0;
   for (std::size_t start = 0;;) {
-    std::size_t tab = line.find('\t', start);
-    fields.push_back(line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
+    if (count == fields.size()) return std::nullopt;
+    const std::size_t tab = line.find('\t', start);
+    fields[count++] = line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start);
     if (tab == std::string_view::npos) break;
     start = tab + 1;
   }
-  if (fields.size() != 3 && fields.size() != 4) return std::nullopt;
+  if (count != 3 && count != 4) return std::nullopt;
   if (fields[0] != "tc" && fields[0] != "ct") return std::nullopt;
   ChoiceRule rule;
   rule.dict = fields[0] == "tc" ? kTarvikCzech : kCzechTarvik;
-  if (fields.size() == 4) {
+  if (count == 4) {
     if (!fitsAField(fields[1])) return std::nullopt;
     rule.previous = choiceKey(fields[1]);
     if (rule.previous.empty()) return std::nullopt;
   }
-  std::string_view word = fields[fields.size() - 2], meaning = fields.back();
+  std::string_view word = fields[count - 2], meaning = fields[count - 1];
   if (!fitsAField(word) || !fitsAField(meaning)) return std::nullopt;
   rule.word = choiceKey(word);
   rule.meaning = meaning;
@@ -127,6 +129,7 @@ void MeaningChoices::load() {
   // A scratch copy a crash left behind; replaceFile removes its own.
   folder.remove(kChoicesScratchName);
   const std::vector<std::string> lines = splitTextLines(readWholeFile(folder, kChoicesFileName));
+  held.reserve(lines.size());
   for (std::size_t number = 0; number < lines.size(); ++number) {
     const std::string& line = lines[number];
     if (line.find_first_not_of(" \t") == std::string::npos) continue;
