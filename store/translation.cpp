@@ -78,9 +78,7 @@ class Reading {
 };
 
 const std::string& Reading::meaningOf(const FoundWord& found, const std::string& text, const ChoiceWord* key) {
-  // An entry of one meaning leaves no choice, and many entries have one.
-  const auto& m = found.meanings;
-  if (!choices || (m[1].size() | m[2].size() | m[3].size() | m[4].size()) == 0) return m[0];
+  if (!choices) return found.meanings[0];
   if (!key) {
     asked = ChoiceWord(choicesDict, text);
     wasAsked = true;
