@@ -48,7 +48,10 @@ class Reading {
  private:
   // `key`, when not null, is the key of `text` for the chosen meanings.
   bool appendTranslation(std::string& result, const std::string& text, const ChoiceWord* key);
-  const std::string& meaningOf(const FoundWord& found, const std::string& text, const ChoiceWord* key);
+  const std::string& meaningOf(const FoundWord& found, const std::string& text, const ChoiceWord* key) {
+    return choices ? chosenMeaning(found, text, key) : found.meanings[0];
+  }
+  const std::string& chosenMeaning(const FoundWord& found, const std::string& text, const ChoiceWord* key);
   // The key of each word is made once, as the word is read: it is asked
   // about, and it is the next word's word before.
   void keyHeld(const std::string& item) {
@@ -77,8 +80,7 @@ class Reading {
   bool wasAsked = false;
 };
 
-const std::string& Reading::meaningOf(const FoundWord& found, const std::string& text, const ChoiceWord* key) {
-  if (!choices) return found.meanings[0];
+const std::string& Reading::chosenMeaning(const FoundWord& found, const std::string& text, const ChoiceWord* key) {
   if (!key) {
     asked = ChoiceWord(choicesDict, text);
     wasAsked = true;
