@@ -6,9 +6,8 @@
 // - a word's bytes are read once, as it is, into a key of three words and a
 //   hash that ignores case; the key serves again when the word is the word
 //   before the next;
-// - a word without rules (most words) then costs one bit of a filter small
-//   enough to stay in the processor's cache;
-// - a word that may have rules has its capitals made, a few words at a
+// - a word without rules then costs one bit of a filter of a few kilobytes;
+// - a word that may have rules has its capitals made, eight bytes at a
 //   time, and reads one record of one cache line; a word before is looked
 //   for among that word's own rules only.
 
