@@ -185,19 +185,39 @@ void translateWholeText(benchmark::State& state) {
 }
 BENCHMARK(translateWholeText)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(3);
 
-// `rules` rules on headwords of `entries`, half of them after another
-// headword, each choosing a meaning the entry holds.
-std::string choicesFile(const std::vector<Tslovicko>& entries, std::size_t rules) {
+// `rules` rules as the meaning grid makes them (rememberMeaning): a user
+// translates texts made as the benchmark's is and, for one word in eight
+// whose entry has several meanings, takes another meaning than the first,
+// which is remembered for the word alone and after the word before it. The
+// rules fall on the words texts are made of, as often as they occur there,
+// and each chooses a meaning the entry found holds.
+std::string choicesFile(const Prepared& p, std::size_t rules) {
+  DictionaryStore& store = openIn(p);
+  const LookupOptions options{.byPronunciation = true};
   WordGenerator random(11);
+  std::map<std::string, std::string> chosen;  // word before, TAB, word -> meaning
+  for (std::uint64_t seed = 101; chosen.size() < rules; ++seed)
+    for (const std::string& line : makeText(p.entries, 10000, seed)) {
+      std::string previous;
+      for (std::size_t start = 0, end; start < line.size() && chosen.size() < rules; start = end + 1) {
+        end = std::min(line.find(' ', start), line.size());
+        const std::string item = line.substr(start, end - start), word = choiceKey(item);
+        const FoundWord found = store.findWordInText(item, kTarvikCzech, options).word;
+        std::vector<int> others;
+        for (int slot = 1; slot < kMeaningCount; ++slot)
+          if (!found.meanings[slot].empty() && found.meanings[slot] != found.meanings[0]) others.push_back(slot);
+        if (found.found && !others.empty() && word.size() <= kFieldCapacity && random.next() % 8 == 0) {
+          const std::string& meaning = found.meanings[others[random.next() % others.size()]];
+          chosen["\t" + word] = meaning;
+          if (!previous.empty() && previous.size() <= kFieldCapacity && chosen.size() < rules)
+            chosen[previous + '\t' + word] = meaning;
+        }
+        previous = word;
+      }
+    }
   std::string bytes;
-  for (std::size_t i = 0; i < rules; ++i) {
-    const Tslovicko& e = entries[random.next() % entries.size()];
-    const std::string& meaning = e.vyznam2.empty() ? e.vyznam1 : e.vyznam2;
-    if (meaning.empty() || e.slovo.empty()) continue;
-    std::string line = "tc\t";
-    if (i % 2) line += entries[random.next() % entries.size()].slovo + '\t';
-    bytes += line + e.slovo + '\t' + meaning + "\r\n";
-  }
+  for (const auto& [words, meaning] : chosen)
+    bytes += "tc\t" + (words[0] == '\t' ? words.substr(1) : words) + '\t' + meaning + "\r\n";
   return bytes;
 }
 
@@ -207,7 +227,7 @@ void translateWholeTextWithChoices(benchmark::State& state) {
   const Prepared& p = prepared(100000);
   std::vector<std::string> lines = makeText(p.entries, 100000, 9);
   std::ofstream(p.folder / kChoicesFileName, std::ios::binary | std::ios::trunc)
-      << choicesFile(p.entries, static_cast<std::size_t>(state.range(0)));
+      << choicesFile(p, static_cast<std::size_t>(state.range(0)));
   long untranslated = 0;
   for (auto _ : state) {
     DictionaryStore& store = openIn(p);
@@ -224,7 +244,7 @@ void translateWholeTextWarm(benchmark::State& state) {
   const Prepared& p = prepared(100000);
   std::vector<std::string> lines = makeText(p.entries, 100000, 9);
   std::ofstream(p.folder / kChoicesFileName, std::ios::binary | std::ios::trunc)
-      << choicesFile(p.entries, static_cast<std::size_t>(state.range(0)));
+      << choicesFile(p, static_cast<std::size_t>(state.range(0)));
   DictionaryStore& store = openIn(p);
   long untranslated = 0;
   for (auto _ : state)
@@ -244,7 +264,7 @@ void loadTenThousandChoices(benchmark::State& state) {
   const Prepared& p = prepared(100000);
   const fs::path folder = benchFolder("store") / "choices";
   fs::create_directories(folder);
-  std::ofstream(folder / kChoicesFileName, std::ios::binary) << choicesFile(p.entries, 10000);
+  std::ofstream(folder / kChoicesFileName, std::ios::binary) << choicesFile(p, 10000);
   const Folder opened(folder.string());
   for (auto _ : state) {
     MeaningChoices choices(opened);

@@ -1,6 +1,7 @@
 #include "meaning_choices.h"
 
 #include <fcntl.h>
+#include <time.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -23,54 +24,43 @@ constexpr off_t kMaxFileSize = kMaxLineSize * static_cast<off_t>(kMaxChoices);
 bool isControl(char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7F'; }
 
 bool fitsAField(std::string_view text) {
-  return !text.empty() && text.size() <= kFieldCapacity && std::none_of(text.begin(), text.end(), isControl);
+  return !text.empty() && text.size() <= kFieldCapacity && std::none_of(text.begin(), text.end(), [](char c) { return isControl(c); });
 }
 
-bool isTrimmed(char c) { return c == ' ' || c == '.' || c == ',' || isEdgePunctuation(c); }
-
-std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && isTrimmed(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isTrimmed(text.back())) text.remove_suffix(1);
-  return text;
+// The clock anyFor() reads for every line translated: a coarse clock costs
+// a few nanoseconds where steady_clock costs some twenty, and its few
+// milliseconds of slack are nothing against kRecheckInterval.
+std::chrono::nanoseconds coarseNow() {
+#ifdef CLOCK_MONOTONIC_COARSE
+  constexpr clockid_t kClock = CLOCK_MONOTONIC_COARSE;
+#else
+  constexpr clockid_t kClock = CLOCK_MONOTONIC;
+#endif
+  timespec now;
+  clock_gettime(kClock, &now);
+  return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
 }
-
-// upcaseCz as a table of our own, which the compiler can inline into the
-// loops a translation runs for every word it finds.
-const std::array<char, 256> kCapitals = [] {
-  std::array<char, 256> capitals{};
-  for (int byte = 0; byte < 256; ++byte) capitals[byte] = upcaseCz(static_cast<char>(byte));
-  return capitals;
-}();
-
-// Calls `take` with each byte of the key of `text`.
-template <typename Take>
-void eachKeyByte(const RuleText& text, Take take) {
-  take(text.dict == kTarvikCzech ? '1' : '0');
-  for (char c : trimmed(text.previous)) take(kCapitals[static_cast<unsigned char>(c)]);
-  take('\t');
-  for (char c : trimmed(text.word)) take(kCapitals[static_cast<unsigned char>(c)]);
-}
-
-constexpr std::size_t kFnvOffset = 14695981039346656037u, kFnvPrime = 1099511628211u;
 
 std::optional<ChoiceRule> parseRule(std::string_view line) {
-  std::vector<std::string_view> fields;
+  std::array<std::string_view, 4> fields;
+  std::size_t count = 0;
   for (std::size_t start = 0;;) {
-    std::size_t tab = line.find('\t', start);
-    fields.push_back(line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
+    if (count == fields.size()) return std::nullopt;
+    const std::size_t tab = line.find('\t', start);
+    fields[count++] = line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start);
     if (tab == std::string_view::npos) break;
     start = tab + 1;
   }
-  if (fields.size() != 3 && fields.size() != 4) return std::nullopt;
+  if (count != 3 && count != 4) return std::nullopt;
   if (fields[0] != "tc" && fields[0] != "ct") return std::nullopt;
   ChoiceRule rule;
   rule.dict = fields[0] == "tc" ? kTarvikCzech : kCzechTarvik;
-  if (fields.size() == 4) {
+  if (count == 4) {
     if (!fitsAField(fields[1])) return std::nullopt;
     rule.previous = choiceKey(fields[1]);
     if (rule.previous.empty()) return std::nullopt;
   }
-  std::string_view word = fields[fields.size() - 2], meaning = fields.back();
+  std::string_view word = fields[count - 2], meaning = fields[count - 1];
   if (!fitsAField(word) || !fitsAField(meaning)) return std::nullopt;
   rule.word = choiceKey(word);
   rule.meaning = meaning;
@@ -85,8 +75,6 @@ ChoiceRule ruleOf(const std::string& key, const std::string& meaning) {
 
 }  // namespace
 
-std::string choiceKey(std::string_view text) { return upcaseCzText(trimmed(text)); }
-
 MeaningChoices::MeaningChoices(const Folder& folder) : folder(folder) {}
 
 std::string MeaningChoices::keyOf(Dict dict, std::string_view previous, std::string_view word) {
@@ -97,57 +85,17 @@ std::string MeaningChoices::keyOf(Dict dict, std::string_view previous, std::str
   return key;
 }
 
-std::size_t RuleKeyHash::operator()(std::string_view key) const {
-  std::size_t hash = kFnvOffset;
-  for (char c : key) hash = (hash ^ static_cast<unsigned char>(c)) * kFnvPrime;
-  return hash;
-}
-
-std::size_t RuleKeyHash::operator()(const RuleText& text) const {
-  std::size_t hash = kFnvOffset;
-  eachKeyByte(text, [&](char c) { hash = (hash ^ static_cast<unsigned char>(c)) * kFnvPrime; });
-  return hash;
-}
-
-// A byte and its capital alike: a-z and every byte from 0xE0 lie 0x20 above
-// their capitals, š ť ž (0x9A-0x9F) 0x10. It agrees with upcaseCz wherever
-// that changes a byte; other bytes it folds too only make a word look as if
-// it might have a rule.
-inline unsigned folded(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  if ((byte >= 'a' && byte <= 'z') || byte >= 0xE0) return byte - 0x20u;
-  if (byte >= 0x9A && byte <= 0x9F) return byte - 0x10u;
-  return byte;
-}
-
-std::size_t MeaningChoices::foldedHash(std::string_view text) {
-  std::size_t hash = 0;
-  for (char c : trimmed(text)) hash = (hash << 5) - hash + folded(c);
-  return hash;
-}
-
-bool RuleKeyEqual::operator()(const RuleText& text, std::string_view key) const {
-  if (key.size() != trimmed(text.previous).size() + trimmed(text.word).size() + 2) return false;
-  std::size_t at = 0;
-  bool same = true;
-  eachKeyByte(text, [&](char c) { same = same && key[at++] == c; });
-  return same;
-}
-
 void MeaningChoices::forgetAll() {
   held.clear();
   heldFor[0] = heldFor[1] = 0;
   unusable.clear();
-  std::fill(filter.begin(), filter.end(), 0);
-  ruleTableCurrent = false;
+  tableCurrent = false;
 }
 
 void MeaningChoices::hold(const ChoiceRule& rule) {
-  ruleTableCurrent = false;
+  tableCurrent = false;
   auto [at, added] = held.insert_or_assign(keyOf(rule.dict, rule.previous, rule.word), rule.meaning);
   heldFor[rule.dict == kTarvikCzech] += added;
-  const std::size_t bit = filterBit(rule.dict, rule.previous, rule.word);
-  filter[bit / 64] |= std::uint64_t{1} << (bit % 64);
 }
 
 void MeaningChoices::takeUp() {
@@ -157,7 +105,7 @@ void MeaningChoices::takeUp() {
     now = stampOf(st);
   else if (errno != ENOENT)
     throwIoError(errno, folder.pathOf(kChoicesFileName));
-  checked = std::chrono::steady_clock::now();
+  checked = coarseNow();
   if (loaded && now == known) return;
   // Also when volby.txt is missing: a crash in its very first write, or
   // before a clear, leaves the copy with no file to take up.
@@ -182,6 +130,7 @@ void MeaningChoices::load() {
   };
   if (known.size > kMaxFileSize) return refuse();
   const std::vector<std::string> lines = splitTextLines(readWholeFile(folder, kChoicesFileName));
+  held.reserve(lines.size());
   for (std::size_t number = 0; number < lines.size(); ++number) {
     const std::string& line = lines[number];
     if (line.find_first_not_of(" \t") == std::string::npos) continue;
@@ -263,7 +212,7 @@ bool MeaningChoices::remember(Dict dict, std::string_view previous, std::string_
   for (const std::string& after : befores) {
     if (meaning.empty()) {
       heldFor[dict == kTarvikCzech] -= held.erase(keyOf(dict, after, item));
-      ruleTableCurrent = false;
+      tableCurrent = false;
     } else {
       hold({dict, after, item, std::string(meaning)});
     }
@@ -289,7 +238,7 @@ void MeaningChoices::clear() {
 }
 
 bool MeaningChoices::anyFor(Dict dict) {
-  if (!loaded || std::chrono::steady_clock::now() - checked >= kRecheckInterval) takeUp();
+  if (!loaded || coarseNow() - checked >= kRecheckInterval) takeUp();
   return heldFor[dict == kTarvikCzech] > 0;
 }
 
@@ -300,41 +249,9 @@ bool MeaningChoices::refused() {
 
 std::vector<std::string> MeaningChoices::takeWarnings() { return std::exchange(warnings, {}); }
 
-void MeaningChoices::makeRuleTable() {
-  std::size_t size = 16;
-  while (size < 2 * held.size()) size *= 2;
-  ruleTable.assign(size, Slot{});
-  for (const auto& rule : held) {
-    const std::size_t hash = RuleKeyHash()(std::string_view(rule.first));
-    std::size_t at = hash & (size - 1);
-    while (ruleTable[at].rule) at = (at + 1) & (size - 1);
-    ruleTable[at] = {hash, &rule};
-  }
-  ruleTableCurrent = true;
-}
-
-const std::string* MeaningChoices::find(const RuleText& text) {
-  if (!ruleTableCurrent) makeRuleTable();
-  const std::size_t hash = RuleKeyHash()(text), mask = ruleTable.size() - 1;
-  for (std::size_t at = hash & mask; ruleTable[at].rule; at = (at + 1) & mask)
-    if (ruleTable[at].hash == hash && RuleKeyEqual()(text, ruleTable[at].rule->first)) return &ruleTable[at].rule->second;
-  return nullptr;
-}
-
-ChosenMeaning MeaningChoices::choose(Dict dict, std::string_view previous, std::string_view word,
-                                     const std::array<std::string, kMeaningCount>& meanings) {
-  dict = dict == kTarvikCzech ? kTarvikCzech : kCzechTarvik;
-  if (heldFor[dict == kTarvikCzech] == 0) return {};
-  const std::size_t wordHash = foldedHash(word), previousHash = foldedHash(previous);
-  for (bool afterPrevious : {true, false}) {
-    if (afterPrevious && trimmed(previous).empty()) continue;
-    if (!mayHold(filterBit(dict, afterPrevious ? previousHash : 0, wordHash))) continue;
-    const std::string* meaning = find(RuleText{dict, afterPrevious ? previous : "", word});
-    if (!meaning) continue;
-    auto found = std::find(meanings.begin(), meanings.end(), *meaning);
-    if (found != meanings.end()) return {static_cast<int>(found - meanings.begin()), true, afterPrevious};
-  }
-  return {};
+void MeaningChoices::makeTable() {
+  table.build(held);
+  tableCurrent = true;
 }
 
 MeaningChoices& DictionaryStore::meaningChoices() { return dictionaries->choices; }

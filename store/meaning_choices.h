@@ -35,6 +35,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "choice_table.h"
 #include "dictionary_store.h"
 #include "posix_file.h"
 
@@ -50,38 +51,6 @@ struct ChoiceRule {
   std::string word;
   std::string meaning;
   bool operator==(const ChoiceRule&) const = default;
-};
-
-// Which meaning a translation takes for a word: `slot` of the entry's
-// meanings (0 the first), and whether a remembered rule chose it.
-struct ChosenMeaning {
-  int slot = 0;
-  bool remembered = false;
-  bool afterPrevious = false;  // the rule of the word after the word before won
-};
-
-// Words as rules hold them: in capitals, without the spaces, quotes,
-// brackets, marks, full stops and commas around them.
-std::string choiceKey(std::string_view text);
-
-// A rule's words as a text has them, made keys only as they are compared:
-// a translation asks for every word it finds, and most have no rule.
-struct RuleText {
-  Dict dict;
-  std::string_view previous, word;
-};
-// Keys are "1" or "0" for the direction, the word before, TAB, the word: no
-// field holds a TAB. A RuleText hashes and compares as its key would.
-struct RuleKeyHash {
-  using is_transparent = void;
-  std::size_t operator()(std::string_view key) const;
-  std::size_t operator()(const RuleText& text) const;
-};
-struct RuleKeyEqual {
-  using is_transparent = void;
-  bool operator()(std::string_view a, std::string_view b) const { return a == b; }
-  bool operator()(const RuleText& text, std::string_view key) const;
-  bool operator()(std::string_view key, const RuleText& text) const { return (*this)(text, key); }
 };
 
 class MeaningChoices {
@@ -109,9 +78,18 @@ class MeaningChoices {
   // keys): the rule after the word before wins over the word alone; a rule
   // whose meaning the entry no longer holds is skipped. Slot 0 when none
   // applies. It runs for every word a translation finds, so it takes the
-  // file up only through anyFor(), and makes no key.
+  // file up only through anyFor().
   ChosenMeaning choose(Dict dict, std::string_view previous, std::string_view word,
-                       const std::array<std::string, kMeaningCount>& meanings);
+                       const std::array<std::string, kMeaningCount>& meanings) {
+    return choose(dict, ChoiceWord(dict, previous), ChoiceWord(dict, word), meanings);
+  }
+  // The same with keys made in `dict`, which a translation makes once a word.
+  ChosenMeaning choose(Dict dict, const ChoiceWord& previous, const ChoiceWord& word,
+                       const std::array<std::string, kMeaningCount>& meanings) {
+    if (heldFor[dict == kTarvikCzech] == 0) return {};
+    if (!tableCurrent) makeTable();
+    return table.choose(previous, word, meanings);
+  }
   // Whether any rule is held for `dict`; a translation without any asks
   // nothing. Asked once a line, it looks at the file at most every
   // kRecheckInterval, so that a change by another program counts from the
@@ -136,26 +114,9 @@ class MeaningChoices {
   static std::string keyOf(Dict dict, std::string_view previous, std::string_view word);
   void forgetAll();
   void hold(const ChoiceRule& rule);
-  // Whether a rule may be held for `word` alone, or after `previous`: a bit
-  // per hash of each, so that a word without a rule, as most are, costs a
-  // pass over its bytes and no look-up. Bits are cleared only with all the
-  // rules.
-  static std::size_t filterBit(Dict dict, std::string_view previous, std::string_view word) {
-    return filterBit(dict, foldedHash(previous), foldedHash(word));
-  }
-  static std::size_t filterBit(Dict dict, std::size_t previous, std::size_t word) {
-    std::size_t hash = (previous * 0x9E3779B97F4A7C15u) ^ word ^ dict;
-    hash ^= hash >> 29;
-    return (hash * 0xBF58476D1CE4E5B9u >> 40) % kFilterBits;
-  }
-  // A hash of the key of a word, cheap enough to take for every word read:
-  // case and the punctuation around it left out as choiceKey leaves them.
-  static std::size_t foldedHash(std::string_view text);
-  bool mayHold(std::size_t bit) const { return (filter[bit / 64] >> (bit % 64)) & 1; }
-  static constexpr std::size_t kFilterBits = std::size_t{1} << 18;
 
   const Folder& folder;
-  std::unordered_map<std::string, std::string, RuleKeyHash, RuleKeyEqual> held;
+  std::unordered_map<std::string, std::string> held;
   std::size_t heldFor[2] = {0, 0};
   std::vector<std::string> unusable;  // lines kept as read
   std::set<std::string> told;         // unusable lines already reported
@@ -163,18 +124,10 @@ class MeaningChoices {
   FileStamp known;
   bool loaded = false;
   bool tooLarge = false;
-  std::chrono::steady_clock::time_point checked;  // when takeUp() last looked
-  std::vector<std::uint64_t> filter = std::vector<std::uint64_t>(kFilterBits / 64);
-  // The rules of `held` once more, by hash in one flat table (open
-  // addressing, a power of two at least twice their number), so that a
-  // look-up reads one slot where the map reads a bucket, a node and a key.
-  // Made again before the first look-up after any change.
-  struct Slot {
-    std::size_t hash = 0;
-    const std::pair<const std::string, std::string>* rule = nullptr;
-  };
-  std::vector<Slot> ruleTable;
-  bool ruleTableCurrent = false;
-  void makeRuleTable();
-  const std::string* find(const RuleText& text);
+  std::chrono::nanoseconds checked{0};  // when takeUp() last looked, by coarseNow()
+  // `held` laid out for choose(), made again at the first choice after a
+  // change.
+  ChoiceTable table;
+  bool tableCurrent = false;
+  void makeTable();
 };

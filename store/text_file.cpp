@@ -1,5 +1,6 @@
 #include "text_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 
@@ -7,21 +8,22 @@
 #include "posix_file.h"
 
 std::vector<std::string> splitTextLines(std::string_view bytes) {
+  bytes = bytes.substr(0, bytes.find('\x1A'));
   std::vector<std::string> lines;
-  std::string line;
-  bool pending = false;
-  for (char c : bytes) {
-    if (c == '\x1A') break;
-    if (c == '\n') {
-      lines.push_back(std::move(line));
-      line.clear();
-      pending = false;
-    } else {
-      if (c != '\r') line += c;
-      pending = true;
-    }
+  lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
+  // A line at a time rather than a byte at a time: files of remembered
+  // meanings are read at the first translation after a start.
+  while (!bytes.empty()) {
+    const std::size_t end = bytes.find('\n');
+    std::string_view rest = bytes.substr(0, end);
+    std::string& line = lines.emplace_back();
+    line.reserve(rest.size());
+    for (std::size_t cr; (cr = rest.find('\r')) != std::string_view::npos; rest.remove_prefix(cr + 1))
+      line.append(rest.substr(0, cr));
+    line.append(rest);
+    if (end == std::string_view::npos) break;
+    bytes.remove_prefix(end + 1);
   }
-  if (pending) lines.push_back(std::move(line));
   return lines;
 }
 

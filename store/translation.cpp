@@ -46,10 +46,21 @@ class Reading {
   LineTranslation read(std::string_view text, bool loose, bool keepMisses);
 
  private:
-  bool appendTranslation(std::string& result, const std::string& text);
-  const std::string& meaningOf(const FoundWord& found, const std::string& text);
-  void readPast(const std::string& item) {
-    if (choices && !item.empty()) previous.assign(item);
+  // `key`, when not null, is the key of `text` for the chosen meanings.
+  bool appendTranslation(std::string& result, const std::string& text, const ChoiceWord* key);
+  const std::string& meaningOf(const FoundWord& found, const std::string& text, const ChoiceWord* key) {
+    return choices ? chosenMeaning(found, text, key) : found.meanings[0];
+  }
+  const std::string& chosenMeaning(const FoundWord& found, const std::string& text, const ChoiceWord* key);
+  // The key of each word is made once, as the word is read: it is asked
+  // about, and it is the next word's word before.
+  void keyHeld(const std::string& item) {
+    if (choices) heldKey = ChoiceWord(choicesDict, item);
+  }
+  void readPast(const std::string& item, const ChoiceWord* key) {
+    if (!choices || item.empty()) return;
+    previous = key ? *key : wasAsked ? asked : ChoiceWord(choicesDict, item);
+    wasAsked = false;
   }
 
   DictionaryIndex& index;
@@ -63,22 +74,29 @@ class Reading {
   bool keepingMisses = false;
   MeaningChoices* choices = nullptr;
   Dict choicesDict = kCzechTarvik;
-  std::string previous;  // the item read before, as written
+  // The keys of the item read before, of the word held, and of a phrase
+  // once meaningOf() has made it, for readPast() to take over.
+  ChoiceWord previous, heldKey, asked;
+  bool wasAsked = false;
 };
 
-const std::string& Reading::meaningOf(const FoundWord& found, const std::string& text) {
-  if (!choices) return found.meanings[0];
-  return found.meanings[choices->choose(choicesDict, previous, text, found.meanings).slot];
+const std::string& Reading::chosenMeaning(const FoundWord& found, const std::string& text, const ChoiceWord* key) {
+  if (!key) {
+    asked = ChoiceWord(choicesDict, text);
+    wasAsked = true;
+    key = &asked;
+  }
+  return found.meanings[choices->choose(choicesDict, previous, *key, found.meanings).slot];
 }
 
 // Appends the first meaning of `text` as written; else, read loosely, of
 // `text` inside its punctuation, which goes back around the meaning. False
 // when neither is found.
-bool Reading::appendTranslation(std::string& result, const std::string& text) {
+bool Reading::appendTranslation(std::string& result, const std::string& text, const ChoiceWord* key) {
   if (!loosely || !misses.contains(text)) {
     FoundWord asWritten = findInIndex(index, forms, text, options);
     if (asWritten.found) {
-      result += meaningOf(asWritten, text);
+      result += meaningOf(asWritten, text, key);
       return true;
     }
     if (keepingMisses) misses.insert(text);
@@ -87,7 +105,7 @@ bool Reading::appendTranslation(std::string& result, const std::string& text) {
   WordInText inside = foundInsidePunctuation(index, forms, text, options);
   if (!inside.word.found) return false;
   result += inside.before;
-  result += meaningOf(inside.word, text);
+  result += meaningOf(inside.word, text, key);
   result += inside.after;
   return true;
 }
@@ -96,7 +114,8 @@ LineTranslation Reading::read(std::string_view text, bool loose, bool keepMisses
   loosely = loose;
   keepingMisses = keepMisses;
   LineTranslation line;
-  previous.clear();
+  previous = ChoiceWord();
+  wasAsked = false;
   auto isSeparator = [&](char c) { return c == ' ' || c == '.' || c == ',' || (loosely && c == '\t'); };
   std::string extended(text);
   // Two trailing separators flush the last held word and the word before it.
@@ -110,6 +129,7 @@ LineTranslation Reading::read(std::string_view text, bool loose, bool keepMisses
     }
     if (held.empty()) {
       held = std::move(word);
+      keyHeld(held);
       heldSeparator = x;
       word.clear();
       continue;
@@ -118,23 +138,24 @@ LineTranslation Reading::read(std::string_view text, bool loose, bool keepMisses
     // phrase wins over the entry for its first word. No headword holds a tab:
     // two words a tab apart are looked up as a phrase with a space.
     char joint = heldSeparator == '\t' ? ' ' : heldSeparator;
-    if (std::string phrase = held + joint + word; appendTranslation(line.result, phrase)) {
-      readPast(phrase);
+    if (std::string phrase = held + joint + word; appendTranslation(line.result, phrase, nullptr)) {
+      readPast(phrase, nullptr);
       line.result += x;
       held.clear();
       word.clear();
       continue;
     }
-    if (!appendTranslation(line.result, held)) {
+    if (!appendTranslation(line.result, held, &heldKey)) {
       // "--", "3" or "–" is no word, so nothing is missing.
       const bool isWord = hasLetter(held);
       if (isWord && markUnknown) line.result += '*';
       line.result += held;
       if (isWord) ++line.untranslatedCount;
     }
-    readPast(held);
+    readPast(held, &heldKey);
     line.result += heldSeparator;
     held = std::move(word);
+    keyHeld(held);
     heldSeparator = x;
     word.clear();
   }
