@@ -25,16 +25,21 @@ class ChoiceTableAgainstKeys : public testing::Test {
   }
   // Short words of few letters, so that a word has many words before it;
   // long ones alike but in their middle, which the hash leaves out; both in
-  // either case (š Š, ř Ř, á Á, and ü Ü, which upcaseCz leaves), with bytes
-  // beside a and z, and punctuation around.
+  // either case (š Š, ý Ý, ř Ř, á Á, and ü Ü, which upcaseCz leaves), with
+  // bytes beside a and z, and punctuation around.
   std::string randomWord() {
     std::string word = below(4) ? anyOf("kKoO\x9A\x8A`az{", 1 + below(3))
-                                : anyOf("kK", 8) + anyOf("aAA\xF8\xD8\xE1\xC1\xFC\xDC", below(12)) + anyOf("oO", 4);
+                                : anyOf("kK", 8) + anyOf("aAA\xF8\xD8\xE1\xC1\xFC\xDC\x9A\x8A\xFD\xDD", below(12)) +
+                                      anyOf("oO", 4);
     if (below(5) == 0) word = "(" + word;
     if (below(5) == 0) word += below(2) ? "." : "\"";
     return word;
   }
-  std::string randomMeaning() { return std::string(1 + below(3), static_cast<char>('A' + below(3))); }
+  // Short, and long ones that differ only in their middle.
+  std::string randomMeaning() {
+    const std::string differing(1 + below(3), static_cast<char>('A' + below(3)));
+    return below(3) ? differing : "MMMM" + differing + "MMMM";
+  }
 };
 
 TEST_F(ChoiceTableAgainstKeys, ChoosesAsTheRulesSay) {
